@@ -1,0 +1,38 @@
+#pragma once
+// The one sheet held in memory: its name, buffer and icon list, kept in step
+// with its sheet file.
+
+#include <string>
+#include <string_view>
+
+#include "app/sheets/IconList.h"
+#include "app/sheets/SheetBuffer.h"
+#include "app/sheets/SheetFiles.h"
+#include "app/text/TextCodec.h"
+
+class TCurrentSheet {
+ public:
+  // None owned: all outlive this object.
+  TCurrentSheet(TSheetFiles& files, IIconList& icons, const ITextCodec& codec);
+
+  // LoadSheet: reads the sheet's file, rebuilds the icon list (dropping items
+  // without an icon) and arranges. On an error the sheet is left empty and
+  // current, and the error is raised for the standard error box.
+  void Load(std::wstring_view sheetName, const TArrangeOptions& options);
+  // SaveSheet.
+  void Save() const;
+  void Arrange(const TArrangeOptions& options);
+  void Delete(int index, const TArrangeOptions& options);
+
+  [[nodiscard]] const std::wstring& Name() const { return name_; }
+  [[nodiscard]] TSheetBuffer& Buffer() { return buffer_; }
+  [[nodiscard]] const TSheetBuffer& Buffer() const { return buffer_; }
+  [[nodiscard]] const ITextCodec& Codec() const { return codec_; }
+
+ private:
+  TSheetFiles& files_;
+  IIconList& icons_;
+  const ITextCodec& codec_;
+  std::wstring name_;
+  TSheetBuffer buffer_;
+};

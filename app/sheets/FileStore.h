@@ -1,0 +1,23 @@
+#pragma once
+// Seam for the files of the data folder. Failures raise EInOutError with a
+// finished message.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+class IFileStore {
+ public:
+  virtual ~IFileStore() = default;
+  // The whole file; nullopt when there is no such file.
+  [[nodiscard]] virtual std::optional<std::vector<std::uint8_t>> Read(const std::wstring& path) const = 0;
+  // Replaces the file atomically: a failed or interrupted write leaves the old
+  // file whole.
+  virtual void Replace(const std::wstring& path, std::span<const std::uint8_t> bytes) = 0;
+  [[nodiscard]] virtual bool Exists(const std::wstring& path) const = 0;
+  virtual void Rename(const std::wstring& from, const std::wstring& to) = 0;
+  // Creates the folder when it does not exist.
+  virtual void EnsureFolder(const std::wstring& path) = 0;
+};

@@ -1,0 +1,68 @@
+#include "app/sheets/SheetFiles.h"
+
+#include <cstring>
+
+#include "app/errors/Errors.h"
+#include "app/sheets/SheetNames.h"
+#include "app/text/Paths.h"
+
+std::vector<std::uint8_t> SheetFileBytes(const TSheetBuffer& sheet) {
+  std::vector<std::uint8_t> bytes(kSheetFileSize);
+  std::memcpy(bytes.data(), &sheet.Count, sizeof sheet.Count);
+  std::memcpy(bytes.data() + 4, sheet.Items.data(), sizeof(TLauncherItem) * kItemLimit);
+  return bytes;
+}
+
+void ReadSheetFileBytes(std::span<const std::uint8_t> bytes, std::wstring_view sheetName,
+                        TSheetBuffer& sheet) {
+  std::int32_t count = -1;
+  if (bytes.size() >= sizeof count) std::memcpy(&count, bytes.data(), sizeof count);
+  if (bytes.size() < kSheetFileSize || count < 0 || count > kItemLimit) {
+    throw ESheetDamaged(L"シート「" + std::wstring(sheetName) + L"」のファイルが壊れています。");
+  }
+  sheet.Count = count;
+  std::memcpy(sheet.Items.data(), bytes.data() + 4, sizeof(TLauncherItem) * kItemLimit);
+}
+
+TSheetFiles::TSheetFiles(std::wstring programFolder, IFileStore& store)
+    : programFolder_(std::move(programFolder)), store_(store) {}
+
+std::wstring TSheetFiles::DataFolder() const { return JoinPath(programFolder_, L"Data"); }
+
+std::wstring TSheetFiles::PathOf(std::wstring_view sheetName) const {
+  if (!IsValidSheetFileName(sheetName)) {
+    throw EZelkError(L"シート名「" + std::wstring(sheetName) +
+                     L"」はファイル名として使えないため、このシートは開けません。");
+  }
+  return JoinPath(DataFolder(), sheetName);
+}
+
+void TSheetFiles::EnsureDataFolder() { store_.EnsureFolder(DataFolder()); }
+
+std::wstring TSheetFiles::FreeBackupPath(const std::wstring& path) const {
+  std::wstring candidate = path + L".damaged";
+  for (int n = 2; store_.Exists(candidate); ++n) candidate = path + L".damaged" + std::to_wstring(n);
+  return candidate;
+}
+
+void TSheetFiles::Load(std::wstring_view sheetName, TSheetBuffer& sheet) {
+  const std::wstring path = PathOf(sheetName);
+  const auto bytes = store_.Read(path);
+  if (!bytes) {
+    sheet.Count = 0;
+    return;
+  }
+  try {
+    ReadSheetFileBytes(*bytes, sheetName, sheet);
+  } catch (const ESheetDamaged& damaged) {
+    sheet.Count = 0;
+    const std::wstring backup = FreeBackupPath(path);
+    store_.Rename(path, backup);
+    throw ESheetDamaged(damaged.Message() + L"\n元のファイルは「" + backup +
+                        L"」として残し、空のシートとして開きます。");
+  }
+}
+
+void TSheetFiles::Save(std::wstring_view sheetName, const TSheetBuffer& sheet) {
+  store_.Replace(PathOf(sheetName), SheetFileBytes(sheet));
+}

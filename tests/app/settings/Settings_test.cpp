@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include "app/settings/Settings.h"
+#include "app/settings/WindowBounds.h"
+#include "net/TimeServers.h"
+#include "tests/support/FakeProfile.h"
+
+namespace {
+
+const std::wstring G(kGeneralSection);
+const std::wstring C(kColorSection);
+
+TSettings Unusual() {
+  TSettings s;
+  s.DBLMODE = 1; s.SIDECLICK = 0; s.STATUS_DISP = 0; s.EXE_HIDE = 1; s.SINGLE_EXE = 0;
+  s.FILE_DISP = 1; s.COUNT_DISP = 1; s.NTP = 13; s.AJCLK = true;
+  s.BH = 1; s.BM = 2; s.BL = 3; s.NameC = 4; s.CountC = 5; s.TopC = 6; s.LeftC = 7;
+  s.TabC = 8; s.TabBC = 9; s.FoldaC = 10; s.StatusC = 0x00FFFFFF;
+  s.AUTOSORT = false; s.BTN_PAT = 1; s.WallTimer = 7; s.FontSize = 12; s.WALL_CHANGE = 3;
+  s.WallDir = L"C:\\壁紙"; s.MeltDir = L"C:\\解凍"; s.FreezeDir = L"C:\\圧縮";
+  s.MeltDLG = 0; s.FreezeDLG = 0; s.WallInfo = -5; s.RS_Direction = 0;
+  s.Width = 500; s.Height = 600; s.Colum = 1; s.SORTMODE = 1; s.LDISPMODE = 0;
+  s.TOPMOST = 1; s.LEFT = 10; s.Wait = 20; s.TOP = 30; s.TAB = 2;
+  s.SheetNames = {L"A", L"表計算", L"C"};
+  for (int i = 0; i < kCarriedPairs; ++i) {
+    s.FName[i] = L"name" + std::to_wstring(i);
+    s.FPath[i] = L"C:\\path" + std::to_wstring(i);
+  }
+  return s;
+}
+
+std::vector<std::wstring> KeysWritten(const FakeProfile& profile) {
+  std::vector<std::wstring> keys;
+  for (const auto& write : profile.writes) keys.push_back(write.key);
+  return keys;
+}
+
+}  // namespace
+
+TEST(Settings, MissingFileGivesEveryDefaultAndTheFiveSheets) {
+  const FakeProfile empty;
+  const TSettings settings = ReadSettings(empty, L"");
+  TSettings expected;
+  expected.SheetNames = {L"一般", L"OFFICE", L"画像", L"通信", L"ｹﾞｰﾑ"};
+  expected.FName.fill(L"---");
+  expected.FPath.fill(L"---");
+  EXPECT_EQ(settings, expected);
+  EXPECT_EQ(settings.BH, -2147483628);
+  EXPECT_EQ(settings.BM, -2147483633);
+  EXPECT_EQ(settings.BL, -2147483632);
+}
+
+TEST(Settings, EveryKeySurvivesASaveAndARead) {
+  const TSettings saved = Unusual();
+  FakeProfile profile;
+  SaveSettings(saved, profile);
+  EXPECT_EQ(ReadSettings(profile, L"C:\\Desktop"), saved);
+}
+
+TEST(Settings, SaveWritesTheKeysInTheFileOrderWithLeftAndTopUnderThoseNames) {
+  TSettings settings = Unusual();
+  settings.SheetNames = {L"A", L"B"};
+  FakeProfile profile;
+  SaveSettings(settings, profile);
+
+  std::vector<std::wstring> expected = {
+      L"DBLMODE", L"SIDECLICK", L"SORTMODE", L"EXE_HIDE", L"FILE_DISP", L"COUNT_DISP", L"NTP",
+      L"SINGLE_EXE", L"TOPMOST", L"BTN_PAT", L"Left", L"Top", L"STATUS_DISP", L"WALL_CHANGE",
+      L"WallTimer", L"WallDir", L"WallInfo", L"FontSize", L"Wait", L"Width", L"Height",
+      L"Colum", L"RS_Direction", L"TAB", L"TABCT", L"LDISPMODE", L"MeltDir", L"FreezeDir",
+      L"MeltDLG", L"FreezeDLG", L"AJCLK", L"TAB0", L"TAB1"};
+  for (int i = 0; i < 10; ++i) {
+    expected.push_back(L"FName" + std::to_wstring(i));
+    expected.push_back(L"FPath" + std::to_wstring(i));
+  }
+  for (auto key : {L"BH", L"BM", L"BL", L"NameC", L"CountC", L"TopC", L"LeftC", L"TabC",
+                   L"TabBC", L"FoldaC", L"StatusC", L"AUTOSORT"}) {
+    expected.push_back(key);
+  }
+  EXPECT_EQ(KeysWritten(profile), expected);
+
+  EXPECT_EQ(profile.writes[0], (FakeProfile::Write{G, L"DBLMODE", L"1"}));
+  EXPECT_EQ(profile.writes[10], (FakeProfile::Write{G, L"Left", L"10"}));
+  EXPECT_EQ(profile.writes.back(), (FakeProfile::Write{G, L"AUTOSORT", L"0"}));
+  EXPECT_EQ(profile.writes[30], (FakeProfile::Write{G, L"AJCLK", L"1"}));
+  const auto colour = profile.writes[profile.writes.size() - 12];
+  EXPECT_EQ(colour, (FakeProfile::Write{C, L"BH", L"1"}));
+}
+
+TEST(Settings, DefaultColoursAreWrittenAsSignedDecimal) {
+  FakeProfile profile;
+  SaveSettings(TSettings{}, profile);
+  EXPECT_EQ(profile.ReadString(C, L"BH"), L"-2147483628");
+  EXPECT_EQ(profile.ReadString(C, L"TopC"), L"-2147483633");
+  EXPECT_EQ(profile.ReadString(G, L"AUTOSORT"), L"1");
+}
+
+TEST(Settings, ByteKeysKeepTheLowEightBitsAndNonNumbersGiveTheDefault) {
+  FakeProfile profile;
+  profile.Set(G, L"SIDECLICK", L"257");
+  profile.Set(G, L"SORTMODE", L"-1");
+  profile.Set(G, L"Width", L"wide");
+  profile.Set(G, L"Height", L"99999999999");
+  profile.Set(G, L"AJCLK", L"7");
+  profile.Set(G, L"autosort", L"0");  // keys are compared without regard to case
+  const TSettings settings = ReadSettings(profile, L"");
+  EXPECT_EQ(settings.SIDECLICK, 1);
+  EXPECT_EQ(settings.SORTMODE, 255);
+  EXPECT_EQ(settings.Width, 331);
+  EXPECT_EQ(settings.Height, 432);
+  EXPECT_TRUE(settings.AJCLK);
+  EXPECT_FALSE(settings.AUTOSORT);
+}
+
+TEST(Settings, ColumnCountAndFontSizeNeverReachPaintingAtZeroOrBelow) {
+  FakeProfile profile;
+  profile.Set(G, L"Colum", L"0");
+  profile.Set(G, L"FontSize", L"-4");
+  TSettings settings = ReadSettings(profile, L"");
+  EXPECT_EQ(settings.Colum, 3);
+  EXPECT_EQ(settings.FontSize, 9);
+
+  profile.Set(G, L"Colum", L"1");
+  profile.Set(G, L"FontSize", L"1");
+  settings = ReadSettings(profile, L"");
+  EXPECT_EQ(settings.Colum, 1);
+  EXPECT_EQ(settings.FontSize, 1);
+}
+
+TEST(Settings, SheetCountGrowsAndShrinksLeavingOldNamesInTheFile) {
+  FakeProfile profile;
+  profile.Set(G, L"TABCT", L"2");
+  profile.Set(G, L"TAB0", L"A");
+  profile.Set(G, L"TAB1", L"B");
+  TSettings settings = ReadSettings(profile, L"");
+  EXPECT_EQ(settings.SheetNames, (std::vector<std::wstring>{L"A", L"B"}));
+
+  settings.SheetNames.push_back(L"C");
+  SaveSettings(settings, profile);
+  EXPECT_EQ(profile.ReadString(G, L"TABCT"), L"3");
+  EXPECT_EQ(profile.ReadString(G, L"TAB2"), L"C");
+
+  settings.SheetNames = {L"A"};
+  SaveSettings(settings, profile);
+  EXPECT_EQ(profile.ReadString(G, L"TABCT"), L"1");
+  EXPECT_EQ(profile.ReadString(G, L"TAB1"), L"B");
+  EXPECT_EQ(profile.ReadString(G, L"TAB2"), L"C");
+  EXPECT_EQ(ReadSettings(profile, L"").SheetNames, (std::vector<std::wstring>{L"A"}));
+}
+
+TEST(Settings, MoreSheetsThanTheMoveToMenuHoldsAreCappedAtFiftyOne) {
+  FakeProfile profile;
+  profile.Set(G, L"TABCT", L"60");
+  EXPECT_EQ(ReadSettings(profile, L"").SheetNames.size(), 51u);
+  profile.Set(G, L"TABCT", L"-3");
+  EXPECT_EQ(ReadSettings(profile, L"").SheetNames, DefaultSheetNames());
+}
+
+TEST(Settings, DesktopReplacesArchiveFoldersWhenTheirDesktopFlagIsOn) {
+  FakeProfile profile;
+  profile.Set(G, L"MeltDir", L"D:\\elsewhere");
+  profile.Set(G, L"FreezeDir", L"D:\\packs");
+  profile.Set(G, L"MeltDLG", L"1");
+  profile.Set(G, L"FreezeDLG", L"0");
+  TSettings settings = ReadSettings(profile, L"C:\\Users\\me\\Desktop");
+  EXPECT_EQ(settings.MeltDir, L"C:\\Users\\me\\Desktop");
+  EXPECT_EQ(settings.FreezeDir, L"D:\\packs");
+
+  SaveSettings(settings, profile);
+  EXPECT_EQ(profile.ReadString(G, L"MeltDir"), L"C:\\Users\\me\\Desktop");
+
+  // No desktop path from the shell: the stored folder is kept.
+  profile.Set(G, L"MeltDir", L"D:\\elsewhere");
+  EXPECT_EQ(ReadSettings(profile, L"").MeltDir, L"D:\\elsewhere");
+}
+
+TEST(WindowBounds, LeftMinusOneCentresWhateverTopSays) {
+  TSettings settings;
+  settings.LEFT = -1;
+  settings.TOP = 77;
+  EXPECT_EQ(InitialWindowBounds(settings, 1024, 768), (TWindowBounds{346, 168, 331, 432}));
+  settings.LEFT = 5;
+  EXPECT_EQ(InitialWindowBounds(settings, 1024, 768), (TWindowBounds{5, 77, 331, 432}));
+}
+
+TEST(TimeServers, FourteenHostsAndNoneOutsideTheRange) {
+  EXPECT_EQ(kTimeServers.size(), 14u);
+  for (auto host : kTimeServers) EXPECT_FALSE(host.empty());
+  EXPECT_EQ(TimeServerHost(1), kTimeServers[1]);
+  EXPECT_EQ(TimeServerHost(14), std::nullopt);
+  EXPECT_EQ(TimeServerHost(-1), std::nullopt);
+}

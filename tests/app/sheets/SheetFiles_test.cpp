@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/errors/Errors.h"
+#include "app/sheets/CurrentSheet.h"
+#include "app/sheets/DataIni.h"
+#include "app/sheets/SheetNames.h"
+#include "tests/support/FakeIconList.h"
+#include "tests/support/FakeProfile.h"
+#include "tests/support/Items.h"
+#include "tests/support/MemoryFileStore.h"
+
+namespace {
+
+const std::wstring kProgramFolder = L"C:\\ZELK";
+const std::wstring kSheetPath = L"C:\\ZELK\\Data\\一般";
+
+std::vector<std::uint8_t> FileWithCount(std::int32_t count, std::size_t size = kSheetFileSize) {
+  std::vector<std::uint8_t> bytes(size, 0xAB);
+  if (size >= 4) std::memcpy(bytes.data(), &count, 4);
+  return bytes;
+}
+
+struct Sheets {
+  MemoryFileStore store;
+  TSheetFiles files{kProgramFolder, store};
+  FakeIconList icons;
+  Cp932Codec codec;
+  TCurrentSheet current{files, icons, codec};
+};
+
+}  // namespace
+
+TEST(SheetFiles, ThreeValidRecordsAndStaleOnesLoadExactlyThreeItems) {
+  Sheets s;
+  TSheetBuffer written;
+  for (int i = 0; i < 5; ++i) AddItem(written, MakeItem(L"C:\\item" + std::to_wstring(i) + L".exe", i));
+  written.Count = 3;
+  s.store.files[kSheetPath] = SheetFileBytes(written);
+
+  s.current.Load(L"一般", {.SORTMODE = 2, .AUTOSORT = true});
+  EXPECT_EQ(s.current.Buffer().Count, 3);
+  EXPECT_EQ(s.icons.icons.size(), 3u);
+  EXPECT_EQ(s.current.Buffer().ItemAtSlot(3), -1);
+}
+
+TEST(SheetFiles, SaveWritesCountAndAllFourHundredRecordsAsTheyStand) {
+  Sheets s;
+  AddItem(s.current.Buffer(), MakeItem(L"C:\\表.exe", 0, 3, L"表"));
+  s.current.Buffer().Items[1] = MakeItem(L"C:\\stale.exe", 1);
+  s.current.Load(L"一般", {});  // no file yet: an empty sheet
+  EXPECT_EQ(s.current.Buffer().Count, 0);
+  AddItem(s.current.Buffer(), MakeItem(L"C:\\表.exe", 0, 3, L"表"));
+  s.current.Save();
+
+  const auto& bytes = s.store.files.at(kSheetPath);
+  ASSERT_EQ(bytes.size(), 288004u);
+  EXPECT_EQ(bytes[0], 1);
+  EXPECT_EQ(std::memcmp(bytes.data() + 4, &s.current.Buffer().Items[0], 720), 0);
+  EXPECT_EQ(std::memcmp(bytes.data() + 4 + 720, &s.current.Buffer().Items[1], 720), 0);
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes.data()) + 4 + 720), "C:\\stale.exe");
+}
+
+TEST(SheetFiles, ItemWhoseTargetVanishedIsDroppedAtLoadButStaysInTheFile) {
+  Sheets s;
+  TSheetBuffer written;
+  AddItem(written, MakeItem(L"C:\\kept.exe", 0));
+  AddItem(written, MakeItem(L"C:\\gone.exe", 1));
+  s.store.files[kSheetPath] = SheetFileBytes(written);
+  s.icons.missing = {L"C:\\gone.exe"};
+
+  s.current.Load(L"一般", {.SORTMODE = 2, .AUTOSORT = false});
+  EXPECT_EQ(s.current.Buffer().Count, 1);
+  EXPECT_EQ(s.store.files.at(kSheetPath), SheetFileBytes(written));
+}
+
+TEST(SheetFiles, DamagedFileIsReportedLeftEmptyAndKeptAsideForEveryLaterSave) {
+  for (const auto& damaged : {FileWithCount(401), FileWithCount(-1), FileWithCount(2, 1000),
+                              FileWithCount(0, 2)}) {
+    Sheets s;
+    AddItem(s.current.Buffer(), MakeItem(L"C:\\previous.exe", 0));
+    s.store.files[kSheetPath] = damaged;
+    s.store.files[kSheetPath + L".damaged"] = {1, 2, 3};  // an older backup stays too
+
+    try {
+      s.current.Load(L"一般", {});
+      FAIL() << "a damaged file must be reported";
+    } catch (const ESheetDamaged& error) {
+      EXPECT_NE(error.Message().find(L"一般"), std::wstring::npos);
+      EXPECT_NE(error.Message().find(kSheetPath + L".damaged2"), std::wstring::npos);
+    }
+    EXPECT_EQ(s.current.Buffer().Count, 0);
+    EXPECT_EQ(s.current.Name(), L"一般");
+    EXPECT_TRUE(s.icons.icons.empty());
+
+    s.current.Save();
+    EXPECT_EQ(s.store.files.at(kSheetPath + L".damaged2"), damaged);
+    EXPECT_EQ(s.store.files.at(kSheetPath).size(), kSheetFileSize);
+  }
+}
+
+TEST(SheetFiles, NamesThatAreNoFileNameOfTheirOwnNeverReachTheStore) {
+  Sheets s;
+  for (std::wstring_view bad :
+       {L"", L".", L"..", L"..\\..\\Windows\\win.ini", L"a/b", L"C:evil", L"x*", L"tab\t",
+        L"trailing.", L"trailing ", L"CON", L"nul.txt", L"com1", L"LPT9 .log"}) {
+    EXPECT_FALSE(IsValidSheetFileName(bad)) << std::string(bad.begin(), bad.end());
+    EXPECT_THROW(s.current.Load(bad, {}), EZelkError);
+    EXPECT_THROW(s.current.Save(), EZelkError);
+  }
+  EXPECT_TRUE(s.store.files.empty());
+  for (std::wstring_view good : {L"一般", L"ｹﾞｰﾑ", L"OFFICE", L"Ver1.5", L".profile", L"CONSOLE"}) {
+    EXPECT_TRUE(IsValidSheetFileName(good));
+  }
+}
+
+TEST(SheetFiles, FailedSaveRaisesAndLeavesTheOldFile) {
+  Sheets s;
+  s.store.files[kSheetPath] = FileWithCount(0);
+  s.current.Load(L"一般", {});
+  AddItem(s.current.Buffer(), MakeItem(L"C:\\a.exe", 0));
+  s.store.failWrites = true;
+  EXPECT_THROW(s.current.Save(), EInOutError);
+  EXPECT_EQ(s.store.files.at(kSheetPath), FileWithCount(0));
+}
+
+TEST(DataIni, ExportOfFiveOverSevenSetsCountFiveAndLeavesTheOldSections) {
+  FakeProfile dataIni;
+  const Cp932Codec codec;
+  TSheetBuffer seven;
+  for (int i = 0; i < 7; ++i) AddItem(seven, MakeItem(L"C:\\old" + std::to_wstring(i), i));
+  WriteDataIni(seven, dataIni, codec);
+
+  TSheetBuffer five;
+  for (int i = 0; i < 5; ++i) {
+    TLauncherItem item = MakeItem(L"C:\\ソフト\\表" + std::to_wstring(i) + L".exe", i, 10 + i, L"表");
+    EncodeField(item.Params, L"/p", codec);
+    EncodeField(item.Group, L"一般", codec);
+    AddItem(five, item);
+  }
+  dataIni.writes.clear();
+  WriteDataIni(five, dataIni, codec);
+
+  EXPECT_EQ(dataIni.ReadString(L"総数", L"COUNT"), L"5");
+  EXPECT_EQ(dataIni.ReadString(L"DATA1", L"Name"), L"C:\\ソフト\\表0.exe");
+  EXPECT_EQ(dataIni.ReadString(L"DATA5", L"Count"), L"14");
+  EXPECT_EQ(dataIni.ReadString(L"DATA7", L"Name"), L"C:\\old6");
+  ASSERT_EQ(dataIni.writes.size(), 1u + 5u * 5u);
+  EXPECT_EQ(dataIni.writes[1], (FakeProfile::Write{L"DATA1", L"Disp", L"表"}));
+  EXPECT_EQ(dataIni.writes[2].key, L"Name");
+  EXPECT_EQ(dataIni.writes[3], (FakeProfile::Write{L"DATA1", L"Param", L"/p"}));
+  EXPECT_EQ(dataIni.writes[4], (FakeProfile::Write{L"DATA1", L"Group", L"一般"}));
+  EXPECT_EQ(dataIni.writes[5], (FakeProfile::Write{L"DATA1", L"Count", L"10"}));
+}

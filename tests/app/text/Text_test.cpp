@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include "app/errors/Errors.h"
+#include "app/text/AnsiField.h"
+#include "app/text/Paths.h"
+#include "tests/support/Cp932Codec.h"
+
+TEST(AnsiField, PathWithTrailByte5CSplitsOnDecodedText) {
+  // ソ is 83 5C and 表 is 95 5C in Shift-JIS: byte-wise splitting would cut them.
+  const Cp932Codec codec;
+  char field[256];
+  EncodeField(field, L"C:\\ソフト\\表.exe", codec);
+  ASSERT_EQ(std::string(field), "C:\\\x83\x5C\x83\x74\x83\x67\\\x95\x5C.exe");
+
+  const std::wstring path = DecodeField(field, codec);
+  EXPECT_EQ(path, L"C:\\ソフト\\表.exe");
+  EXPECT_EQ(FolderOf(path), L"C:\\ソフト");
+  EXPECT_EQ(FileNameOf(path), L"表.exe");
+  EXPECT_EQ(WithoutExtension(FileNameOf(path)), L"表");
+  EXPECT_EQ(FolderOf(L"C:\\表.exe"), L"C:\\");
+}
+
+TEST(AnsiField, FieldWithoutTerminatorDecodesWholeField) {
+  const Cp932Codec codec;
+  char field[4] = {'a', 'b', 'c', 'd'};
+  EXPECT_EQ(DecodeField(field, codec), L"abcd");
+}
+
+TEST(AnsiField, RefusesTextThatDoesNotFitAndKeepsTheOldValue) {
+  const Cp932Codec codec;
+  char field[8];
+  EncodeField(field, L"old", codec);
+
+  EXPECT_THROW(EncodeField(field, L"12345678", codec), EZelkError);  // 9 bytes with NUL
+  EXPECT_THROW(EncodeField(field, L"表表表表", codec), EZelkError);  // 8 bytes of Shift-JIS
+  EXPECT_THROW(EncodeField(field, L"한국", codec), EZelkError);      // no form in code page 932
+  EXPECT_EQ(DecodeField(field, codec), L"old");
+
+  EncodeField(field, L"表表表", codec);  // 6 bytes + NUL fit
+  EXPECT_EQ(DecodeField(field, codec), L"表表表");
+  EXPECT_TRUE(FitsField(8, L"1234567", codec));
+  EXPECT_FALSE(FitsField(8, L"한", codec));
+}
+
+TEST(Paths, ExtensionsAsTheRegistrationNamesNeedThem) {
+  EXPECT_EQ(WithoutExtension(L"archive.tar.gz"), L"archive.tar");
+  EXPECT_EQ(WithoutExtension(L"Ver1.5"), L"Ver1");
+  EXPECT_EQ(WithoutExtension(L".profile"), L"");
+  EXPECT_EQ(WithoutExtension(L"README"), L"README");
+  EXPECT_EQ(JoinPath(L"C:\\ZELK", L"Data"), L"C:\\ZELK\\Data");
+  EXPECT_EQ(JoinPath(L"C:\\", L"Data"), L"C:\\Data");
+}

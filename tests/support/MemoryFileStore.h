@@ -1,0 +1,31 @@
+#pragma once
+// A data folder in memory.
+
+#include <map>
+#include <set>
+
+#include "app/errors/Errors.h"
+#include "app/sheets/FileStore.h"
+
+class MemoryFileStore : public IFileStore {
+ public:
+  std::optional<std::vector<std::uint8_t>> Read(const std::wstring& path) const override {
+    const auto found = files.find(path);
+    if (found == files.end()) return std::nullopt;
+    return found->second;
+  }
+  void Replace(const std::wstring& path, std::span<const std::uint8_t> bytes) override {
+    if (failWrites) throw EInOutError(L"write failed: " + path);
+    files[path].assign(bytes.begin(), bytes.end());
+  }
+  bool Exists(const std::wstring& path) const override { return files.contains(path); }
+  void Rename(const std::wstring& from, const std::wstring& to) override {
+    files[to] = files.at(from);
+    files.erase(from);
+  }
+  void EnsureFolder(const std::wstring& path) override { folders.insert(path); }
+
+  std::map<std::wstring, std::vector<std::uint8_t>> files;
+  std::set<std::wstring> folders;
+  bool failWrites = false;
+};
