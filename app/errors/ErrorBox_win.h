@@ -1,0 +1,27 @@
+#pragma once
+// The application's standard error box and the one catch point that every
+// window procedure and callback runs its work in.
+
+#include <windows.h>
+
+#include <string>
+
+// Caption "ZELK", error icon, OK.
+void ShowErrorBox(HWND owner, const std::wstring& message);
+
+// The system's text for a Win32 error code, without the trailing line break.
+[[nodiscard]] std::wstring SystemErrorText(DWORD error);
+
+// Shows the exception being handled; call only inside a catch block.
+void ShowCurrentException(HWND owner) noexcept;
+
+// Runs the work; a failure is shown in the standard error box and the
+// program goes on. No exception leaves a Win32 callback.
+template <typename Work>
+void RunGuarded(HWND owner, Work&& work) noexcept {
+  try {
+    work();
+  } catch (...) {
+    ShowCurrentException(owner);
+  }
+}

@@ -1,0 +1,108 @@
+#include "app/sheets/FileStore_win.h"
+
+#include <windows.h>
+
+#include "app/errors/ErrorBox_win.h"
+#include "app/errors/Errors.h"
+#include "app/text/Paths.h"
+
+namespace {
+
+// Owns a file handle for the length of one operation.
+class TFileHandle {
+ public:
+  explicit TFileHandle(HANDLE handle) : handle_(handle) {}
+  ~TFileHandle() { Close(); }
+  TFileHandle(const TFileHandle&) = delete;
+  TFileHandle& operator=(const TFileHandle&) = delete;
+  [[nodiscard]] bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  [[nodiscard]] HANDLE Get() const { return handle_; }
+  void Close() {
+    if (Valid()) CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+[[noreturn]] void RaiseInOut(const std::wstring& what, const std::wstring& path, DWORD error) {
+  throw EInOutError(L"ファイル「" + path + L"」を" + what + L"できませんでした。\n" +
+                    SystemErrorText(error));
+}
+
+bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
+  while (!bytes.empty()) {
+    DWORD written = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes = bytes.subspan(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> TWin32FileStore::Read(const std::wstring& path) const {
+  TFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.Valid()) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
+    RaiseInOut(L"開く", path, error);
+  }
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.Get(), &size)) RaiseInOut(L"読み込む", path, GetLastError());
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    DWORD read = 0;
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+    if (!ReadFile(file.Get(), bytes.data() + done, chunk, &read, nullptr)) {
+      RaiseInOut(L"読み込む", path, GetLastError());
+    }
+    if (read == 0) break;
+    done += read;
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+void TWin32FileStore::Replace(const std::wstring& path, std::span<const std::uint8_t> bytes) {
+  const std::wstring folder = FolderOf(path);
+  wchar_t temporary[MAX_PATH];
+  if (!GetTempFileNameW(folder.c_str(), L"zlk", 0, temporary)) {
+    RaiseInOut(L"保存", path, GetLastError());
+  }
+  TFileHandle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+  DWORD error = ERROR_SUCCESS;
+  if (!file.Valid() || !WriteAll(file.Get(), bytes) || !FlushFileBuffers(file.Get())) {
+    error = GetLastError();
+  }
+  file.Close();
+  if (error == ERROR_SUCCESS &&
+      !MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    error = GetLastError();
+  }
+  if (error != ERROR_SUCCESS) {
+    DeleteFileW(temporary);
+    RaiseInOut(L"保存", path, error);
+  }
+}
+
+bool TWin32FileStore::Exists(const std::wstring& path) const {
+  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void TWin32FileStore::Rename(const std::wstring& from, const std::wstring& to) {
+  if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) {
+    RaiseInOut(L"移動", from, GetLastError());
+  }
+}
+
+void TWin32FileStore::EnsureFolder(const std::wstring& path) {
+  if (!CreateDirectoryW(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+    RaiseInOut(L"作成", path, GetLastError());
+  }
+}

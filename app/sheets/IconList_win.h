@@ -1,0 +1,25 @@
+#pragma once
+// The icon list as a 32 x 32 image list filled with the shell's large icons.
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/sheets/IconList.h"
+
+class TShellIconList : public IIconList {
+ public:
+  TShellIconList() = default;
+  ~TShellIconList() override;
+  TShellIconList(const TShellIconList&) = delete;
+  TShellIconList& operator=(const TShellIconList&) = delete;
+
+  void Clear() override;
+  [[nodiscard]] bool AppendIconOf(std::wstring_view target) override;
+  void Delete(int index) override;
+
+  // Owned by this object.
+  [[nodiscard]] HIMAGELIST Handle() const { return images_; }
+
+ private:
+  HIMAGELIST images_ = nullptr;
+};

@@ -1,0 +1,40 @@
+# Sourced by the scripts that run Windows programs: an isolated Wine prefix in
+# the build folder, code page 932, its own Xvfb display. Everything started
+# here is stopped by wine_stop, by its own id or for its own prefix only.
+#
+# This machine's kernel runs no 32-bit code, so the Win32 code is exercised
+# through its x86_64 build under 64-bit Wine; the i686 deliverables are built
+# from the same sources.
+
+ZELK_ROOT=${ZELK_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+export WINEPREFIX="$ZELK_ROOT/build/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LC_ALL=ja_JP.UTF-8
+export WINE=/usr/lib/wine/wine64
+XVFB_PID=""
+
+wine_start() {
+  # Xvfb picks a free display number itself and reports it.
+  local display_file
+  display_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+  XVFB_PID=$!
+  for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n1 "$display_file")"
+  rm -f "$display_file"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    "$WINE" wineboot -i >/dev/null 2>&1 || true
+    # Without a window manager, Wine draws the frames and captions itself.
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d Y /f >/dev/null 2>&1 || true
+  fi
+  wineserver -w 2>/dev/null || true
+}
+
+wine_stop() {
+  wineserver -k 2>/dev/null || true
+  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null || true; wait "$XVFB_PID" 2>/dev/null || true; fi
+  XVFB_PID=""
+}
