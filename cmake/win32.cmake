@@ -1,6 +1,6 @@
 # Settings shared by the Windows builds: Unicode W APIs, static runtime.
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-add_link_options(-static -municode)
+add_link_options(-static)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001")
 enable_language(RC)
 

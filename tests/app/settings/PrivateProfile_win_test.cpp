@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/settings/PrivateProfile_win.h"
+#include "app/settings/Settings.h"
+#include "tests/support/TempFolder_win.h"
+
+namespace {
+
+::testing::AssertionResult Contains(const std::vector<std::uint8_t>& bytes, const std::string& text) {
+  const std::string file(bytes.begin(), bytes.end());
+  if (file.find(text) != std::string::npos) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "the file holds no " << ::testing::PrintToString(text)
+                                       << "; it holds " << ::testing::PrintToString(file);
+}
+
+void Save(const TSettings& settings, const std::wstring& path) {
+  TProfileTransaction transaction(path);
+  SaveSettings(settings, transaction.Profile());
+  ASSERT_TRUE(transaction.Commit());
+}
+
+}  // namespace
+
+TEST(SettingsFile, IsShiftJisTextWithTheJapaneseSectionNames) {
+  TTempFolder folder;
+  const std::wstring path = folder.File(L"ZELK.ini");
+  TSettings settings;
+  settings.SheetNames = {L"一般", L"ｹﾞｰﾑ"};
+  Save(settings, path);
+
+  const auto bytes = ReadBytes(path);
+  // 設定 is 90 DD 92 E8 and 色 is 90 46 in Shift-JIS.
+  ASSERT_GE(bytes.size(), 8u);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.begin() + 8), "[\x90\xDD\x92\xE8]\r\n");
+  EXPECT_TRUE(Contains(bytes, "[\x90\x46]\r\n"));
+  EXPECT_TRUE(Contains(bytes, "\r\nLeft=-1\r\n"));
+  EXPECT_TRUE(Contains(bytes, "\r\nTop=0\r\n"));
+  EXPECT_TRUE(Contains(bytes, "\r\nBH=-2147483628\r\n"));
+  EXPECT_TRUE(Contains(bytes, "\r\nTAB0=\x88\xEA\x94\xCA\r\n"));  // 一般
+  EXPECT_TRUE(Contains(bytes, "\r\nTAB1=\xB9\xDE\xB0\xD1\r\n"));  // ｹﾞｰﾑ, half-width kana
+
+  const TSettings read = ReadSettings(TPrivateProfile(path), L"");
+  EXPECT_EQ(read.SheetNames, settings.SheetNames);
+  EXPECT_EQ(read.BH, settings.BH);
+  EXPECT_EQ(read.LEFT, -1);
+}
+
+TEST(SettingsFile, UnknownKeysSectionsAndCarriedKeysSurviveARun) {
+  TTempFolder folder;
+  const std::wstring path = folder.File(L"ZELK.ini");
+  WriteBytes(path, Bytes("[\x90\xDD\x92\xE8]\r\nMyOwnKey=keep me\r\nWallDir=C:\\\x95\xC7\r\n"
+                         "FName3=memo\r\nTABCT=1\r\nTAB0=A\r\nTAB1=old\r\n"
+                         "[Other]\r\nx=1\r\n"));
+  TSettings settings = ReadSettings(TPrivateProfile(path), L"");
+  EXPECT_EQ(settings.WallDir, L"C:\\壁");
+  EXPECT_EQ(settings.FName[3], L"memo");
+  Save(settings, path);
+
+  const TPrivateProfile profile(path);
+  EXPECT_EQ(profile.ReadString(L"設定", L"MyOwnKey"), L"keep me");
+  EXPECT_EQ(profile.ReadString(L"設定", L"TAB1"), L"old");
+  EXPECT_EQ(profile.ReadString(L"Other", L"x"), L"1");
+  EXPECT_EQ(profile.ReadString(L"設定", L"WallDir"), L"C:\\壁");
+  EXPECT_EQ(profile.ReadString(L"設定", L"FName3"), L"memo");
+  EXPECT_EQ(profile.ReadString(L"設定", L"FName4"), L"---");
+}
+
+TEST(SettingsFile, MissingKeyIsToldFromAnEmptyValue) {
+  TTempFolder folder;
+  const std::wstring path = folder.File(L"ZELK.ini");
+  WriteBytes(path, Bytes("[a]\r\nempty=\r\n"));
+  const TPrivateProfile profile(path);
+  EXPECT_EQ(profile.ReadString(L"a", L"empty"), L"");
+  EXPECT_EQ(profile.ReadString(L"a", L"missing"), std::nullopt);
+  EXPECT_EQ(TPrivateProfile(folder.File(L"none.ini")).ReadString(L"a", L"empty"), std::nullopt);
+}
+
+TEST(SettingsFile, AnUncommittedSaveLeavesTheFileAndNoTemporaryFile) {
+  TTempFolder folder;
+  const std::wstring path = folder.File(L"ZELK.ini");
+  const auto original = Bytes("[\x90\xDD\x92\xE8]\r\nDBLMODE=1\r\n");
+  WriteBytes(path, original);
+  {
+    TProfileTransaction transaction(path);
+    transaction.Profile().WriteString(L"設定", L"DBLMODE", L"0");
+  }
+  EXPECT_EQ(ReadBytes(path), original);
+  EXPECT_EQ(folder.Entries(), std::vector<std::wstring>{L"ZELK.ini"});
+}

@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+
+#include "app/errors/Errors.h"
+#include "app/sheets/CurrentSheet.h"
+#include "app/sheets/FileStore_win.h"
+#include "app/sheets/IconList_win.h"
+#include "app/text/AnsiCodec_win.h"
+#include "app/text/AnsiField.h"
+#include "tests/support/TempFolder_win.h"
+
+namespace {
+
+struct RealSheets {
+  TTempFolder folder;
+  TWin32FileStore store;
+  TSheetFiles files{folder.Path(), store};
+  TShellIconList icons;
+  TAnsiCodec codec;
+  TCurrentSheet sheet{files, icons, codec};
+  RealSheets() { files.EnsureDataFolder(); }
+  std::wstring SheetPath(const std::wstring& name) const { return folder.File(L"Data\\" + name); }
+};
+
+void Add(TCurrentSheet& sheet, const std::wstring& target, int slot, const TAnsiCodec& codec) {
+  TLauncherItem& item = sheet.Buffer().Items[static_cast<std::size_t>(sheet.Buffer().Count++)];
+  item = TLauncherItem{};
+  EncodeField(item.Target, target, codec);
+  EncodeField(item.Display, L"表示", codec);
+  item.Slot = slot;
+}
+
+std::wstring SystemFile(const wchar_t* name) {
+  wchar_t folder[MAX_PATH];
+  GetSystemDirectoryW(folder, MAX_PATH);
+  return std::wstring(folder) + L"\\" + name;
+}
+
+}  // namespace
+
+TEST(SheetFileOnDisk, IsWrittenAndReadBackByteForByte) {
+  RealSheets s;
+  s.sheet.Load(L"一般", {});
+  EXPECT_EQ(s.sheet.Buffer().Count, 0);
+  Add(s.sheet, SystemFile(L"notepad.exe"), 0, s.codec);
+  Add(s.sheet, s.folder.Path(), 1, s.codec);
+  s.sheet.Save();
+
+  const auto bytes = ReadBytes(s.SheetPath(L"一般"));
+  ASSERT_EQ(bytes.size(), 288004u);
+  EXPECT_EQ(bytes, SheetFileBytes(s.sheet.Buffer()));
+
+}
+
+TEST(SheetFileOnDisk, ItemsWithoutAShellIconVanishAtLoadButStayInTheFile) {
+  RealSheets s;
+  s.sheet.Load(L"一般", {});
+  Add(s.sheet, SystemFile(L"notepad.exe"), 0, s.codec);
+  Add(s.sheet, s.folder.File(L"ソフト\\表.exe"), 1, s.codec);  // does not exist
+  s.sheet.Save();
+  const auto saved = ReadBytes(s.SheetPath(L"一般"));
+
+  s.sheet.Load(L"一般", {.SORTMODE = 2, .AUTOSORT = true});
+  ASSERT_EQ(s.sheet.Buffer().Count, 1);
+  EXPECT_EQ(ImageList_GetImageCount(s.icons.Handle()), 1);
+  EXPECT_EQ(ReadBytes(s.SheetPath(L"一般")), saved);
+}
+
+TEST(SheetFileOnDisk, AFailedSaveLeavesTheOldFileWholeAndNoTemporaryFile) {
+  RealSheets s;
+  s.sheet.Load(L"一般", {});
+  Add(s.sheet, SystemFile(L"notepad.exe"), 0, s.codec);
+  s.sheet.Save();
+  const auto before = ReadBytes(s.SheetPath(L"一般"));
+
+  // Another program holds the file open and lets nobody replace it.
+  const HANDLE holder = CreateFileW(s.SheetPath(L"一般").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+  Add(s.sheet, SystemFile(L"cmd.exe"), 1, s.codec);
+  EXPECT_THROW(s.sheet.Save(), EInOutError);
+  CloseHandle(holder);
+
+  EXPECT_EQ(ReadBytes(s.SheetPath(L"一般")), before);
+  EXPECT_EQ(s.folder.Entries(L"Data"), std::vector<std::wstring>{L"一般"});
+}
+
+TEST(SheetFileOnDisk, ADamagedFileIsReportedAndKeptAsideWithItsBytes) {
+  RealSheets s;
+  const std::vector<std::uint8_t> damaged(1000, 0x01);
+  WriteBytes(s.SheetPath(L"通信"), damaged);
+
+  EXPECT_THROW(s.sheet.Load(L"通信", {}), ESheetDamaged);
+  EXPECT_EQ(s.sheet.Buffer().Count, 0);
+  EXPECT_EQ(ReadBytes(s.SheetPath(L"通信.damaged")), damaged);
+
+  Add(s.sheet, SystemFile(L"notepad.exe"), 0, s.codec);
+  s.sheet.Save();
+  EXPECT_EQ(ReadBytes(s.SheetPath(L"通信")).size(), 288004u);
+  EXPECT_EQ(ReadBytes(s.SheetPath(L"通信.damaged")), damaged);
+}
+
+TEST(SheetFileOnDisk, ANameLeadingOutsideTheDataFolderCreatesNothing) {
+  RealSheets s;
+  EXPECT_THROW(s.sheet.Load(L"..\\escaped", {}), EZelkError);
+  EXPECT_THROW(s.sheet.Save(), EZelkError);
+  EXPECT_EQ(s.folder.Entries(), std::vector<std::wstring>{L"Data"});
+  EXPECT_TRUE(s.folder.Entries(L"Data").empty());
+}

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: native unit tests, Win32 tests under
+# Wine, end-to-end journeys with the real ZELK.exe under Xvfb. Ends with one
+# line "N passed, M failed" and fails when any test failed.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+bash tools/setup.sh || exit 1
+bash tools/build.sh || exit 1
+
+passed=0
+failed=0
+count_gtest() {  # gtest output file
+  local p f
+  p=$(grep -oP '^\[  PASSED  \] \K[0-9]+' "$1" | tail -1)
+  f=$(grep -oP '^\[  FAILED  \] \K[0-9]+(?= tests?, listed below)' "$1" | tail -1)
+  passed=$((passed + ${p:-0}))
+  failed=$((failed + ${f:-0}))
+  if ! grep -q '^\[  PASSED  \]' "$1" && [ -z "$f" ]; then failed=$((failed + 1)); fi
+}
+log=$(mktemp -d)
+
+echo "== native unit tests"
+build/native/tests/zelk_core_tests --gtest_brief=1 >"$log/native" 2>&1
+cat "$log/native"; count_gtest "$log/native"
+
+echo "== the deliverables are i386 Windows programs"
+for file in build/win32/bin/*.exe build/win32/bin/*.dll; do
+  [ -e "$file" ] || continue
+  if objdump -f "$file" | grep -q 'file format pei-i386'; then
+    passed=$((passed + 1)); echo "ok $file"
+  else
+    failed=$((failed + 1)); echo "FAIL $file is not PE32 i386"
+  fi
+done
+
+source tools/wine-env.sh
+trap wine_stop EXIT
+wine_start
+
+echo "== Win32 tests under Wine"
+for program in build/win64/bin/*_tests.exe; do
+  (cd "$(dirname "$program")" && timeout 600 "$WINE" "$(basename "$program")" --gtest_brief=1) \
+    >"$log/wine" 2>&1
+  cat "$log/wine"; count_gtest "$log/wine"
+done
+
+echo "== end-to-end journeys"
+source tests/e2e/lib.sh
+for script in tests/e2e/*_e2e.sh; do
+  source "$script"
+  for journey in $(declare -F | awk '{print $3}' | grep '^journey_'); do
+    if e2e_run "$journey"; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
+    unset -f "$journey"
+  done
+done
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
