@@ -7,7 +7,8 @@
 # from the same sources.
 
 ZELK_ROOT=${ZELK_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
-export WINEPREFIX="$ZELK_ROOT/build/wineprefix"
+# A developer may point WINEPREFIX at a prefix of their own while iterating.
+export WINEPREFIX="${WINEPREFIX:-$ZELK_ROOT/build/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LC_ALL=ja_JP.UTF-8
