@@ -1,0 +1,150 @@
+#include "app/paint/ItemArea.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/text/AnsiField.h"
+
+int CharacterHeight(int points, int dpi) { return (points * dpi + 36) / 72; }
+
+int CellWidth(int areaWidth, int colum) { return colum == 0 ? 0 : (areaWidth - colum) / colum; }
+
+int CellHeight(const TItemAreaLook& look, int dpi) {
+  if (look.Colum == 1) return kIconCellHeight;
+  const int line = CharacterHeight(kGridFontPoints, dpi);
+  return kIconCellHeight + (look.FILE_DISP == 1 ? line : 0) + (look.COUNT_DISP == 1 ? line : 0);
+}
+
+int SlotAt(TPoint point, int colum, int cellWidth, int cellHeight, int scroll) {
+  const int column = cellWidth == 0 ? 0 : point.X / cellWidth;
+  const int row = cellHeight == 0 ? 0 : point.Y / cellHeight;
+  return column + colum * (row + scroll);
+}
+
+TItemAreaPainter::TItemAreaPainter(ICanvas& canvas, const TItemAreaLook& look,
+                                   const TSheetBuffer& sheet, const ITextCodec& codec)
+    : canvas_(canvas), look_(look), sheet_(sheet), codec_(codec) {}
+
+TRect TItemAreaPainter::CellRect(int slot, int cellWidth, int cellHeight, int scroll) const {
+  const int colum = look_.Colum;
+  const int column = colum == 0 ? 0 : slot % colum;
+  const int row = (colum == 0 ? 0 : slot / colum) - scroll;
+  const int top = row * cellHeight;
+  return {column * cellWidth + 2, top, column * cellWidth + cellWidth - 2, top + cellHeight};
+}
+
+int TItemAreaPainter::Paint(int width, int height, int cellHeight, int scroll) {
+  const int cellWidth = CellWidth(width, look_.Colum);
+  if (look_.BTN_PAT == 0) {
+    PaintButtonLines(width, height, cellWidth, cellHeight);
+  } else {
+    PaintGridLines(width, height, cellWidth, cellHeight);
+  }
+  for (int i = 0; i < sheet_.Count; ++i) {
+    DrawItemCell(i, CellRect(sheet_.Items[static_cast<std::size_t>(i)].Slot, cellWidth, cellHeight, scroll));
+  }
+  return cellWidth;
+}
+
+void TItemAreaPainter::PaintButtonLines(int width, int height, int cellWidth, int cellHeight) {
+  const int columns = look_.Colum;
+  const int rows = cellHeight == 0 ? 0 : height / cellHeight;
+  const int linesEnd = cellWidth * columns;
+  canvas_.SetPen(look_.BM);
+  canvas_.SetBrush(look_.BM);
+  canvas_.Rectangle({0, 0, width, height});
+  for (int q = 0; q <= rows; ++q) {
+    const int y = q * cellHeight;
+    canvas_.SetPen(look_.BH);
+    canvas_.Line({0, y + 1}, {linesEnd, y + 1});
+    canvas_.SetPen(look_.BL);
+    canvas_.Line({0, y - 1}, {linesEnd, y - 1});
+  }
+  for (int q = 0; q <= columns; ++q) {
+    const int x = q * cellWidth;
+    canvas_.SetPen(look_.BH);
+    canvas_.Line({x + 1, 0}, {x + 1, height});
+    canvas_.SetPen(look_.BL);
+    canvas_.Line({x - 1, 0}, {x - 1, height});
+  }
+  canvas_.SetPen(clBlack);
+  for (int q = 0; q <= columns; ++q) canvas_.Line({q * cellWidth, 0}, {q * cellWidth, height});
+  for (int q = 0; q <= rows; ++q) canvas_.Line({0, q * cellHeight}, {linesEnd, q * cellHeight});
+}
+
+void TItemAreaPainter::PaintGridLines(int width, int height, int cellWidth, int cellHeight) {
+  canvas_.SetPen(look_.BL);
+  canvas_.SetBrush(look_.BM);
+  canvas_.Rectangle({0, 0, width, height});
+  for (int q = 1; q <= look_.Colum - 1; ++q) {
+    canvas_.Line({q * cellWidth, 0}, {q * cellWidth, height});
+  }
+  const int rows = cellHeight == 0 ? 0 : height / cellHeight;
+  for (int q = 1; q <= rows; ++q) canvas_.Line({0, q * cellHeight}, {width, q * cellHeight});
+}
+
+void TItemAreaPainter::DrawItemCell(int index, TRect cell) {
+  if (index < 0) return;
+  if (look_.Colum == 1) {
+    DrawListCell(index, cell);
+  } else {
+    DrawGridCell(index, cell);
+  }
+}
+
+void TItemAreaPainter::DrawListCell(int index, TRect cell) {
+  const TLauncherItem& item = sheet_.Items[static_cast<std::size_t>(index)];
+  canvas_.DrawIcon(index, {cell.Left + 2, cell.Top + 2});
+  canvas_.SetFont(kListFont, kListFontPoints);
+  canvas_.SetBrushClear();
+  // The font colour is left as the last paint set it.
+  const std::wstring text = DecodeField(item.Display, codec_) + L":" + std::to_wstring(item.Count);
+  const int characterHeight = CharacterHeight(kListFontPoints, canvas_.Dpi());
+  canvas_.TextOutClipped(cell, {cell.Left + 36, cell.Top + (cell.Height() - characterHeight) / 2}, text);
+}
+
+void TItemAreaPainter::DrawGridCell(int index, TRect cell) {
+  const TLauncherItem& item = sheet_.Items[static_cast<std::size_t>(index)];
+  canvas_.DrawIcon(index, {cell.Left + (cell.Width() - 32) / 2, cell.Top + 2});
+  canvas_.SetFont(kGridFont, kGridFontPoints);
+  canvas_.SetBrushClear();
+  int textTop = cell.Top + 34;
+  if (look_.FILE_DISP == 1) {
+    canvas_.SetFontColor(look_.NameC);
+    DrawCentredText(DecodeField(item.Display, codec_), cell, textTop);
+    textTop += CharacterHeight(kGridFontPoints, canvas_.Dpi());
+  }
+  if (look_.COUNT_DISP == 1) {
+    canvas_.SetFontColor(look_.CountC);
+    DrawCentredText(std::to_wstring(item.Count), cell, textTop);
+  }
+}
+
+void TItemAreaPainter::DrawCentredText(std::wstring_view text, TRect cell, int top) {
+  const int offset = std::max(0, (cell.Width() - canvas_.TextWidth(text)) / 2);
+  canvas_.TextOutClipped(cell, {cell.Left + offset, top}, text);
+}
+
+void TItemAreaPainter::DrawCellFrame(bool released, TPoint pressedCell, int cellWidth,
+                                     int cellHeight) {
+  const int x0 = pressedCell.X * cellWidth;
+  const int y0 = pressedCell.Y * cellHeight;
+  const int w = cellWidth;
+  const int h = cellHeight;
+  const TColor face = released ? look_.BM : look_.BL;
+  canvas_.SetPen(face);
+  canvas_.SetBrush(face);
+  if (look_.BTN_PAT != 0) {
+    canvas_.Rectangle({x0 + 1, y0 + 1, x0 + w, y0 + h});
+    return;
+  }
+  canvas_.Rectangle({x0 + 1, y0 + 1, x0 + w - 1, y0 + h - 1});
+  canvas_.SetPen(released ? look_.BH : clBlack);
+  canvas_.Line({x0 + 1, y0 + 1}, {x0 + w - 1, y0 + 1});
+  canvas_.Line({x0 + 1, y0 + 1}, {x0 + 1, y0 + h - 1});
+  if (released) {
+    canvas_.SetPen(look_.BL);
+    canvas_.Line({x0 + w - 1, y0 + h - 1}, {x0 + w - 1, y0 + 1});
+    canvas_.Line({x0 + w - 1, y0 + h - 1}, {x0 + 1, y0 + h - 1});
+  }
+}

@@ -1,0 +1,67 @@
+#pragma once
+// The item area: a grid of equal cells holding the current sheet's items,
+// in the raised-button look or the flat grid look, or a one-column list.
+
+#include <cstdint>
+#include <string_view>
+
+#include "app/paint/Canvas.h"
+#include "app/sheets/SheetBuffer.h"
+#include "app/text/TextCodec.h"
+
+inline constexpr int kIconCellHeight = 36;
+inline constexpr int kMaxScrollPosition = 15;
+inline constexpr std::wstring_view kGridFont = L"ＭＳ Ｐゴシック";
+inline constexpr int kGridFontPoints = 9;
+inline constexpr std::wstring_view kListFont = L"FixedSys";
+inline constexpr int kListFontPoints = 14;
+
+// The settings the item area reads.
+struct TItemAreaLook {
+  int Colum = 3;
+  int BTN_PAT = 0;  // 0 = buttons, otherwise grid
+  std::uint8_t FILE_DISP = 0;
+  std::uint8_t COUNT_DISP = 0;
+  TColor BH = clBtnHighlight;
+  TColor BM = clBtnFace;
+  TColor BL = clBtnShadow;
+  TColor NameC = clBlack;
+  TColor CountC = clBlack;
+};
+
+// The requested height of a font: points x dpi / 72, rounded.
+[[nodiscard]] int CharacterHeight(int points, int dpi);
+// trunc((W - C) / C); 0 when there are no columns.
+[[nodiscard]] int CellWidth(int areaWidth, int colum);
+// 36, plus a line of the grid font for the name and one for the count.
+[[nodiscard]] int CellHeight(const TItemAreaLook& look, int dpi);
+// Slot of a point of the area: column + C x (visible row + scroll position).
+[[nodiscard]] int SlotAt(TPoint point, int colum, int cellWidth, int cellHeight, int scroll);
+
+class TItemAreaPainter {
+ public:
+  // None owned.
+  TItemAreaPainter(ICanvas& canvas, const TItemAreaLook& look, const TSheetBuffer& sheet,
+                   const ITextCodec& codec);
+
+  // PAriaPaint: background, lines and every item; returns the cell width.
+  int Paint(int width, int height, int cellHeight, int scroll);
+  // Draws one item into a cell rectangle; an index below 0 draws nothing.
+  void DrawItemCell(int index, TRect cell);
+  // The frame of the pressed cell, sunk (released false) or raised again.
+  void DrawCellFrame(bool released, TPoint pressedCell, int cellWidth, int cellHeight);
+  // The rectangle an item is drawn in: 2 pixels kept free left and right.
+  [[nodiscard]] TRect CellRect(int slot, int cellWidth, int cellHeight, int scroll) const;
+
+ private:
+  void PaintButtonLines(int width, int height, int cellWidth, int cellHeight);
+  void PaintGridLines(int width, int height, int cellWidth, int cellHeight);
+  void DrawListCell(int index, TRect cell);
+  void DrawGridCell(int index, TRect cell);
+  void DrawCentredText(std::wstring_view text, TRect cell, int top);
+
+  ICanvas& canvas_;
+  const TItemAreaLook& look_;
+  const TSheetBuffer& sheet_;
+  const ITextCodec& codec_;
+};
