@@ -1,0 +1,134 @@
+// zelkhook.dll: the global mouse hook. The system loads this library into
+// every process that receives mouse input; each copy reaches the hook record
+// only through the named mapping, never through a view kept between uses.
+
+#define ZELKHOOK_BUILD
+#include "hook/zelkhook_win.h"
+
+#include "app/activation/DesktopViews_win.h"
+#include "app/activation/ScreenEdge.h"
+#include "hook/HookRecord.h"
+
+namespace {
+
+constexpr wchar_t kCaption[] = L"ZELKHOOKDLL";
+
+HINSTANCE module = nullptr;
+// This process's own handle of the mapping, kept from load to unload so that
+// the record lives as long as any process holds the library.
+HANDLE processMapping = nullptr;
+// Set only in the process whose SetHook installed the hook.
+bool installed = false;
+
+void ShowFailure(const wchar_t* message) noexcept {
+  MessageBoxW(nullptr, message, kCaption, MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
+}
+
+HWND WindowOf(std::uint32_t field) noexcept {
+  return static_cast<HWND>(LongToHandle(static_cast<LONG>(field)));
+}
+
+std::uint32_t FieldOf(HANDLE handle) noexcept {
+  return static_cast<std::uint32_t>(HandleToLong(handle));
+}
+
+// Records the window under the mouse and posts the notification for a left
+// click on the desktop or at the screen edge; returns the hook to pass on to.
+HHOOK ObserveMouse(WPARAM message, LPARAM lParam) noexcept {
+  HANDLE mapping = nullptr;
+  void* view = nullptr;
+  if (GetFMObj(&mapping, &view) != 0) return nullptr;
+  auto* record = static_cast<THookRecord*>(view);
+  const TDesktopViews views = FindDesktopViews();
+  const HWND window = reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam)->hwnd;
+  record->MouseWindow = FieldOf(window);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  if (IsReportedClick(static_cast<unsigned>(message)) &&
+      (IsDesktopView(views, window) ||
+       IsScreenEdge(cursor.x, cursor.y, GetSystemMetrics(SM_CXSCREEN),
+                    GetSystemMetrics(SM_CYSCREEN)))) {
+    PostMessageW(WindowOf(record->TargetWindow), record->MessageId & 0xFFFFu, message, lParam);
+  }
+  const HHOOK next = static_cast<HHOOK>(LongToHandle(static_cast<LONG>(record->HookHandle)));
+  ReleaseFMObj(mapping, view);
+  return next;
+}
+
+// Runs on every mouse event of every process: a peeked message that stays
+// in the queue (HC_NOREMOVE) comes back as HC_ACTION, so only HC_ACTION is
+// looked at and one click posts one notification.
+LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
+  const HHOOK next = code == HC_ACTION ? ObserveMouse(wParam, lParam) : nullptr;
+  return CallNextHookEx(next, code, wParam, lParam);
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    module = instance;
+    installed = false;
+    DisableThreadLibraryCalls(instance);
+    processMapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                        sizeof(THookRecord), kHookRecordName);
+    if (!processMapping) ShowFailure(L"Failed FileMapping!");
+  } else if (reason == DLL_PROCESS_DETACH && processMapping) {
+    CloseHandle(processMapping);
+    processMapping = nullptr;
+  }
+  return TRUE;
+}
+
+ZELKHOOK_API void WINAPI ReleaseFMObj(HANDLE mapping, void* view) {
+  if (view) UnmapViewOfFile(view);
+  if (mapping) CloseHandle(mapping);
+}
+
+ZELKHOOK_API std::int32_t WINAPI GetFMObj(HANDLE* mapping, void** view) {
+  *view = nullptr;
+  *mapping = OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, kHookRecordName);
+  if (!*mapping) return -1;
+  *view = MapViewOfFile(*mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0);
+  if (*view) return 0;
+  CloseHandle(*mapping);
+  *mapping = nullptr;
+  return -2;
+}
+
+// The message is registered and the receiver stored before the hook goes in,
+// so that no hook procedure ever posts with an unset identifier, and a failed
+// registration leaves no hook behind that RemoveHook could not take out.
+ZELKHOOK_API BOOL WINAPI SetHook(HWND window) {
+  HANDLE mapping = nullptr;
+  void* view = nullptr;
+  if (GetFMObj(&mapping, &view) != 0) return FALSE;
+  auto* record = static_cast<THookRecord*>(view);
+  record->TargetWindow = FieldOf(window);
+  const UINT identifier = RegisterWindowMessageA(kHookMessageName);
+  BOOL result = FALSE;
+  if (identifier == 0) {
+    ShowFailure(L"Failed Creating Message!");
+  } else {
+    record->MessageId = MessageIdField(identifier);
+    const HHOOK hook = SetWindowsHookExW(WH_MOUSE, MouseProc, module, 0);
+    record->HookHandle = FieldOf(hook);
+    installed = hook != nullptr;
+    result = installed;
+  }
+  ReleaseFMObj(mapping, view);
+  return result;
+}
+
+ZELKHOOK_API void WINAPI RemoveHook() {
+  HANDLE mapping = nullptr;
+  void* view = nullptr;
+  if (GetFMObj(&mapping, &view) == 0 && installed) {
+    const auto* record = static_cast<const THookRecord*>(view);
+    UnhookWindowsHookEx(static_cast<HHOOK>(LongToHandle(static_cast<LONG>(record->HookHandle))));
+    installed = false;
+  }
+  ReleaseFMObj(mapping, view);
+}
+
+ZELKHOOK_API const char* WINAPI GetHookMsgString() { return kHookMessageName; }
