@@ -1,0 +1,12 @@
+# Desktop activation: the main window's decisions on the hook's notifications
+# (portable) and the desktop windows and hook record it looks at (Win32).
+target_sources(zelk_core PRIVATE activation/DesktopActivation.cpp)
+
+if(WIN32)
+  target_sources(zelk_win PRIVATE
+    activation/DesktopViews_win.cpp
+    activation/DesktopTest_win.cpp
+  )
+  # The desktop test reads the hook record through the library's exports.
+  target_link_libraries(zelk_win PUBLIC zelkhook)
+endif()
