@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include "net/ClockAdjuster.h"
+#include "tests/net/NetDoubles.h"
+
+namespace {
+
+const char* Name(TNetTimerChange change) {
+  switch (change) {
+    case TNetTimerChange::Keep: return "Keep";
+    case TNetTimerChange::Enable: return "Enable";
+    case TNetTimerChange::Disable: return "Disable";
+  }
+  return "?";
+}
+
+class ClockAdjustment : public ::testing::Test {
+ protected:
+  FakeTimeSource source;
+  RecordingClock clock;
+  FakeConnection connection;
+  TClockAdjuster adjuster{source, clock, connection};
+  const std::wstring host = L"time.example";
+};
+
+#define EXPECT_CHANGE(expected, actual) \
+  EXPECT_STREQ(Name(expected), Name(actual))
+
+}  // namespace
+
+TEST_F(ClockAdjustment, AReplySetsTheClockInUtcAndDisablesNetTimer) {
+  source.seconds = 3774873600u;
+  EXPECT_CHANGE(TNetTimerChange::Disable, adjuster.AdjustClock(host));
+  ASSERT_EQ(clock.set.size(), 1u);
+  EXPECT_EQ(clock.set[0], (TClockTime{2019, 8, 15, 16, 0, 0, 0}));
+  EXPECT_EQ(source.hostsAsked, std::vector<std::wstring>{host});
+}
+
+TEST_F(ClockAdjustment, ZeroSecondsAreStillHandedToTheClockAndDisableNetTimer) {
+  // 1900-01-01 is refused by the system; the adjustment does not look.
+  source.seconds = 0;
+  EXPECT_CHANGE(TNetTimerChange::Disable, adjuster.AdjustClock(host));
+  ASSERT_EQ(clock.set.size(), 1u);
+  EXPECT_EQ(clock.set[0], (TClockTime{1900, 1, 1, 0, 0, 0, 0}));
+}
+
+TEST_F(ClockAdjustment, AFailedRequestLeavesClockAndNetTimerAlone) {
+  EXPECT_CHANGE(TNetTimerChange::Keep, adjuster.AdjustClock(host));
+  EXPECT_TRUE(clock.set.empty());
+}
+
+TEST_F(ClockAdjustment, StartUpWithTheSwitchOffMakesNoNetworkAccess) {
+  source.seconds = 1;
+  EXPECT_CHANGE(TNetTimerChange::Keep, adjuster.StartUp(host, false));
+  EXPECT_EQ(connection.checks, 0);
+  EXPECT_TRUE(source.hostsAsked.empty());
+  EXPECT_TRUE(clock.set.empty());
+}
+
+TEST_F(ClockAdjustment, StartUpWithoutConnectionEnablesNetTimerWithoutARequest) {
+  source.seconds = 1;
+  connection.connected = false;
+  EXPECT_CHANGE(TNetTimerChange::Enable, adjuster.StartUp(host, true));
+  EXPECT_TRUE(source.hostsAsked.empty());
+  EXPECT_TRUE(clock.set.empty());
+}
+
+TEST_F(ClockAdjustment, StartUpThatFailsEnablesNetTimerAndOneThatSucceedsDisablesIt) {
+  EXPECT_CHANGE(TNetTimerChange::Enable, adjuster.StartUp(host, true));
+  EXPECT_TRUE(clock.set.empty());
+  source.seconds = 86400;
+  EXPECT_CHANGE(TNetTimerChange::Disable, adjuster.StartUp(host, true));
+  EXPECT_EQ(clock.set.size(), 1u);
+}
+
+TEST_F(ClockAdjustment, NetTimerRetriesUntilAnAdjustmentSucceeds) {
+  connection.connected = false;
+  EXPECT_CHANGE(TNetTimerChange::Keep, adjuster.NetTimerTimer(host, true));
+  EXPECT_TRUE(source.hostsAsked.empty());
+  connection.connected = true;
+  EXPECT_CHANGE(TNetTimerChange::Keep, adjuster.NetTimerTimer(host, true));
+  source.seconds = 3774873600u;
+  EXPECT_CHANGE(TNetTimerChange::Disable, adjuster.NetTimerTimer(host, true));
+  EXPECT_EQ(clock.set.size(), 1u);
+  EXPECT_EQ(source.hostsAsked.size(), 2u);
+}
+
+TEST_F(ClockAdjustment, NetTimerStopsWhenTheSwitchWasTurnedOff) {
+  source.seconds = 1;
+  EXPECT_CHANGE(TNetTimerChange::Disable, adjuster.NetTimerTimer(host, false));
+  EXPECT_EQ(connection.checks, 0);
+  EXPECT_TRUE(clock.set.empty());
+}
