@@ -1,0 +1,16 @@
+#pragma once
+// The real system behind the clock adjustment's seams.
+
+#include "net/ClockAdjuster.h"
+
+// SetSystemTime: the time is UTC, as the Time protocol delivers it.
+class TSystemClock : public IClockSetter {
+ public:
+  void SetSystemClock(const TClockTime& utc) override;
+};
+
+// InternetGetConnectedState.
+class TInternetConnection : public IConnectionCheck {
+ public:
+  [[nodiscard]] bool InternetConnected() override;
+};

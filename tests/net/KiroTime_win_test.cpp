@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include "net/ClockAdjuster.h"
+#include "net/KiroTime_win.h"
+#include "tests/net/LocalServer_win.h"
+#include "tests/net/NetDoubles.h"
+
+namespace {
+
+const std::string kAugust2019("\xE1\x00\x00\x00", 4);  // 2019-08-15 16:00:00 UTC
+
+// The message of the request's failure, or "(no failure)".
+template <typename Request>
+std::wstring FailureOf(Request&& request) {
+  try {
+    request();
+  } catch (const EZelkError& error) {
+    return error.Message();
+  }
+  return L"(no failure)";
+}
+
+void Aim(TKiroTime& time, const TLocalServer& server) {
+  time.Host = server.Address();
+  time.Port = server.Port();
+}
+
+}  // namespace
+
+TEST(KiroTime, AsksPort37WithinHalfASecondByDefault) {
+  TKiroTime time;
+  EXPECT_EQ(time.Port, 37);
+  EXPECT_EQ(time.TimeOut, 500);
+  EXPECT_EQ(time.ReportLevel, 0);
+}
+
+TEST(KiroTime, TimeIntIsTheServersUnsignedSecondsRequestAfterRequest) {
+  TLocalServer server(SendAndClose(kAugust2019));
+  TKiroTime time;
+  Aim(time, server);
+  EXPECT_EQ(time.TimeInt(), 3774873600u);
+  EXPECT_FALSE(time.Connected());
+  // Each request ends with a fresh socket ready for the next one.
+  EXPECT_EQ(time.TimeInt(), 3774873600u);
+  EXPECT_EQ(time.TimeInt(), 3774873600u);
+  EXPECT_EQ(server.Accepted(), 3);
+}
+
+TEST(KiroTime, TimeStrIsTheUtcTimeOfDayInTheLongTimeFormat) {
+  TLocalServer server(SendAndClose(std::string("\xE1\x00\x0E\x0F", 4)));
+  TKiroTime time;
+  Aim(time, server);
+  // The tests run in the Japanese locale, whose long time format is H:mm:ss.
+  EXPECT_EQ(time.TimeStr(), L"16:59:59");
+}
+
+TEST(KiroTime, RefusedConnectionEndsAsConnectionTimedOut) {
+  TKiroTime time;
+  time.Host = L"127.0.0.1";
+  time.Port = RefusingPort();
+  EXPECT_EQ(FailureOf([&] { (void)time.TimeInt(); }), L"Connection Timed out");
+  EXPECT_FALSE(time.Connected());
+}
+
+TEST(KiroTime, SilentServerFailsTheRequestInsteadOfHoldingTheWindow) {
+  TLocalServer server(StaySilent());
+  TKiroTime time;
+  Aim(time, server);
+  EXPECT_EQ(FailureOf([&] { (void)time.TimeInt(); }), L"Read Timed out");
+  EXPECT_FALSE(time.Connected());
+}
+
+TEST(KiroTime, ServerClosingWithoutAByteFailsTheRequest) {
+  TLocalServer server(SendAndClose(""));
+  TKiroTime time;
+  Aim(time, server);
+  const std::wstring failure = FailureOf([&] { (void)time.TimeInt(); });
+  // Normally the close is seen at once; a close that goes unnoticed still
+  // ends by the time-out.
+  EXPECT_TRUE(failure == L"Connection Closed" || failure == L"Read Timed out")
+      << "failure: " << ::testing::PrintToString(failure);
+  EXPECT_FALSE(time.Connected());
+}
+
+TEST(KiroTime, UnresolvableOrEmptyHostEndsAsNullRemoteAddress) {
+  TKiroTime time;
+  time.TimeOut = 10000;  // the lookup fails; it must not be cut short
+  time.Host = L"zelk-test.invalid";
+  EXPECT_EQ(FailureOf([&] { (void)time.TimeInt(); }), L"Null Remote Address");
+  time.Host = L"";
+  EXPECT_EQ(FailureOf([&] { (void)time.TimeInt(); }), L"Null Remote Address");
+}
+
+TEST(KiroTime, StartUpAdjustsTheClockThroughTheSeamOnly) {
+  TLocalServer server(SendAndClose(kAugust2019));
+  TKiroTime time;
+  time.Port = server.Port();
+  RecordingClock clock;
+  FakeConnection connection;
+  TClockAdjuster adjuster(time, clock, connection);
+
+  EXPECT_EQ(adjuster.StartUp(server.Address(), true), TNetTimerChange::Disable);
+  ASSERT_EQ(clock.set.size(), 1u);
+  EXPECT_EQ(clock.set[0], (TClockTime{2019, 8, 15, 16, 0, 0, 0}));
+  EXPECT_EQ(time.Host, server.Address());
+}
+
+TEST(KiroTime, StartUpAgainstADeadServerEnablesNetTimer) {
+  TKiroTime time;
+  time.Port = RefusingPort();
+  RecordingClock clock;
+  FakeConnection connection;
+  TClockAdjuster adjuster(time, clock, connection);
+  EXPECT_EQ(adjuster.StartUp(L"127.0.0.1", true), TNetTimerChange::Enable);
+  EXPECT_TRUE(clock.set.empty());
+}
