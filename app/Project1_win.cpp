@@ -1,21 +1,49 @@
-// Program entry: creates the main window and runs the message loop.
+// Program entry: the hidden application window, the main window and the
+// message loop.
 
 #include <windows.h>
 #include <commctrl.h>
+#include <objbase.h>
 
+#include "app/form/SystemServices_win.h"
 #include "app/form/ZELK_win.h"
 
+namespace {
+
+// The application's own window: titled "ZELK", never shown. It owns the main
+// window, which therefore gets no taskbar button.
+HWND CreateApplicationWindow(HINSTANCE instance) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = instance;
+  windowClass.lpszClassName = L"TApplication";
+  RegisterClassExW(&windowClass);
+  return CreateWindowExW(WS_EX_TOOLWINDOW, L"TApplication", L"ZELK", WS_POPUP, 0, 0, 0, 0, nullptr,
+                         nullptr, instance, nullptr);
+}
+
+}  // namespace
+
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
-  TZELKForm form;
-  const HWND window = form.Create(instance);
+  CoInitialize(nullptr);
+  TWin32MessageBoxes messageBoxes;
+  TWin32Shutdown shutdown;
+  THtmlHelpViewer help;
+  const HWND application = CreateApplicationWindow(instance);
+  TZELKForm form(TProgramFiles{ProgramPath()}, TFormServices{messageBoxes, shutdown, help});
+  const HWND window = form.Create(instance, application);
   if (!window) return 1;
   ShowWindow(window, SW_SHOWNORMAL);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    form.ApplicationMessage(message);
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  return 0;
+  DestroyWindow(application);
+  CoUninitialize();
+  return static_cast<int>(message.wParam);
 }

@@ -19,15 +19,17 @@ std::wstring SystemErrorText(DWORD error) {
   return text;
 }
 
-void ShowCurrentException(HWND owner) noexcept {
+std::wstring CurrentExceptionMessage() noexcept {
   try {
     throw;
   } catch (const EZelkError& error) {
-    ShowErrorBox(owner, error.Message());
+    return error.Message();
   } catch (const std::exception& error) {
     const std::string what = error.what();
-    ShowErrorBox(owner, std::wstring(what.begin(), what.end()));
+    return std::wstring(what.begin(), what.end());
   } catch (...) {
-    ShowErrorBox(owner, L"予期しないエラーが発生しました。");
+    return L"予期しないエラーが発生しました。";
   }
 }
+
+void ShowCurrentException(HWND owner) noexcept { ShowErrorBox(owner, CurrentExceptionMessage()); }

@@ -1,14 +1,38 @@
 #include "app/form/ZELK_win.h"
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "app/errors/ErrorBox_win.h"
-#include "app/form/ProgramFiles_win.h"
-#include "app/settings/PrivateProfile_win.h"
-#include "app/settings/WindowBounds.h"
-#include "app/sheets/DataIni.h"
+#include "app/form/ControlIds.h"
+#include "app/form/Panel_win.h"
+#include "app/text/Paths.h"
 
-TZELKForm::TZELKForm() : files_(ProgramFolder(), store_), sheet_(files_, icons_, codec_) {}
+std::wstring TProgramFiles::Folder() const { return FolderOf(ProgramPath); }
 
-HWND TZELKForm::Create(HINSTANCE instance) {
+std::wstring TProgramFiles::SettingsFile() const {
+  return JoinPath(Folder(), WithoutExtension(FileNameOf(ProgramPath)) + L".ini");
+}
+
+std::wstring TProgramFiles::DataIni() const { return JoinPath(Folder(), L"DATA.INI"); }
+
+std::wstring TProgramFiles::HelpFile() const { return JoinPath(Folder(), L"ZELK.CHM"); }
+
+TZELKForm::TZELKForm(TProgramFiles files, TFormServices services)
+    : files_(std::move(files)),
+      services_(services),
+      sheetFiles_(files_.Folder(), store_),
+      sheet_(sheetFiles_, icons_, codec_) {}
+
+TZELKForm::~TZELKForm() {
+  if (handle_) DestroyWindow(handle_);
+  if (pop_) DestroyMenu(pop_);
+  if (formFont_) DeleteObject(formFont_);
+  if (tabFont_) DeleteObject(tabFont_);
+}
+
+HWND TZELKForm::Create(HINSTANCE instance, HWND applicationWindow) {
+  RegisterPanelClass(instance);
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = WindowProc;
@@ -17,11 +41,21 @@ HWND TZELKForm::Create(HINSTANCE instance) {
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   windowClass.lpszClassName = kMainWindowClass;
   RegisterClassExW(&windowClass);
-  // A sizeable frame with a system menu and no minimise or maximise button.
-  return CreateWindowExW(0, kMainWindowClass, kMainWindowCaption,
-                         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, CW_USEDEFAULT,
-                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
+  windowClass.lpfnWndProc = PAriaProc;
+  windowClass.hbrBackground = nullptr;
+  windowClass.lpszClassName = L"TPaintBox";
+  RegisterClassExW(&windowClass);
+  // Owned by the hidden application window, so no taskbar button shows. A
+  // sizeable frame with a system menu and no minimise or maximise button.
+  return CreateWindowExW(WS_EX_CONTROLPARENT, kMainWindowClass, kMainWindowCaption,
+                         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
+                         CW_USEDEFAULT, CW_USEDEFAULT, 331, 432, applicationWindow, nullptr, instance,
                          this);
+}
+
+HWND TZELKForm::Control(int id) const {
+  const auto found = controls_.find(id);
+  return found == controls_.end() ? nullptr : found->second;
 }
 
 LRESULT CALLBACK TZELKForm::WindowProc(HWND window, UINT message, WPARAM wParam,
@@ -36,62 +70,101 @@ LRESULT CALLBACK TZELKForm::WindowProc(HWND window, UINT message, WPARAM wParam,
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     form->handle_ = nullptr;
+    return DefWindowProcW(window, message, wParam, lParam);
   }
-  LRESULT result = 0;
-  bool handled = false;
-  RunGuarded(window, [&] {
-    result = form->HandleMessage(message, wParam, lParam);
-    handled = true;
-  });
-  return handled ? result : DefWindowProcW(window, message, wParam, lParam);
+  try {
+    return form->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    form->services_.MessageBoxes.ShowError(CurrentExceptionMessage());
+    return message == WM_CREATE ? 0 : DefWindowProcW(window, message, wParam, lParam);
+  }
 }
 
 LRESULT TZELKForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
+      CreateControls();
       FormCreate();
       return 0;
+    case WM_SIZE:
+      LayoutRegions();
+      FormResize();
+      return 0;
+    case WM_SHOWWINDOW:
+      if (wParam) FormShow();
+      break;
     case WM_CLOSE:
       FormClose();
       return 0;
     case WM_DESTROY:
-      PostQuitMessage(0);
+      FormDestroy();
       return 0;
+    case WM_HOTKEY:
+      if (wParam == kHotKeyId) ShowByHotKey();
+      return 0;
+    case WM_COMMAND:
+      if (HandleCommand(LOWORD(wParam))) return 0;
+      break;
+    case WM_DRAWITEM:
+      if (wParam == kATab) {
+        ATabDrawTab(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+      }
+      break;
+    case WM_NOTIFY:
+      if (reinterpret_cast<const NMHDR*>(lParam)->idFrom == kATab &&
+          reinterpret_cast<const NMHDR*>(lParam)->code == TCN_SELCHANGE) {
+        ATabChange();
+        return 0;
+      }
+      break;
+    case WM_VSCROLL:
+      if (reinterpret_cast<HWND>(lParam) == Control(kPaintBar)) {
+        PaintBarChange(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+      }
+      break;
     default:
-      return DefWindowProcW(handle_, message, wParam, lParam);
+      break;
+  }
+  return DefWindowProcW(handle_, message, wParam, lParam);
+}
+
+bool TZELKForm::HandleCommand(int id) {
+  switch (id) {
+    case kKZELK1:
+      KZELK1Click();
+      return true;
+    case kKWindows1:
+      KWindows1Click();
+      return true;
+    case kHelpBtn:
+      HelpBtnClick();
+      return true;
+    case kFowardBtn:
+      FowardClick();
+      return true;
+    case kLDBtn:
+      LDBtnClick();
+      return true;
+    default:
+      return false;
   }
 }
 
-TArrangeOptions TZELKForm::ArrangeOptions() const {
-  return {.SORTMODE = settings_.SORTMODE, .AUTOSORT = settings_.AUTOSORT};
-}
-
-void TZELKForm::FormCreate() {
-  settings_ = ReadSettings(TPrivateProfile(SettingsFilePath()), DesktopFolder());
-  const TWindowBounds bounds = InitialWindowBounds(settings_, GetSystemMetrics(SM_CXSCREEN),
-                                                   GetSystemMetrics(SM_CYSCREEN));
-  MoveWindow(handle_, bounds.Left, bounds.Top, bounds.Width, bounds.Height, FALSE);
-  files_.EnsureDataFolder();
-  sheet_.Load(settings_.SheetNames.front(), ArrangeOptions());
-}
-
-void TZELKForm::SaveSettings() {
-  RECT frame{};
-  GetWindowRect(handle_, &frame);
-  settings_.LEFT = frame.left;
-  settings_.TOP = frame.top;
-  settings_.Width = frame.right - frame.left;
-  settings_.Height = frame.bottom - frame.top;
-  // Write failures of the settings are not reported.
-  TProfileTransaction settingsFile(SettingsFilePath());
-  ::SaveSettings(settings_, settingsFile.Profile());
-  (void)settingsFile.Commit();
-  TProfileTransaction dataIni(DataIniPath());
-  WriteDataIni(sheet_.Buffer(), dataIni.Profile(), codec_);
-  (void)dataIni.Commit();
-}
-
-void TZELKForm::FormClose() {
-  SaveSettings();
-  DestroyWindow(handle_);
+void TZELKForm::ApplicationMessage(const MSG& message) {
+  if (message.message != WM_MOUSEMOVE) return;
+  // The application hint: the hint of the control under the mouse, or of
+  // the nearest window around it that has one.
+  std::wstring hint;
+  for (HWND window = message.hwnd; window && window != handle_; window = GetParent(window)) {
+    const auto found = hints_.find(window);
+    if (found != hints_.end()) {
+      hint = found->second;
+      break;
+    }
+  }
+  if (hint == statusHint_) return;
+  statusHint_ = hint;
+  SendMessageW(Control(kStatusBar1), SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(hint.c_str()));
 }

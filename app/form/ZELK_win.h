@@ -1,8 +1,15 @@
 #pragma once
-// The main window TZELKForm: start-up, settings and the current sheet.
+// The main window TZELKForm: start-up, lifecycle and exit, the sheet tabs and
+// the item area. Its pieces live in the ZELK*_win.cpp files of this folder.
 
 #include <windows.h>
 
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/form/FormServices.h"
+#include "app/form/Layout.h"
 #include "app/settings/Settings.h"
 #include "app/sheets/CurrentSheet.h"
 #include "app/sheets/FileStore_win.h"
@@ -12,33 +19,120 @@
 inline constexpr wchar_t kMainWindowClass[] = L"TZELKForm";
 inline constexpr wchar_t kMainWindowCaption[] = L"ZELK Ver.2.10";
 
+// Where the program's files lie: all beside the program.
+struct TProgramFiles {
+  std::wstring ProgramPath;
+  [[nodiscard]] std::wstring Folder() const;
+  [[nodiscard]] std::wstring SettingsFile() const;  // the program's path with ".ini"
+  [[nodiscard]] std::wstring DataIni() const;
+  [[nodiscard]] std::wstring HelpFile() const;
+};
+
 class TZELKForm {
  public:
-  TZELKForm();
+  TZELKForm(TProgramFiles files, TFormServices services);
+  ~TZELKForm();
   TZELKForm(const TZELKForm&) = delete;
   TZELKForm& operator=(const TZELKForm&) = delete;
 
-  // Registers the window class and creates the window, which runs FormCreate.
-  [[nodiscard]] HWND Create(HINSTANCE instance);
+  // Creates the window, owned by the application window, which runs FormCreate.
+  [[nodiscard]] HWND Create(HINSTANCE instance, HWND applicationWindow);
+  // The application message event: sees every message before it is dispatched.
+  void ApplicationMessage(const MSG& message);
+
   [[nodiscard]] HWND Handle() const { return handle_; }
+  [[nodiscard]] HWND Control(int id) const;
   [[nodiscard]] const TSettings& Settings() const { return settings_; }
   [[nodiscard]] const TCurrentSheet& Sheet() const { return sheet_; }
+  [[nodiscard]] bool Ready() const { return ready_; }
+  [[nodiscard]] bool Shown() const { return shown_; }
+  [[nodiscard]] int ScrollPosition() const;
+  [[nodiscard]] int CellHeight() const { return cellHeight_; }
+  [[nodiscard]] HMENU PopMenu() const { return pop_; }
+  // PAriaPaint onto any device context of the area's size (the screen, a
+  // memory bitmap, WM_PRINTCLIENT).
+  void PAriaPaint(HDC dc, int width, int height);
+
+  // The exit and shutdown commands of the item popup menu.
+  void KZELK1Click();
+  void KWindows1Click();
 
  private:
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  static LRESULT CALLBACK PAriaProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  static LRESULT CALLBACK ATabProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR id, DWORD_PTR form) noexcept;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  bool HandleCommand(int id);
 
+  // ZELKControls_win.cpp: the child windows and the popup menu.
+  void CreateControls();
+  HWND AddControl(int id, HWND window, const wchar_t* hint = nullptr);
+  void CreateToolBar();
+  void CreateQuickBar();
+  void CreateTabArea();
+  void CreatePopMenu();
+  void LayoutRegions();
+
+  // ZELKLifecycle_win.cpp.
   void FormCreate();
+  void ApplySettings();
+  void FormShow();
+  void FormResize();
   void FormClose();
-  // SaveSettings: the settings file, then the DATA.INI export.
+  void FormDestroy();
   void SaveSettings();
+  void ShowByHotKey();
+  void HelpBtnClick();
+  void FowardClick();
+  void LDBtnClick();
+  // Around every modal dialog: out of the topmost band, back on top after.
+  void LeaveTopmost();
+  void RestoreTopmost();
+
+  // ZELKSheets_win.cpp.
+  void AddSheetTabs();
+  void ATabChange();
+  void ATabDrawTab(const DRAWITEMSTRUCT& item);
+  void LoadSheet();
+  void BuildMoveToMenu();
+  void SetTabFont();
+  [[nodiscard]] std::wstring CurrentSheetName() const;
+  [[nodiscard]] std::vector<std::wstring> SheetNames() const;
+
+  // ZELKPaint_win.cpp.
+  void SetItemAreaFont();
+  void RepaintItemArea();
+  void PaintBarChange(int request, int thumb);
   [[nodiscard]] TArrangeOptions ArrangeOptions() const;
 
+  TProgramFiles files_;
+  TFormServices services_;
   HWND handle_ = nullptr;  // owned by the system; destroyed with the window
+  std::map<int, HWND> controls_;
+  std::map<HWND, std::wstring> hints_;
+  std::wstring statusHint_;
+  HWND tooltip_ = nullptr;
+  HMENU pop_ = nullptr;
+  HMENU moveTo_ = nullptr;  // submenu of pop_, destroyed with it
+  int moveToCount_ = 0;
+  HFONT formFont_ = nullptr;
+  HFONT tabFont_ = nullptr;
+
+  bool ready_ = false;
+  bool shown_ = false;
+  bool exiting_ = false;
+  bool dialogBusy_ = false;
+  bool hotKeyRegistered_ = false;
+
   TSettings settings_;
+  int cellWidth_ = 0;
+  int cellHeight_ = 0;
+  TColor itemFontColor_ = clBlack;
+
   TAnsiCodec codec_;
   TWin32FileStore store_;
   TShellIconList icons_;
-  TSheetFiles files_;
+  TSheetFiles sheetFiles_;
   TCurrentSheet sheet_;
 };

@@ -5,6 +5,11 @@
 
 #include "app/text/AnsiField.h"
 
+TItemAreaLook ItemAreaLook(const TSettings& settings) {
+  return {settings.Colum,     settings.BTN_PAT, settings.FILE_DISP, settings.COUNT_DISP, settings.BH,
+          settings.BM,        settings.BL,      settings.NameC,     settings.CountC};
+}
+
 int CharacterHeight(int points, int dpi) { return (points * dpi + 36) / 72; }
 
 int CellWidth(int areaWidth, int colum) { return colum == 0 ? 0 : (areaWidth - colum) / colum; }
@@ -62,8 +67,11 @@ void TItemAreaPainter::PaintButtonLines(int width, int height, int cellWidth, in
   }
   for (int q = 0; q <= columns; ++q) {
     const int x = q * cellWidth;
-    canvas_.SetPen(look_.BH);
-    canvas_.Line({x + 1, 0}, {x + 1, height});
+    // Right of the last column lies no cell: its strip keeps the face colour.
+    if (q < columns) {
+      canvas_.SetPen(look_.BH);
+      canvas_.Line({x + 1, 0}, {x + 1, height});
+    }
     canvas_.SetPen(look_.BL);
     canvas_.Line({x - 1, 0}, {x - 1, height});
   }

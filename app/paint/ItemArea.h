@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/paint/Canvas.h"
+#include "app/settings/Settings.h"
 #include "app/sheets/SheetBuffer.h"
 #include "app/text/TextCodec.h"
 
@@ -28,6 +29,8 @@ struct TItemAreaLook {
   TColor NameC = clBlack;
   TColor CountC = clBlack;
 };
+
+[[nodiscard]] TItemAreaLook ItemAreaLook(const TSettings& settings);
 
 // The requested height of a font: points x dpi / 72, rounded.
 [[nodiscard]] int CharacterHeight(int points, int dpi);

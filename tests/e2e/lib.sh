@@ -21,6 +21,7 @@ e2e_run() {
 
 e2e_cleanup() {
   "$WINE" taskkill /f /im ZELK.exe >/dev/null 2>&1 || true
+  "$WINE" taskkill /f /im notepad.exe >/dev/null 2>&1 || true
   wineserver -w 2>/dev/null || true
   rm -rf "$E2E_FOLDER" "$E2E_FOLDER.log"
 }
@@ -38,6 +39,31 @@ e2e_wait_window() {
   done
   echo "no window named '$1' appeared" >&2
   return 1
+}
+
+# Waits up to 20 s for a window to be hidden or shown.
+e2e_wait_hidden() {
+  for _ in $(seq 200); do
+    xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1" || return 0
+    sleep 0.1
+  done
+  echo "window $1 stayed visible" >&2
+  return 1
+}
+
+e2e_wait_visible() {
+  for _ in $(seq 200); do
+    xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1" && return 0
+    sleep 0.1
+  done
+  echo "window $1 did not become visible" >&2
+  return 1
+}
+
+# Keeps a screenshot of the whole display as a test artefact.
+e2e_screenshot() {
+  mkdir -p "$ZELK_ROOT/build/artifacts"
+  import -window root "$ZELK_ROOT/build/artifacts/$1.png"
 }
 
 # Waits up to 20 s for a file to exist.

@@ -147,3 +147,12 @@ TEST(ItemArea, PressedGridCellIsFilledWithTheLineColour) {
   painter.DrawCellFrame(false, {0, 2}, 82, 36);
   EXPECT_EQ(a.canvas.steps.back(), "rect 1,73-82,108");
 }
+
+TEST(ItemArea, StripRightOfTheLastColumnGetsNoLightLine) {
+  Area a;
+  a.Paint(251, 30);
+  for (const auto& step : a.canvas.StepsStartingWith("line 247,")) {
+    ADD_FAILURE() << "a line falls into the strip: " << step;
+  }
+  EXPECT_EQ(a.canvas.StepsStartingWith("line 245,").size(), 1u);  // the shadow of the last cell
+}

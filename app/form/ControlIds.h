@@ -1,0 +1,41 @@
+#pragma once
+// Control and menu identifiers of the main window.
+
+enum TControlId : int {
+  kPanel1 = 100,
+  kPanel2,
+  kSysPanel,
+  kATab,
+  kPanel3,
+  kPanel4,
+  kPAria,
+  kPaintBar,
+  kStatusBar1,
+  kArcPnl,
+  kFreezePnl,
+  kSetteiBtn,
+  kFowardBtn,
+  kLDBtn,
+  kToolBtn,
+  kHelpBtn,
+  kMyDocBtn,
+  kMyComBtn,
+  kMyNetBtn,
+  kIEBtn,
+  kCtrlBtn,
+  kProgBtn,
+  kStartBtn,
+  // Item popup menu Pop.
+  kK9 = 200,
+  kN7,
+  kN5,
+  kDelete1,
+  kK8,
+  kN4,
+  kKZELK1,
+  kKWindows1,
+  // The move-to submenu: one entry per sheet from here on.
+  kMoveToFirst = 300,
+};
+
+inline constexpr int kHotKeyId = 0;

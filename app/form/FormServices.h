@@ -1,0 +1,34 @@
+#pragma once
+// The main window's outside effects that tests must observe or answer:
+// message boxes, the system shutdown request and the help viewer.
+
+#include <string>
+
+class IMessageBoxes {
+ public:
+  virtual ~IMessageBoxes() = default;
+  // An information box with OK and Cancel; true on OK.
+  [[nodiscard]] virtual bool Confirm(const std::wstring& text) = 0;
+  // The application's standard error box.
+  virtual void ShowError(const std::wstring& text) = 0;
+};
+
+class IShutdown {
+ public:
+  virtual ~IShutdown() = default;
+  // A plain shutdown: no force, no reboot. Failures are not reported.
+  virtual void RequestShutdown() = 0;
+};
+
+class IHelpViewer {
+ public:
+  virtual ~IHelpViewer() = default;
+  virtual void ShowContents(const std::wstring& helpFile) = 0;
+  virtual void CloseAll() = 0;
+};
+
+struct TFormServices {
+  IMessageBoxes& MessageBoxes;
+  IShutdown& Shutdown;
+  IHelpViewer& Help;
+};

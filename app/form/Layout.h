@@ -1,0 +1,32 @@
+#pragma once
+// Where the main window's regions lie, outside in: the tool bar on top, the
+// status bar at the bottom, the body between them with the quick bar on its
+// left and the sheet tabs filling the rest; inside the tabs' display area the
+// folder bar on top or at the bottom, the item area and its scroll bar.
+
+#include "app/paint/Geometry.h"
+
+inline constexpr int kToolBarHeight = 43;
+inline constexpr int kQuickBarWidth = 45;
+inline constexpr int kFolderBarHeight = 28;
+inline constexpr int kScrollBarWidth = 17;
+
+struct TFormRegions {
+  TRect Panel1;      // in the window's client area
+  TRect Panel2;
+  TRect StatusBar1;  // empty when hidden
+  TRect SysPanel;    // in Panel2; empty when hidden
+  TRect ATab;        // in Panel2
+};
+
+struct TTabRegions {  // in ATab
+  TRect Panel3;
+  TRect Panel4;
+  TRect PaintBar;
+};
+
+[[nodiscard]] TFormRegions LayoutForm(int clientWidth, int clientHeight, int statusBarHeight,
+                                      bool quickBarShown);
+// display: the tabs' display area; the item panel is 18 pixels narrower than
+// the folder bar and the scroll bar stands at its right.
+[[nodiscard]] TTabRegions LayoutTabArea(TRect display, bool folderBarAtBottom);

@@ -1,0 +1,19 @@
+#pragma once
+// TPanel: a plain child window in one colour, optionally with a raised outer
+// and a lowered inner bevel. Commands and notifications of the controls on
+// it go on to the main window.
+
+#include <windows.h>
+
+#include "app/settings/Colors.h"
+
+inline constexpr wchar_t kPanelClass[] = L"TPanel";
+
+void RegisterPanelClass(HINSTANCE instance);
+[[nodiscard]] HWND CreatePanel(HWND parent, int id, TColor color, bool beveled);
+void SetPanelColor(HWND panel, TColor color);
+
+// Sends the messages that controls send to their parent on to the top-level
+// window; true when the message was one of them. Shared by every window
+// that holds controls of the main window.
+bool ForwardToMainWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

@@ -1,0 +1,170 @@
+// Start-up, showing, hiding, closing and the end of the program.
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include "app/form/ControlIds.h"
+#include "app/form/GdiCanvas_win.h"
+#include "app/form/Panel_win.h"
+#include "app/form/SystemServices_win.h"
+#include "app/form/ZELK_win.h"
+#include "app/settings/PrivateProfile_win.h"
+#include "app/settings/WindowBounds.h"
+#include "app/sheets/DataIni.h"
+
+namespace {
+
+bool IsButtonDown(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+HICON ShellFolderIcon(int folder) {
+  PIDLIST_ABSOLUTE item = nullptr;
+  if (FAILED(SHGetSpecialFolderLocation(nullptr, folder, &item))) return nullptr;
+  SHFILEINFOW info{};
+  SHGetFileInfoW(reinterpret_cast<const wchar_t*>(item), 0, &info, sizeof info,
+                 SHGFI_PIDL | SHGFI_ICON | SHGFI_LARGEICON);
+  CoTaskMemFree(item);
+  return info.hIcon;
+}
+
+}  // namespace
+
+void TZELKForm::FormCreate() {
+  exiting_ = false;
+  ready_ = false;
+  dialogBusy_ = false;
+  shown_ = true;
+  settings_ = ReadSettings(TPrivateProfile(files_.SettingsFile()), DesktopFolder());
+  ApplySettings();
+  AddSheetTabs();
+  BuildMoveToMenu();
+  ShowWindow(Control(kStatusBar1), settings_.STATUS_DISP == 1 ? SW_SHOW : SW_HIDE);
+  DragAcceptFiles(Control(kATab), TRUE);
+  DragAcceptFiles(Control(kArcPnl), TRUE);
+  DragAcceptFiles(Control(kFreezePnl), TRUE);
+  sheet_.Buffer().Count = 0;
+  sheetFiles_.EnsureDataFolder();
+  LoadSheet();
+  SetItemAreaFont();
+  sheet_.Arrange(ArrangeOptions());
+  ShowWindow(Control(kSysPanel), settings_.LDISPMODE == 1 ? SW_SHOW : SW_HIDE);
+  SendMessageW(Control(kLDBtn), BM_SETCHECK, settings_.LDISPMODE == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+  SetTabFont();
+  hotKeyRegistered_ = RegisterHotKey(handle_, kHotKeyId, MOD_CONTROL | MOD_ALT, 'N');
+  LayoutRegions();
+}
+
+void TZELKForm::ApplySettings() {
+  SetPanelColor(Control(kPanel1), settings_.TopC);
+  SetPanelColor(Control(kArcPnl), settings_.TopC);
+  SetPanelColor(Control(kFreezePnl), settings_.TopC);
+  SetPanelColor(Control(kPanel2), settings_.TabBC);
+  SetPanelColor(Control(kSysPanel), settings_.LeftC);
+  SetPanelColor(Control(kPanel3), settings_.FoldaC);
+  SendMessageW(Control(kStatusBar1), SB_SETBKCOLOR, 0, static_cast<LPARAM>(ToColorRef(settings_.StatusC)));
+  for (const auto& [id, folder] : {std::pair{kMyDocBtn, CSIDL_PERSONAL}, std::pair{kMyComBtn, CSIDL_DRIVES},
+                                   std::pair{kMyNetBtn, CSIDL_NETWORK}, std::pair{kIEBtn, CSIDL_INTERNET},
+                                   std::pair{kCtrlBtn, CSIDL_CONTROLS}}) {
+    if (const HICON icon = ShellFolderIcon(folder)) {
+      const auto old = SendMessageW(Control(id), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+      if (old) DestroyIcon(reinterpret_cast<HICON>(old));
+    }
+  }
+  const TWindowBounds bounds = InitialWindowBounds(settings_, GetSystemMetrics(SM_CXSCREEN),
+                                                   GetSystemMetrics(SM_CYSCREEN));
+  SetWindowPos(handle_, nullptr, bounds.Left, bounds.Top, bounds.Width, bounds.Height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TZELKForm::FormShow() {
+  LayoutRegions();
+  ready_ = true;
+}
+
+void TZELKForm::FormResize() { RepaintItemArea(); }
+
+void TZELKForm::SaveSettings() {
+  RECT frame{};
+  GetWindowRect(handle_, &frame);
+  settings_.LEFT = frame.left;
+  settings_.TOP = frame.top;
+  settings_.Width = frame.right - frame.left;
+  settings_.Height = frame.bottom - frame.top;
+  settings_.TAB = TabCtrl_GetCurSel(Control(kATab));
+  settings_.SheetNames = SheetNames();
+  // Failures to write the settings are not reported.
+  TProfileTransaction settingsFile(files_.SettingsFile());
+  ::SaveSettings(settings_, settingsFile.Profile());
+  (void)settingsFile.Commit();
+  TProfileTransaction dataIni(files_.DataIni());
+  WriteDataIni(sheet_.Buffer(), dataIni.Profile(), codec_);
+  (void)dataIni.Commit();
+}
+
+void TZELKForm::FormClose() {
+  SaveSettings();
+  shown_ = false;
+  ShowWindow(handle_, SW_HIDE);
+  if (!exiting_) return;  // the close button only hides
+  icons_.Clear();
+  services_.Help.CloseAll();
+  DestroyWindow(handle_);
+}
+
+void TZELKForm::FormDestroy() {
+  if (hotKeyRegistered_) UnregisterHotKey(handle_, kHotKeyId);
+  hotKeyRegistered_ = false;
+  PostQuitMessage(0);
+}
+
+void TZELKForm::ShowByHotKey() {
+  shown_ = true;
+  ShowWindow(handle_, SW_SHOW);
+  SetForegroundWindow(handle_);
+}
+
+void TZELKForm::KZELK1Click() {
+  if (services_.MessageBoxes.Confirm(L"ＺＥＬＫを終了します。よろしいですか？")) {
+    exiting_ = true;
+    SendMessageW(handle_, WM_CLOSE, 0, 0);
+  }
+  RestoreTopmost();
+}
+
+void TZELKForm::KWindows1Click() {
+  LeaveTopmost();
+  if (services_.MessageBoxes.Confirm(L"Ｗｉｎｄｏｗｓを終了します。よろしいですか？")) {
+    SaveSettings();
+    services_.Shutdown.RequestShutdown();
+    exiting_ = true;
+    SendMessageW(handle_, WM_CLOSE, 0, 0);
+  }
+  RestoreTopmost();
+}
+
+void TZELKForm::HelpBtnClick() { services_.Help.ShowContents(files_.HelpFile()); }
+
+void TZELKForm::LeaveTopmost() {
+  if (handle_) SetWindowPos(handle_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TZELKForm::RestoreTopmost() {
+  if (handle_ && IsButtonDown(Control(kFowardBtn))) {
+    SetWindowPos(handle_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+void TZELKForm::FowardClick() {
+  if (IsButtonDown(Control(kFowardBtn))) {
+    RestoreTopmost();
+  } else {
+    LeaveTopmost();
+  }
+}
+
+void TZELKForm::LDBtnClick() {
+  settings_.LDISPMODE = IsButtonDown(Control(kLDBtn)) ? 1 : 0;
+  ShowWindow(Control(kSysPanel), settings_.LDISPMODE == 1 ? SW_SHOW : SW_HIDE);
+  LayoutRegions();
+}

@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/form/ControlIds.h"
+#include "app/sheets/SheetFiles.h"
+#include "app/text/AnsiCodec_win.h"
+#include "app/text/AnsiField.h"
+#include "tests/app/form/FormFixture_win.h"
+
+namespace {
+
+int Width(const RECT& r) { return r.right - r.left; }
+int Height(const RECT& r) { return r.bottom - r.top; }
+
+std::vector<std::wstring> TabNames(const TZELKForm& form) {
+  std::vector<std::wstring> names;
+  const HWND tabs = form.Control(kATab);
+  for (int i = 0; i < TabCtrl_GetItemCount(tabs); ++i) {
+    wchar_t text[128] = {};
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = 128;
+    TabCtrl_GetItem(tabs, i, &item);
+    names.emplace_back(text);
+  }
+  return names;
+}
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+}  // namespace
+
+TEST(MainWindow, FirstStartHasFiveSheetsACentredWindowAndTheDataFolder) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  EXPECT_EQ(TabNames(form), (std::vector<std::wstring>{L"一般", L"OFFICE", L"画像", L"通信", L"ｹﾞｰﾑ"}));
+  RECT frame;
+  GetWindowRect(form.Handle(), &frame);
+  EXPECT_EQ(Width(frame), 331);
+  EXPECT_EQ(Height(frame), 432);
+  EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - 331) / 2);
+  EXPECT_EQ(frame.top, (GetSystemMetrics(SM_CYSCREEN) - 432) / 2);
+  EXPECT_TRUE(Exists(f.ProgramFile(L"Data")));
+  wchar_t caption[64];
+  GetWindowTextW(form.Handle(), caption, 64);
+  EXPECT_STREQ(caption, L"ZELK Ver.2.10");
+  const LONG style = GetWindowLongW(form.Handle(), GWL_STYLE);
+  EXPECT_TRUE(style & WS_THICKFRAME);
+  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  EXPECT_TRUE(f.messageBoxes.errors.empty());
+}
+
+TEST(MainWindow, RegionsLieWhereTheLayoutPutsThemInTheirColours) {
+  FormFixture f;
+  f.WriteSettings("[\x90\x46]\r\nTopC=255\r\nTabBC=65280\r\nLeftC=16711680\r\nFoldaC=8421504\r\n");
+  TZELKForm& form = f.Create();
+  RECT client;
+  GetClientRect(form.Handle(), &client);
+
+  const RECT toolBar = f.ControlRect(kPanel1);
+  EXPECT_EQ(toolBar.top, 0);
+  EXPECT_EQ(Height(toolBar), 43);
+  EXPECT_EQ(Width(toolBar), client.right);
+  EXPECT_EQ(Width(f.ControlRect(kSysPanel)), 45);
+  EXPECT_EQ(f.ControlRect(kSysPanel).top, 43);
+  EXPECT_EQ(f.ControlRect(kStatusBar1).bottom, client.bottom);
+
+  // Folder bar at the bottom of the tabs (RS_Direction 1), item panel 18
+  // pixels narrower, scroll bar at 17 from the folder bar's right.
+  const RECT folderBar = f.ControlRect(kPanel3);
+  const RECT itemPanel = f.ControlRect(kPanel4);
+  const RECT scrollBar = f.ControlRect(kPaintBar);
+  EXPECT_EQ(Height(folderBar), 28);
+  EXPECT_EQ(itemPanel.bottom, folderBar.top);
+  EXPECT_EQ(Width(itemPanel), Width(folderBar) - 18);
+  EXPECT_EQ(scrollBar.left, folderBar.left + Width(folderBar) - 17);
+  EXPECT_EQ(scrollBar.top, itemPanel.top);
+  EXPECT_EQ(Height(scrollBar), Height(itemPanel));
+
+  EXPECT_EQ(f.BackgroundColor(kPanel1), RGB(255, 0, 0));
+  EXPECT_EQ(f.BackgroundColor(kArcPnl), RGB(255, 0, 0));
+  EXPECT_EQ(f.BackgroundColor(kPanel2), RGB(0, 255, 0));
+  EXPECT_EQ(f.BackgroundColor(kSysPanel), RGB(0, 0, 255));
+  EXPECT_EQ(f.BackgroundColor(kPanel3), RGB(128, 128, 128));
+
+  int minimum = -1, maximum = -1;
+  GetScrollRange(form.Control(kPaintBar), SB_CTL, &minimum, &maximum);
+  EXPECT_EQ(minimum, 0);
+  EXPECT_EQ(maximum, 15);
+}
+
+TEST(MainWindow, SettingsHideTheStatusAndQuickBarsAndPutTheFolderBarOnTop) {
+  FormFixture f;
+  f.WriteSettings("[\x90\xDD\x92\xE8]\r\nSTATUS_DISP=0\r\nLDISPMODE=0\r\nRS_Direction=0\r\n");
+  TZELKForm& form = f.Create();
+  EXPECT_FALSE(GetWindowLongW(form.Control(kStatusBar1), GWL_STYLE) & WS_VISIBLE);
+  EXPECT_FALSE(GetWindowLongW(form.Control(kSysPanel), GWL_STYLE) & WS_VISIBLE);
+  EXPECT_EQ(SendMessageW(form.Control(kLDBtn), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(f.ControlRect(kATab).left, 0);
+  EXPECT_EQ(f.ControlRect(kPanel4).top, f.ControlRect(kPanel3).bottom);
+}
+
+TEST(MainWindow, CloseButtonOnlyHidesAfterWritingBothFilesAndTheHotKeyBringsItBack) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  ShowWindow(form.Handle(), SW_SHOW);
+  EXPECT_TRUE(form.Ready());
+
+  SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
+  ASSERT_TRUE(IsWindow(form.Handle()));
+  EXPECT_FALSE(IsWindowVisible(form.Handle()));
+  EXPECT_FALSE(form.Shown());
+  EXPECT_TRUE(Exists(f.ProgramFile(L"ZELK.ini")));
+  EXPECT_TRUE(Exists(f.ProgramFile(L"DATA.INI")));
+
+  SendMessageW(form.Handle(), WM_HOTKEY, kHotKeyId, 0);
+  EXPECT_TRUE(IsWindowVisible(form.Handle()));
+  EXPECT_TRUE(form.Shown());
+}
+
+TEST(MainWindow, ExitAsksFirstAndEndsOnlyOnOk) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  const HWND window = form.Handle();
+  f.messageBoxes.answer = false;
+  form.KZELK1Click();
+  EXPECT_TRUE(IsWindow(window));
+  ASSERT_EQ(f.messageBoxes.confirmations.size(), 1u);
+  EXPECT_EQ(f.messageBoxes.confirmations[0], L"ＺＥＬＫを終了します。よろしいですか？");
+  EXPECT_FALSE(Exists(f.ProgramFile(L"ZELK.ini")));
+
+  f.messageBoxes.answer = true;
+  form.KZELK1Click();
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_TRUE(Exists(f.ProgramFile(L"ZELK.ini")));
+  EXPECT_EQ(f.help.closeAlls, 1);
+}
+
+TEST(MainWindow, ShutdownAsksSavesRequestsAndEnds) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  const HWND window = form.Handle();
+  f.messageBoxes.answer = false;
+  form.KWindows1Click();
+  EXPECT_EQ(f.shutdown.requests, 0);
+  EXPECT_TRUE(IsWindow(window));
+  EXPECT_EQ(f.messageBoxes.confirmations.back(), L"Ｗｉｎｄｏｗｓを終了します。よろしいですか？");
+
+  f.messageBoxes.answer = true;
+  form.KWindows1Click();
+  EXPECT_EQ(f.shutdown.requests, 1);
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_TRUE(Exists(f.ProgramFile(L"ZELK.ini")));
+}
+
+TEST(MainWindow, SelectingATabLoadsThatSheet) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  TSheetBuffer office;
+  const TAnsiCodec codec;
+  TLauncherItem& item = office.Items[0];
+  wchar_t notepad[MAX_PATH];
+  GetSystemDirectoryW(notepad, MAX_PATH);
+  EncodeField(item.Target, std::wstring(notepad) + L"\\notepad.exe", codec);
+  item.Slot = 0;
+  office.Count = 1;
+  const auto bytes = SheetFileBytes(office);
+  WriteBytes(f.ProgramFile(L"Data\\OFFICE"), std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+
+  TabCtrl_SetCurSel(form.Control(kATab), 1);
+  NMHDR change{form.Control(kATab), kATab, static_cast<UINT>(TCN_SELCHANGE)};
+  SendMessageW(form.Handle(), WM_NOTIFY, kATab, reinterpret_cast<LPARAM>(&change));
+  EXPECT_EQ(form.Sheet().Name(), L"OFFICE");
+  EXPECT_EQ(form.Sheet().Buffer().Count, 1);
+}
+
+TEST(MainWindow, ADamagedFirstSheetIsReportedAndTheWindowRunsOn) {
+  FormFixture f;
+  CreateDirectoryW(f.ProgramFile(L"Data").c_str(), nullptr);
+  WriteBytes(f.ProgramFile(L"Data\\一般"), std::vector<std::uint8_t>(10, 0));
+  TZELKForm& form = f.Create();
+  ASSERT_EQ(f.messageBoxes.errors.size(), 1u);
+  EXPECT_NE(f.messageBoxes.errors[0].find(L"一般"), std::wstring::npos);
+  EXPECT_EQ(form.CellHeight(), 36);  // the start-up steps after the sheet still ran
+}
+
+TEST(MainWindow, PopMenuCarriesTheItemAndSystemCommands) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  const HMENU pop = form.PopMenu();
+  ASSERT_EQ(GetMenuItemCount(pop), 12);
+  const auto caption = [&](int position) {
+    wchar_t text[64] = {};
+    GetMenuStringW(pop, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
+    return std::wstring(text);
+  };
+  EXPECT_EQ(caption(0), L"登録アプリのフォルダを開く");
+  EXPECT_EQ(caption(5), L"移動");
+  EXPECT_EQ(caption(10), L"ZELKの終了");
+  EXPECT_EQ(caption(11), L"Windows終了");
+  EXPECT_EQ(GetMenuItemCount(GetSubMenu(pop, 5)), 5);  // one entry per sheet
+}
