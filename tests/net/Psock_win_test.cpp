@@ -5,21 +5,12 @@
 
 #include "net/HiddenWindow_win.h"
 #include "net/Psock_win.h"
+#include "tests/net/FailureOf.h"
 #include "tests/net/LocalServer_win.h"
 
 namespace {
 
 const std::string kFourBytes("\x01\x02\x03\x04", 4);
-
-template <typename Operation>
-std::wstring FailureOf(Operation&& operation) {
-  try {
-    operation();
-  } catch (const EZelkError& error) {
-    return error.Message();
-  }
-  return L"(no failure)";
-}
 
 // Dispatches messages until the condition holds or a generous bound passes.
 template <typename Condition>
