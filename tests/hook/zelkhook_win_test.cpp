@@ -61,3 +61,17 @@ TEST(HookLibrary, SetHookStoresTheReceiverTheMessageAndTheHook) {
   RemoveHook();
   DestroyWindow(window);
 }
+
+TEST(HookLibrary, ExportsTheFiveNamesUndecoratedInTheirOrder) {
+  const HMODULE library = GetModuleHandleW(L"zelkhook.dll");
+  ASSERT_NE(library, nullptr);
+  const char* const names[] = {"ReleaseFMObj", "GetFMObj", "SetHook", "RemoveHook",
+                               "GetHookMsgString"};
+  for (WORD ordinal = 1; ordinal <= 5; ++ordinal) {
+    const char* name = names[ordinal - 1];
+    const FARPROC byName = GetProcAddress(library, name);
+    EXPECT_NE(byName, nullptr) << name;
+    EXPECT_EQ(byName, GetProcAddress(library, MAKEINTRESOURCEA(ordinal)))
+        << name << " is not export number " << ordinal;
+  }
+}
