@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/form/ControlIds.h"
+#include "app/form/SystemServices_win.h"
 #include "app/sheets/SheetFiles.h"
 #include "app/text/AnsiCodec_win.h"
 #include "app/text/AnsiField.h"
@@ -202,4 +203,40 @@ TEST(MainWindow, PopMenuCarriesTheItemAndSystemCommands) {
   EXPECT_EQ(caption(10), L"ZELKの終了");
   EXPECT_EQ(caption(11), L"Windows終了");
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(pop, 5)), 5);  // one entry per sheet
+}
+
+TEST(MainWindow, StatusBarShowsTheHintOfTheControlUnderTheMouse) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  const auto statusText = [&] {
+    wchar_t text[64] = {};
+    // A simple status bar answers for its one text under index 0.
+    SendMessageW(form.Control(kStatusBar1), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+    return std::wstring(text);
+  };
+  MSG move{form.Control(kHelpBtn), WM_MOUSEMOVE, 0, 0, 0, {}};
+  form.ApplicationMessage(move);
+  EXPECT_EQ(statusText(), L"ヘルプ");
+  move.hwnd = form.Control(kMyComBtn);
+  form.ApplicationMessage(move);
+  EXPECT_EQ(statusText(), L"マイコンピュータ");
+  move.hwnd = form.Control(kPAria);
+  form.ApplicationMessage(move);
+  EXPECT_EQ(statusText(), L"");
+}
+
+TEST(MainWindow, HelpButtonOpensTheContentsOfTheHelpFileBesideTheProgram) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(kHelpBtn, BN_CLICKED),
+               reinterpret_cast<LPARAM>(form.Control(kHelpBtn)));
+  EXPECT_EQ(f.help.shown, std::vector<std::wstring>{f.ProgramFile(L"ZELK.CHM")});
+}
+
+TEST(HtmlHelp, AMissingHelpFileDoesNoHarm) {
+  TTempFolder folder;
+  THtmlHelpViewer viewer;
+  viewer.ShowContents(folder.File(L"ZELK.CHM"));
+  viewer.CloseAll();
+  SUCCEED();
 }
