@@ -28,7 +28,8 @@ int main() {
     milliseconds.push_back(std::chrono::duration<double, std::milli>(end - start).count());
   }
   std::sort(milliseconds.begin(), milliseconds.end());
-  std::printf("TKiroTime request on 127.0.0.1: median %.2f ms, min %.2f ms, max %.2f ms (%d runs)\n",
-              milliseconds[kRuns / 2], milliseconds.front(), milliseconds.back(), kRuns);
+  std::printf(
+      "TKiroTime request on 127.0.0.1: median %.2f ms, min %.2f ms, max %.2f ms (%d runs)\n",
+      milliseconds[kRuns / 2], milliseconds.front(), milliseconds.back(), kRuns);
   return 0;
 }

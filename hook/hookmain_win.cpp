@@ -32,24 +32,28 @@ std::uint32_t FieldOf(HANDLE handle) noexcept {
   return static_cast<std::uint32_t>(HandleToLong(handle));
 }
 
-// Records the window under the mouse and posts the notification for a left
-// click on the desktop or at the screen edge; returns the hook to pass on to.
+// Posts the notification for a left click on the desktop or at the screen edge.
+void NotifyClick(const THookRecord& record, WPARAM message, HWND window, LPARAM lParam) noexcept {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  if (IsDesktopView(FindDesktopViews(), window) ||
+      IsScreenEdge(cursor.x, cursor.y, GetSystemMetrics(SM_CXSCREEN),
+                   GetSystemMetrics(SM_CYSCREEN))) {
+    PostMessageW(WindowOf(record.TargetWindow), record.MessageId & 0xFFFFu, message, lParam);
+  }
+}
+
+// Records the window under the mouse, notifies clicks; returns the hook to
+// pass on to. The desktop and the cursor are looked at only for the clicks:
+// every other mouse event costs one write to the record.
 HHOOK ObserveMouse(WPARAM message, LPARAM lParam) noexcept {
   HANDLE mapping = nullptr;
   void* view = nullptr;
   if (GetFMObj(&mapping, &view) != 0) return nullptr;
   auto* record = static_cast<THookRecord*>(view);
-  const TDesktopViews views = FindDesktopViews();
   const HWND window = reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam)->hwnd;
   record->MouseWindow = FieldOf(window);
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  if (IsReportedClick(static_cast<unsigned>(message)) &&
-      (IsDesktopView(views, window) ||
-       IsScreenEdge(cursor.x, cursor.y, GetSystemMetrics(SM_CXSCREEN),
-                    GetSystemMetrics(SM_CYSCREEN)))) {
-    PostMessageW(WindowOf(record->TargetWindow), record->MessageId & 0xFFFFu, message, lParam);
-  }
+  if (IsReportedClick(static_cast<unsigned>(message))) NotifyClick(*record, message, window, lParam);
   const HHOOK next = static_cast<HHOOK>(LongToHandle(static_cast<LONG>(record->HookHandle)));
   ReleaseFMObj(mapping, view);
   return next;

@@ -11,8 +11,7 @@ constexpr int kHostEntrySize = MAXGETHOSTSTRUCT;  // 1024 bytes
 
 }  // namespace
 
-TPowersock::TPowersock()
-    : window_(L"PsockWindowClass", WindowProc, this), io_(kIoBufferSize) {
+TPowersock::TPowersock() : window_(L"PsockWindowClass", WindowProc, this), io_(kIoBufferSize) {
   ReportStatus(8, L"Create");
   timer_.SetEnabled(false);
   timer_.SetOnTimer([this](TThreadTimer&) { TimerTriggered(); });

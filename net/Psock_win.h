@@ -5,6 +5,7 @@
 // phase is bounded by TimeOut through a TThreadTimer.
 
 #include <winsock2.h>
+
 #include <windows.h>
 
 #include <cstdint>
@@ -38,9 +39,9 @@ class TPowersock {
   TPowersock(const TPowersock&) = delete;
   TPowersock& operator=(const TPowersock&) = delete;
 
-  std::wstring Host;          // dotted IPv4 address or host name
-  std::int32_t Port = 0;      // only the low 16 bits are used
-  std::int32_t TimeOut = 0;   // milliseconds per waiting phase; 0 waits without bound
+  std::wstring Host;         // dotted IPv4 address or host name
+  std::int32_t Port = 0;     // only the low 16 bits are used
+  std::int32_t TimeOut = 0;  // milliseconds per waiting phase; 0 waits without bound
   std::int32_t ReportLevel = 0;
   TStatusEvent OnStatus;
   TNotifyEvent OnConnect;

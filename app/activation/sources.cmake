@@ -6,6 +6,7 @@ if(WIN32)
   target_sources(zelk_win PRIVATE
     activation/DesktopViews_win.cpp
     activation/DesktopTest_win.cpp
+    activation/SingleInstance_win.cpp
   )
   # The desktop test reads the hook record through the library's exports.
   target_link_libraries(zelk_win PUBLIC zelkhook)

@@ -3,16 +3,12 @@
 #include "net/ClockAdjuster.h"
 #include "tests/net/NetDoubles.h"
 
-namespace {
-
-const char* Name(TNetTimerChange change) {
-  switch (change) {
-    case TNetTimerChange::Keep: return "Keep";
-    case TNetTimerChange::Enable: return "Enable";
-    case TNetTimerChange::Disable: return "Disable";
-  }
-  return "?";
+void PrintTo(TNetTimerChange change, std::ostream* out) {
+  constexpr const char* kNames[] = {"Keep", "Enable", "Disable"};
+  *out << kNames[static_cast<int>(change)];
 }
+
+namespace {
 
 class ClockAdjustment : public ::testing::Test {
  protected:
@@ -23,14 +19,11 @@ class ClockAdjustment : public ::testing::Test {
   const std::wstring host = L"time.example";
 };
 
-#define EXPECT_CHANGE(expected, actual) \
-  EXPECT_STREQ(Name(expected), Name(actual))
-
 }  // namespace
 
 TEST_F(ClockAdjustment, AReplySetsTheClockInUtcAndDisablesNetTimer) {
   source.seconds = 3774873600u;
-  EXPECT_CHANGE(TNetTimerChange::Disable, adjuster.AdjustClock(host));
+  EXPECT_EQ(TNetTimerChange::Disable, adjuster.AdjustClock(host));
   ASSERT_EQ(clock.set.size(), 1u);
   EXPECT_EQ(clock.set[0], (TClockTime{2019, 8, 15, 16, 0, 0, 0}));
   EXPECT_EQ(source.hostsAsked, std::vector<std::wstring>{host});
@@ -39,19 +32,19 @@ TEST_F(ClockAdjustment, AReplySetsTheClockInUtcAndDisablesNetTimer) {
 TEST_F(ClockAdjustment, ZeroSecondsAreStillHandedToTheClockAndDisableNetTimer) {
   // 1900-01-01 is refused by the system; the adjustment does not look.
   source.seconds = 0;
-  EXPECT_CHANGE(TNetTimerChange::Disable, adjuster.AdjustClock(host));
+  EXPECT_EQ(TNetTimerChange::Disable, adjuster.AdjustClock(host));
   ASSERT_EQ(clock.set.size(), 1u);
   EXPECT_EQ(clock.set[0], (TClockTime{1900, 1, 1, 0, 0, 0, 0}));
 }
 
 TEST_F(ClockAdjustment, AFailedRequestLeavesClockAndNetTimerAlone) {
-  EXPECT_CHANGE(TNetTimerChange::Keep, adjuster.AdjustClock(host));
+  EXPECT_EQ(TNetTimerChange::Keep, adjuster.AdjustClock(host));
   EXPECT_TRUE(clock.set.empty());
 }
 
 TEST_F(ClockAdjustment, StartUpWithTheSwitchOffMakesNoNetworkAccess) {
   source.seconds = 1;
-  EXPECT_CHANGE(TNetTimerChange::Keep, adjuster.StartUp(host, false));
+  EXPECT_EQ(TNetTimerChange::Keep, adjuster.StartUp(host, false));
   EXPECT_EQ(connection.checks, 0);
   EXPECT_TRUE(source.hostsAsked.empty());
   EXPECT_TRUE(clock.set.empty());
@@ -60,34 +53,34 @@ TEST_F(ClockAdjustment, StartUpWithTheSwitchOffMakesNoNetworkAccess) {
 TEST_F(ClockAdjustment, StartUpWithoutConnectionEnablesNetTimerWithoutARequest) {
   source.seconds = 1;
   connection.connected = false;
-  EXPECT_CHANGE(TNetTimerChange::Enable, adjuster.StartUp(host, true));
+  EXPECT_EQ(TNetTimerChange::Enable, adjuster.StartUp(host, true));
   EXPECT_TRUE(source.hostsAsked.empty());
   EXPECT_TRUE(clock.set.empty());
 }
 
 TEST_F(ClockAdjustment, StartUpThatFailsEnablesNetTimerAndOneThatSucceedsDisablesIt) {
-  EXPECT_CHANGE(TNetTimerChange::Enable, adjuster.StartUp(host, true));
+  EXPECT_EQ(TNetTimerChange::Enable, adjuster.StartUp(host, true));
   EXPECT_TRUE(clock.set.empty());
   source.seconds = 86400;
-  EXPECT_CHANGE(TNetTimerChange::Disable, adjuster.StartUp(host, true));
+  EXPECT_EQ(TNetTimerChange::Disable, adjuster.StartUp(host, true));
   EXPECT_EQ(clock.set.size(), 1u);
 }
 
 TEST_F(ClockAdjustment, NetTimerRetriesUntilAnAdjustmentSucceeds) {
   connection.connected = false;
-  EXPECT_CHANGE(TNetTimerChange::Keep, adjuster.NetTimerTimer(host, true));
+  EXPECT_EQ(TNetTimerChange::Keep, adjuster.NetTimerTimer(host, true));
   EXPECT_TRUE(source.hostsAsked.empty());
   connection.connected = true;
-  EXPECT_CHANGE(TNetTimerChange::Keep, adjuster.NetTimerTimer(host, true));
+  EXPECT_EQ(TNetTimerChange::Keep, adjuster.NetTimerTimer(host, true));
   source.seconds = 3774873600u;
-  EXPECT_CHANGE(TNetTimerChange::Disable, adjuster.NetTimerTimer(host, true));
+  EXPECT_EQ(TNetTimerChange::Disable, adjuster.NetTimerTimer(host, true));
   EXPECT_EQ(clock.set.size(), 1u);
   EXPECT_EQ(source.hostsAsked.size(), 2u);
 }
 
 TEST_F(ClockAdjustment, NetTimerStopsWhenTheSwitchWasTurnedOff) {
   source.seconds = 1;
-  EXPECT_CHANGE(TNetTimerChange::Disable, adjuster.NetTimerTimer(host, false));
+  EXPECT_EQ(TNetTimerChange::Disable, adjuster.NetTimerTimer(host, false));
   EXPECT_EQ(connection.checks, 0);
   EXPECT_TRUE(clock.set.empty());
 }

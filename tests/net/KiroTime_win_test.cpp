@@ -2,23 +2,13 @@
 
 #include "net/ClockAdjuster.h"
 #include "net/KiroTime_win.h"
+#include "tests/net/FailureOf.h"
 #include "tests/net/LocalServer_win.h"
 #include "tests/net/NetDoubles.h"
 
 namespace {
 
 const std::string kAugust2019("\xE1\x00\x00\x00", 4);  // 2019-08-15 16:00:00 UTC
-
-// The message of the request's failure, or "(no failure)".
-template <typename Request>
-std::wstring FailureOf(Request&& request) {
-  try {
-    request();
-  } catch (const EZelkError& error) {
-    return error.Message();
-  }
-  return L"(no failure)";
-}
 
 void Aim(TKiroTime& time, const TLocalServer& server) {
   time.Host = server.Address();

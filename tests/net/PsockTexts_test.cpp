@@ -35,7 +35,7 @@ TEST(PsockTexts, WinsockInfoHasTheSixLines) {
                                        .MaxSockets = 32767,
                                        .MaxUdpDg = 65467});
   const std::vector<std::wstring> expected = {
-      L"Version= 1.1",          L"High Version= 2.2",   L"Description= WinSock 2.0",
-      L"System= Running",       L"Max Sockets= 32767", L"Max Udp pack size= 65467"};
+      L"Version= 1.1",    L"High Version= 2.2",  L"Description= WinSock 2.0",
+      L"System= Running", L"Max Sockets= 32767", L"Max Udp pack size= 65467"};
   EXPECT_EQ(lines, expected);
 }

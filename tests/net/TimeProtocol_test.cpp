@@ -10,9 +10,13 @@ std::uint32_t TimeInt(std::vector<std::uint8_t> bytes) { return TimeIntFromBytes
 TClockTime TimeOfDay(std::vector<std::uint8_t> bytes) { return TimeOfDayFromBytes(bytes); }
 
 TClockTime Time(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
-  return {static_cast<std::uint16_t>(year),   static_cast<std::uint16_t>(month),
-          static_cast<std::uint16_t>(day),    static_cast<std::uint16_t>(hour),
-          static_cast<std::uint16_t>(minute), static_cast<std::uint16_t>(second), 0};
+  return {static_cast<std::uint16_t>(year),
+          static_cast<std::uint16_t>(month),
+          static_cast<std::uint16_t>(day),
+          static_cast<std::uint16_t>(hour),
+          static_cast<std::uint16_t>(minute),
+          static_cast<std::uint16_t>(second),
+          0};
 }
 
 }  // namespace
@@ -42,9 +46,8 @@ TEST(TimeProtocol, WholeDaysGiveMidnight) {
   const struct {
     std::uint32_t days;
     TClockTime date;
-  } cases[] = {{1, Time(1900, 1, 2)},      {59, Time(1900, 3, 1)},
-               {365, Time(1901, 1, 1)},    {36523, Time(1999, 12, 31)},
-               {36583, Time(2000, 2, 29)}, {43690, Time(2019, 8, 15)},
+  } cases[] = {{1, Time(1900, 1, 2)},       {59, Time(1900, 3, 1)},     {365, Time(1901, 1, 1)},
+               {36523, Time(1999, 12, 31)}, {36583, Time(2000, 2, 29)}, {43690, Time(2019, 8, 15)},
                {24855, Time(1968, 1, 20)}};
   for (const auto& c : cases) {
     EXPECT_EQ(ClockTimeFromSeconds(86400u * c.days), c.date) << c.days << " days";

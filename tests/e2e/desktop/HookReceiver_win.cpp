@@ -3,8 +3,9 @@
 //       "ZELK hook receiver" and appends one line per notification: the mouse
 //       message number and the desktop test's verdict ("desktop" for the
 //       empty desktop, else "away"). The first line is "SetHook 1" (or 0).
-//       A double-click notification shows the window; the hook is removed
-//       when the window closes.
+//       Like the main window with DBLMODE 0, a button-down on the empty
+//       desktop hides the window and a double-click there shows it. The hook
+//       is removed when the window closes.
 //   zelk_hook_receiver.exe --remove LOGFILE  only calls RemoveHook, as a
 //       process that never installed the hook, writes "removed" and ends.
 
@@ -36,6 +37,8 @@ void Notification(HWND window, WPARAM mouseMessage) {
   TWin32DesktopTest desktop;
   const bool onDesktop = IsEmptyDesktop(desktop.Look());
   AppendLine(std::to_string(mouseMessage) + (onDesktop ? " desktop" : " away"));
+  if (!onDesktop) return;
+  if (mouseMessage == WM_LBUTTONDOWN) ShowWindow(window, SW_HIDE);
   if (mouseMessage == WM_LBUTTONDBLCLK) ShowWindow(window, SW_SHOWNOACTIVATE);
 }
 

@@ -1,0 +1,20 @@
+#pragma once
+// RAR archives through UNRAR32.DLL: extraction only.
+
+#include "archive/Archiver.h"
+
+class TRar32 : public TDllArchiver {
+ public:
+  explicit TRar32(TArchiverLibraries& libraries);
+
+  // "-x" keeps the member folders, "-e" (x = 0) drops them.
+  int Extract(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
+              const std::wstring& destination, const TFileList& files, bool useResponseFile,
+              std::string& output) override;
+  int ExtractToMemory(TWindowHandle owner, const std::wstring& archive,
+                      const TArchiverOptions& options, const std::wstring& member,
+                      std::uint8_t* buffer, std::uint32_t size, std::uint32_t& written) override;
+
+ private:
+  static void AddSwitches(TCmdOpt& line, const TArchiverOptions& options);
+};

@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "net/HiddenWindow_win.h"
+#include "net/ThreadTimer_win.h"
+
+namespace {
+
+int TicksWithin(TThreadTimer& timer, std::chrono::milliseconds duration) {
+  int ticks = 0;
+  timer.SetOnTimer([&](TThreadTimer&) { ++ticks; });
+  const auto end = std::chrono::steady_clock::now() + duration;
+  while (std::chrono::steady_clock::now() < end) WaitAndProcessMessages();
+  timer.SetOnTimer(nullptr);
+  return ticks;
+}
+
+}  // namespace
+
+TEST(ThreadTimer, FiresOnlyWhenEnabledWithAnIntervalAndAHandler) {
+  TThreadTimer timer;
+  EXPECT_TRUE(timer.Enabled());
+  EXPECT_EQ(timer.Interval(), 1000u);
+
+  timer.SetInterval(0);  // no system timer at all
+  EXPECT_EQ(TicksWithin(timer, std::chrono::milliseconds(150)), 0);
+  timer.SetInterval(10);
+  timer.SetEnabled(false);
+  EXPECT_EQ(TicksWithin(timer, std::chrono::milliseconds(150)), 0);
+  timer.SetEnabled(true);
+  // Generous: a loaded machine may deliver only a few of the 10 ms ticks.
+  EXPECT_GT(TicksWithin(timer, std::chrono::milliseconds(1000)), 0);
+}
+
+TEST(ThreadTimer, ItsWindowIsOfTheTimerClass) {
+  TThreadTimer timer;
+  const HWND window = FindWindowW(L"TmrWindowClass", nullptr);
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, WS_EX_TOOLWINDOW);
+  EXPECT_FALSE(IsWindowVisible(window));
+}
