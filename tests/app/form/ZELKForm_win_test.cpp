@@ -240,3 +240,43 @@ TEST(HtmlHelp, AMissingHelpFileDoesNoHarm) {
   viewer.CloseAll();
   SUCCEED();
 }
+
+TEST(MainWindowClock, StartUpWithAJCLKSetsTheClockFromTheChosenServerInUtc) {
+  FormFixture f;
+  f.WriteSettings("[\x90\xDD\x92\xE8]\r\nAJCLK=1\r\nNTP=2\r\n");
+  f.timeSource.seconds = 3774873600u;  // E1 00 00 00
+  TZELKForm& form = f.Create();
+  ASSERT_EQ(f.timeSource.hostsAsked.size(), 1u);
+  EXPECT_EQ(f.timeSource.hostsAsked[0], form.TimeServerHost());
+  ASSERT_EQ(f.clock.set.size(), 1u);
+  EXPECT_EQ(f.clock.set[0].Year, 2019);
+  EXPECT_EQ(f.clock.set[0].Month, 8);
+  EXPECT_EQ(f.clock.set[0].Day, 15);
+  EXPECT_EQ(f.clock.set[0].Hour, 16);
+  EXPECT_FALSE(form.NetTimerEnabled());
+}
+
+TEST(MainWindowClock, StartUpWithoutConnectionAsksNothingAndRetriesByNetTimer) {
+  FormFixture f;
+  f.WriteSettings("[\x90\xDD\x92\xE8]\r\nAJCLK=1\r\n");
+  f.connection.connected = false;
+  TZELKForm& form = f.Create();
+  EXPECT_TRUE(f.timeSource.hostsAsked.empty());
+  EXPECT_TRUE(f.clock.set.empty());
+  EXPECT_TRUE(form.NetTimerEnabled());
+}
+
+TEST(MainWindowClock, WithoutAJCLKStartUpMakesNoNetworkAccess) {
+  FormFixture f;
+  f.timeSource.seconds = 1u;
+  TZELKForm& form = f.Create();
+  EXPECT_TRUE(f.timeSource.hostsAsked.empty());
+  EXPECT_EQ(f.connection.checks, 0);
+  EXPECT_FALSE(form.NetTimerEnabled());
+}
+
+TEST(MainWindowClock, AServerIndexOutsideTheTableLeavesTheHostEmpty) {
+  FormFixture f;
+  f.WriteSettings("[\x90\xDD\x92\xE8]\r\nNTP=14\r\n");
+  EXPECT_EQ(f.Create().TimeServerHost(), L"");
+}
