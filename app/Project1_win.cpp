@@ -6,7 +6,10 @@
 #include <objbase.h>
 
 #include "app/form/SystemServices_win.h"
+#include "app/errors/ErrorBox_win.h"
 #include "app/form/ZELK_win.h"
+#include "net/ClockSeams_win.h"
+#include "net/KiroTime_win.h"
 
 namespace {
 
@@ -25,15 +28,19 @@ HWND CreateApplicationWindow(HINSTANCE instance) {
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+static int Run(HINSTANCE instance) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
   CoInitialize(nullptr);
   TWin32MessageBoxes messageBoxes;
   TWin32Shutdown shutdown;
   THtmlHelpViewer help;
+  TKiroTime KiroTime1;
+  KiroTime1.TimeOut = 5000;
+  TSystemClock clock;
+  TInternetConnection connection;
   const HWND application = CreateApplicationWindow(instance);
-  TZELKForm form(TProgramFiles{ProgramPath()}, TFormServices{messageBoxes, shutdown, help});
+  TZELKForm form(TProgramFiles{ProgramPath()}, TFormServices{messageBoxes, shutdown, help, KiroTime1, clock, connection});
   const HWND window = form.Create(instance, application);
   if (!window) return 1;
   ShowWindow(window, SW_SHOWNORMAL);
@@ -46,4 +53,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   DestroyWindow(application);
   CoUninitialize();
   return static_cast<int>(message.wParam);
+}
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  try {
+    return Run(instance);
+  } catch (...) {
+    ShowCurrentException(nullptr);
+    return 1;
+  }
 }

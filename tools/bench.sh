@@ -20,5 +20,5 @@ for program in build/win64/bin/bench_*.exe; do
   (cd build/win64/bin && "$WINE" "$(basename "$program")")
 done
 for script in bench/*_bench.sh; do
-  [ -f "$script" ] && bash "$script"
+  [ -f "$script" ] && source "$script"
 done

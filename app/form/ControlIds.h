@@ -1,4 +1,6 @@
 #pragma once
+
+#include <cstdint>
 // Control and menu identifiers of the main window.
 
 enum TControlId : int {
@@ -39,3 +41,6 @@ enum TControlId : int {
 };
 
 inline constexpr int kHotKeyId = 0;
+
+// Window timers of the main window.
+inline constexpr std::uintptr_t kNetTimerId = 3;

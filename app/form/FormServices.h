@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "net/ClockAdjuster.h"
+
 class IMessageBoxes {
  public:
   virtual ~IMessageBoxes() = default;
@@ -31,4 +33,9 @@ struct TFormServices {
   IMessageBoxes& MessageBoxes;
   IShutdown& Shutdown;
   IHelpViewer& Help;
+  // The clock adjustment: the time client KiroTime1, the system clock and
+  // the Internet connection check.
+  ITimeSource& KiroTime1;
+  IClockSetter& Clock;
+  IConnectionCheck& Connection;
 };

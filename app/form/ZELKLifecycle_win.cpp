@@ -36,6 +36,7 @@ void TZELKForm::FormCreate() {
   dialogBusy_ = false;
   shown_ = true;
   settings_ = ReadSettings(TPrivateProfile(files_.SettingsFile()), DesktopFolder());
+  SetTimeServerHost();
   ApplySettings();
   AddSheetTabs();
   BuildMoveToMenu();
@@ -53,6 +54,7 @@ void TZELKForm::FormCreate() {
   SetTabFont();
   hotKeyRegistered_ = RegisterHotKey(handle_, kHotKeyId, MOD_CONTROL | MOD_ALT, 'N');
   LayoutRegions();
+  ApplyNetTimer(clockAdjuster_.StartUp(timeServerHost_, settings_.AJCLK));
 }
 
 void TZELKForm::ApplySettings() {

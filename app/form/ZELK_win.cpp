@@ -21,6 +21,7 @@ std::wstring TProgramFiles::HelpFile() const { return JoinPath(Folder(), L"ZELK.
 TZELKForm::TZELKForm(TProgramFiles files, TFormServices services)
     : files_(std::move(files)),
       services_(services),
+      clockAdjuster_(services.KiroTime1, services.Clock, services.Connection),
       sheetFiles_(files_.Folder(), store_),
       sheet_(sheetFiles_, icons_, codec_) {}
 
@@ -98,6 +99,9 @@ LRESULT TZELKForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_DESTROY:
       FormDestroy();
+      return 0;
+    case WM_TIMER:
+      if (wParam == kNetTimerId) NetTimerTimer();
       return 0;
     case WM_HOTKEY:
       if (wParam == kHotKeyId) ShowByHotKey();

@@ -49,6 +49,8 @@ class TZELKForm {
   [[nodiscard]] int ScrollPosition() const;
   [[nodiscard]] int CellHeight() const { return cellHeight_; }
   [[nodiscard]] HMENU PopMenu() const { return pop_; }
+  [[nodiscard]] bool NetTimerEnabled() const { return netTimerEnabled_; }
+  [[nodiscard]] const std::wstring& TimeServerHost() const { return timeServerHost_; }
   // PAriaPaint onto any device context of the area's size (the screen, a
   // memory bitmap, WM_PRINTCLIENT).
   void PAriaPaint(HDC dc, int width, int height);
@@ -90,6 +92,11 @@ class TZELKForm {
   void LeaveTopmost();
   void RestoreTopmost();
 
+  // ZELKClock_win.cpp: the clock adjustment and NetTimer.
+  void SetTimeServerHost();
+  void NetTimerTimer();
+  void ApplyNetTimer(TNetTimerChange change);
+
   // ZELKSheets_win.cpp.
   void AddSheetTabs();
   void ATabChange();
@@ -124,8 +131,11 @@ class TZELKForm {
   bool exiting_ = false;
   bool dialogBusy_ = false;
   bool hotKeyRegistered_ = false;
+  bool netTimerEnabled_ = false;
 
   TSettings settings_;
+  std::wstring timeServerHost_;  // from NTP; empty until an index names one
+  TClockAdjuster clockAdjuster_;
   int cellWidth_ = 0;
   int cellHeight_ = 0;
   TColor itemFontColor_ = clBlack;

@@ -46,7 +46,9 @@ int TItemAreaPainter::Paint(int width, int height, int cellHeight, int scroll) {
     PaintGridLines(width, height, cellWidth, cellHeight);
   }
   for (int i = 0; i < sheet_.Count; ++i) {
-    DrawItemCell(i, CellRect(sheet_.Items[static_cast<std::size_t>(i)].Slot, cellWidth, cellHeight, scroll));
+    const TRect cell = CellRect(sheet_.Items[static_cast<std::size_t>(i)].Slot, cellWidth, cellHeight, scroll);
+    // A cell wholly above or below the area would only be clipped away.
+    if (cell.Bottom > 0 && cell.Top < height) DrawItemCell(i, cell);
   }
   return cellWidth;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/form/FormServices.h"
+#include "tests/net/NetDoubles.h"
 
 class FakeMessageBoxes : public IMessageBoxes {
  public:

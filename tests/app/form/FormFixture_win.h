@@ -33,5 +33,8 @@ class FormFixture {
   FakeMessageBoxes messageBoxes;
   FakeShutdown shutdown;
   FakeHelpViewer help;
+  FakeTimeSource timeSource;
+  RecordingClock clock;
+  FakeConnection connection;
   std::unique_ptr<TZELKForm> form;
 };

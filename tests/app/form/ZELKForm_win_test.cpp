@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "app/form/ControlIds.h"
+#include "app/form/SystemServices_win.h"
 #include "app/sheets/SheetFiles.h"
 #include "app/text/AnsiCodec_win.h"
 #include "app/text/AnsiField.h"
@@ -202,4 +203,80 @@ TEST(MainWindow, PopMenuCarriesTheItemAndSystemCommands) {
   EXPECT_EQ(caption(10), L"ZELKの終了");
   EXPECT_EQ(caption(11), L"Windows終了");
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(pop, 5)), 5);  // one entry per sheet
+}
+
+TEST(MainWindow, StatusBarShowsTheHintOfTheControlUnderTheMouse) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  const auto statusText = [&] {
+    wchar_t text[64] = {};
+    // A simple status bar answers for its one text under index 0.
+    SendMessageW(form.Control(kStatusBar1), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+    return std::wstring(text);
+  };
+  MSG move{form.Control(kHelpBtn), WM_MOUSEMOVE, 0, 0, 0, {}};
+  form.ApplicationMessage(move);
+  EXPECT_EQ(statusText(), L"ヘルプ");
+  move.hwnd = form.Control(kMyComBtn);
+  form.ApplicationMessage(move);
+  EXPECT_EQ(statusText(), L"マイコンピュータ");
+  move.hwnd = form.Control(kPAria);
+  form.ApplicationMessage(move);
+  EXPECT_EQ(statusText(), L"");
+}
+
+TEST(MainWindow, HelpButtonOpensTheContentsOfTheHelpFileBesideTheProgram) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(kHelpBtn, BN_CLICKED),
+               reinterpret_cast<LPARAM>(form.Control(kHelpBtn)));
+  EXPECT_EQ(f.help.shown, std::vector<std::wstring>{f.ProgramFile(L"ZELK.CHM")});
+}
+
+TEST(HtmlHelp, AMissingHelpFileDoesNoHarm) {
+  TTempFolder folder;
+  THtmlHelpViewer viewer;
+  viewer.ShowContents(folder.File(L"ZELK.CHM"));
+  viewer.CloseAll();
+  SUCCEED();
+}
+
+TEST(MainWindowClock, StartUpWithAJCLKSetsTheClockFromTheChosenServerInUtc) {
+  FormFixture f;
+  f.WriteSettings("[\x90\xDD\x92\xE8]\r\nAJCLK=1\r\nNTP=2\r\n");
+  f.timeSource.seconds = 3774873600u;  // E1 00 00 00
+  TZELKForm& form = f.Create();
+  ASSERT_EQ(f.timeSource.hostsAsked.size(), 1u);
+  EXPECT_EQ(f.timeSource.hostsAsked[0], form.TimeServerHost());
+  ASSERT_EQ(f.clock.set.size(), 1u);
+  EXPECT_EQ(f.clock.set[0].Year, 2019);
+  EXPECT_EQ(f.clock.set[0].Month, 8);
+  EXPECT_EQ(f.clock.set[0].Day, 15);
+  EXPECT_EQ(f.clock.set[0].Hour, 16);
+  EXPECT_FALSE(form.NetTimerEnabled());
+}
+
+TEST(MainWindowClock, StartUpWithoutConnectionAsksNothingAndRetriesByNetTimer) {
+  FormFixture f;
+  f.WriteSettings("[\x90\xDD\x92\xE8]\r\nAJCLK=1\r\n");
+  f.connection.connected = false;
+  TZELKForm& form = f.Create();
+  EXPECT_TRUE(f.timeSource.hostsAsked.empty());
+  EXPECT_TRUE(f.clock.set.empty());
+  EXPECT_TRUE(form.NetTimerEnabled());
+}
+
+TEST(MainWindowClock, WithoutAJCLKStartUpMakesNoNetworkAccess) {
+  FormFixture f;
+  f.timeSource.seconds = 1u;
+  TZELKForm& form = f.Create();
+  EXPECT_TRUE(f.timeSource.hostsAsked.empty());
+  EXPECT_EQ(f.connection.checks, 0);
+  EXPECT_FALSE(form.NetTimerEnabled());
+}
+
+TEST(MainWindowClock, AServerIndexOutsideTheTableLeavesTheHostEmpty) {
+  FormFixture f;
+  f.WriteSettings("[\x90\xDD\x92\xE8]\r\nNTP=14\r\n");
+  EXPECT_EQ(f.Create().TimeServerHost(), L"");
 }

@@ -107,6 +107,7 @@ TEST(ItemArea, ScrollPositionFifteenPutsSlot45InTheTopLeftCell) {
   AddItem(a.sheet, MakeItem(L"C:\\a.exe", 45));
   AddItem(a.sheet, MakeItem(L"C:\\b.exe", 44));
   a.Paint(251, 100, 15);
+  EXPECT_EQ(a.canvas.StepsStartingWith("icon"), Steps{"icon 0 25,2"});  // slot 44 lies above the area
   const TItemAreaPainter painter(a.canvas, a.look, a.sheet, a.codec);
   EXPECT_EQ(painter.CellRect(45, 82, 36, 15), (TRect{2, 0, 80, 36}));
   EXPECT_EQ(painter.CellRect(44, 82, 36, 15), (TRect{166, -36, 244, 0}));
