@@ -72,8 +72,8 @@ int TArchiveFile::Extract(TWindowHandle owner, const TArchiverOptions* options,
   TArchiver& archiver = RequireArchiver();
   TOperation operation(*this);
   const TArchiverOptions& used = options ? *options : options_;
-  return archiver.Extract(owner, fileName_, used, destination, files,
-                          used.ResFileUsage.Holds(ruOnUnpack), output_);
+  return archiver.Extract(
+      {owner, fileName_, used, destination, files, used.ResFileUsage.Holds(ruOnUnpack), output_});
 }
 
 int TArchiveFile::Pack(TWindowHandle owner, const TArchiverOptions* options,
@@ -105,8 +105,8 @@ int TArchiveFile::Pack(TWindowHandle owner, const TArchiverOptions* options,
 int TArchiveFile::InnerPack(TWindowHandle owner, const TArchiverOptions& options,
                             const std::wstring& baseFolder, const TFileList& files) {
   TOperation operation(*this);
-  return archiver_->Pack(owner, fileName_, options, baseFolder, files,
-                         options.ResFileUsage.Holds(ruOnPack), output_);
+  return archiver_->Pack({owner, fileName_, options, baseFolder, files,
+                          options.ResFileUsage.Holds(ruOnPack), output_});
 }
 
 bool TArchiveFile::ReportPackedFile(const std::wstring& name) {

@@ -45,8 +45,8 @@ class TArchiveFile {
   // Without options the component's own are used. The results are the
   // library's return codes; Pack returns kPackAborted when the progress
   // handler aborted the choice of files.
-  int Extract(TWindowHandle owner, const TArchiverOptions* options,
-              const std::wstring& destination, const TFileList& files);
+  int Extract(TWindowHandle owner, const TArchiverOptions* options, const std::wstring& destination,
+              const TFileList& files);
   int Pack(TWindowHandle owner, const TArchiverOptions* options, const std::wstring& baseFolder,
            const TFileList& files);
 

@@ -5,6 +5,19 @@
 #include "app/text/Paths.h"
 #include "archive/ArchiverErrors.h"
 
+TArchiveJob WithoutFolder(const TArchiveJob& job) {
+  TArchiveJob changed = job;
+  changed.Folder.clear();
+  return changed;
+}
+
+TArchiveJob WithoutFiles(const TArchiveJob& job) {
+  TArchiveJob changed = job;
+  changed.Files = {};
+  changed.UseResponseFile = false;
+  return changed;
+}
+
 void TArchiver::LoadDLL() { throw EArchiver(L"Abstract method 'TArchiver.LoadDLL' was called"); }
 
 void TArchiver::FreeDLL() { throw EArchiver(L"Abstract method 'TArchiver.FreeDLL' was called"); }
@@ -19,29 +32,24 @@ int TArchiver::FindNext(TArchiveHandle, TArchiveEntryRecord&) { return -1; }
 
 int TArchiver::CloseArchive(TArchiveHandle) { return 0; }
 
-int TArchiver::Pack(TWindowHandle, const std::wstring&, const TArchiverOptions&,
-                    const std::wstring&, const TFileList&, bool, std::string&) {
+int TArchiver::Pack(const TArchiveJob&) {
   throw EArchiver(L"この形式では書庫ファイルの作成をサポートしておりません。");
 }
 
-int TArchiver::Delete(TWindowHandle, const std::wstring&, const TArchiverOptions&,
-                      const std::wstring&, const TFileList&, bool, std::string&) {
+int TArchiver::Delete(const TArchiveJob&) {
   throw EArchiver(L"この形式の書庫ではファイルの削除をサポートしておりません。");
 }
 
-int TArchiver::Update(TWindowHandle, const std::wstring&, const TArchiverOptions&,
-                      const std::wstring&, const TFileList&, bool, std::string&) {
+int TArchiver::Update(const TArchiveJob&) {
   throw EArchiver(L"この形式の書庫では書庫の更新をサポートしておりません。");
 }
 
-int TArchiver::MakeSfx(TWindowHandle, const std::wstring&, const TArchiverOptions&,
-                       const std::wstring&, std::string&) {
+int TArchiver::MakeSfx(const TArchiveJob&) {
   throw EArchiver(L"この形式では自己解凍書庫の作成をサポートしておりません。");
 }
 
 int TArchiver::ExtractToMemory(TWindowHandle, const std::wstring&, const TArchiverOptions&,
-                               const std::wstring&, std::uint8_t*, std::uint32_t,
-                               std::uint32_t&) {
+                               const std::wstring&, std::uint8_t*, std::uint32_t, std::uint32_t&) {
   throw EArchiver(L"この形式ではメモリへの展開をサポートしておりません。");
 }
 
@@ -67,21 +75,18 @@ void TArchiver::AddArchiveAndFolder(TCmdOpt& line, const std::wstring& archive,
 
 int TArchiver::AddFileList(TCmdOpt& line, const TArchiverOptions& options, bool useResponseFile,
                            const TFileList& files) {
-  const int count =
-      useResponseFile && !options.ResFileName.empty()
-          ? line.AddResponseFile(files, options.ResFileName, libraries_.Codec(),
-                                 libraries_.System())
-          : line.AddFiles(L"", files);
+  const int count = useResponseFile && !options.ResFileName.empty()
+                        ? line.AddResponseFile(files, options.ResFileName, libraries_.Codec(),
+                                               libraries_.System())
+                        : line.AddFiles(L"", files);
   if (!options.UserFileList.empty()) line.Add(options.UserFileList);
   return count;
 }
 
 std::wstring TArchiver::CommandLine(const std::wstring& word, TCmdOpt& line,
-                                    const TArchiverOptions& options, const std::wstring& archive,
-                                    const std::wstring& folder, const TFileList& files,
-                                    bool useResponseFile) {
-  AddArchiveAndFolder(line, archive, folder);
-  AddFileList(line, options, useResponseFile, files);
+                                    const TArchiveJob& job) {
+  AddArchiveAndFolder(line, job.Archive, job.Folder);
+  AddFileList(line, job.Options, job.UseResponseFile, job.Files);
   return word + line.Text();
 }
 
@@ -93,18 +98,23 @@ std::string TArchiver::Text(const std::wstring& text) const {
   return LibraryText(libraries_.Codec(), text);
 }
 
-int TArchiver::RunCommand(TCustomArchiverDll& library, TWindowHandle owner,
-                          const std::wstring& commandLine, std::string& output) {
+int TArchiver::RunCommand(TCustomArchiverDll& library, const TArchiveJob& job,
+                          const std::wstring& commandLine) {
   return Run(commandLine, [&](const std::string& line) {
-    return library.Command(owner, line, output.data(), static_cast<std::uint32_t>(output.size()));
+    return library.Command(job.Owner, line, job.Output.data(),
+                           static_cast<std::uint32_t>(job.Output.size()));
   });
 }
 
-int TArchiver::RunExtractMem(TCustomArchiverDll& library, TWindowHandle owner,
-                             const std::wstring& commandLine, std::uint8_t* buffer,
-                             std::uint32_t size, std::uint32_t& written) {
-  return Run(commandLine, [&](const std::string& line) {
-    return library.ExtractMem(owner, line, buffer, size, nullptr, nullptr, &written);
+int TArchiver::ExtractMember(TCustomArchiverDll& library, TWindowHandle owner,
+                             const std::wstring& archive, const TArchiverOptions& options,
+                             const std::wstring& member, std::uint8_t* buffer, std::uint32_t size,
+                             std::uint32_t& written,
+                             const std::function<std::wstring(const TArchiveJob& job)>& line) {
+  std::string noMessages;
+  const TArchiveJob job{owner, archive, options, L"", {member}, false, noMessages};
+  return Run(line(job), [&](const std::string& text) {
+    return library.ExtractMem(owner, text, buffer, size, nullptr, nullptr, &written);
   });
 }
 
@@ -151,7 +161,8 @@ void WriteSfx(IArchiverSystem& system, const std::wstring& stubPath, const std::
   bytes.insert(bytes.end(), archiveBytes.begin(), archiveBytes.end());
   if (withSizeTrailer) {
     const auto size = static_cast<std::uint32_t>(archiveBytes.size());
-    for (int shift = 24; shift >= 0; shift -= 8) bytes.push_back(static_cast<std::uint8_t>(size >> shift));
+    for (int shift = 24; shift >= 0; shift -= 8)
+      bytes.push_back(static_cast<std::uint8_t>(size >> shift));
   }
   system.WriteBytes(outputPath, bytes);
 }

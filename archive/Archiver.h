@@ -3,6 +3,7 @@
 // library and sends them. Operations a format lacks raise EArchiver.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,24 @@
 #include "archive/EntryRecord.h"
 #include "archive/FileList.h"
 #include "archive/LibraryText.h"
+
+// One command on an archive: what every operation of the formats takes.
+struct TArchiveJob {
+  TWindowHandle Owner;  // not owned
+  std::wstring Archive;
+  const TArchiverOptions& Options;
+  // The destination, the base folder or the output folder of the operation.
+  std::wstring Folder;
+  TFileList Files;
+  bool UseResponseFile;
+  // The library's message buffer: its size is the buffer's size.
+  std::string& Output;
+};
+
+// The job without its folder (commands that take none).
+[[nodiscard]] TArchiveJob WithoutFolder(const TArchiveJob& job);
+// The job without files (commands on the archive as a whole).
+[[nodiscard]] TArchiveJob WithoutFiles(const TArchiveJob& job);
 
 class TArchiver {
  public:
@@ -30,23 +49,13 @@ class TArchiver {
                         TArchiveEntryRecord& record);
   virtual int FindNext(TArchiveHandle archive, TArchiveEntryRecord& record);
   virtual int CloseArchive(TArchiveHandle archive);
-  // The results are the library's return codes (0 = success). The output
-  // text is the library's message buffer: its size is the buffer's size.
-  virtual int Extract(TWindowHandle owner, const std::wstring& archive,
-                      const TArchiverOptions& options, const std::wstring& destination,
-                      const TFileList& files, bool useResponseFile, std::string& output) = 0;
-  virtual int Pack(TWindowHandle owner, const std::wstring& archive,
-                   const TArchiverOptions& options, const std::wstring& baseFolder,
-                   const TFileList& files, bool useResponseFile, std::string& output);
-  virtual int Delete(TWindowHandle owner, const std::wstring& archive,
-                     const TArchiverOptions& options, const std::wstring& folder,
-                     const TFileList& files, bool useResponseFile, std::string& output);
-  virtual int Update(TWindowHandle owner, const std::wstring& archive,
-                     const TArchiverOptions& options, const std::wstring& folder,
-                     const TFileList& files, bool useResponseFile, std::string& output);
-  virtual int MakeSfx(TWindowHandle owner, const std::wstring& archive,
-                      const TArchiverOptions& options, const std::wstring& outputFolder,
-                      std::string& output);
+  // The results are the library's return codes (0 = success).
+  virtual int Extract(const TArchiveJob& job) = 0;
+  virtual int Pack(const TArchiveJob& job);
+  virtual int Delete(const TArchiveJob& job);
+  virtual int Update(const TArchiveJob& job);
+  // Files and response file do not apply.
+  virtual int MakeSfx(const TArchiveJob& job);
   virtual int ExtractToMemory(TWindowHandle owner, const std::wstring& archive,
                               const TArchiverOptions& options, const std::wstring& member,
                               std::uint8_t* buffer, std::uint32_t size, std::uint32_t& written);
@@ -74,15 +83,16 @@ class TArchiver {
     return send(LibraryText(libraries_.Codec(), commandLine));
   }
   // word + the switches already in the line + archive and folder + files.
-  std::wstring CommandLine(const std::wstring& word, TCmdOpt& line, const TArchiverOptions& options,
-                           const std::wstring& archive, const std::wstring& folder,
-                           const TFileList& files, bool useResponseFile);
+  std::wstring CommandLine(const std::wstring& word, TCmdOpt& line, const TArchiveJob& job);
   static void AddUserOptions(TCmdOpt& line, const TArchiverOptions& options);
-  int RunCommand(TCustomArchiverDll& library, TWindowHandle owner,
-                 const std::wstring& commandLine, std::string& output);
-  int RunExtractMem(TCustomArchiverDll& library, TWindowHandle owner,
-                    const std::wstring& commandLine, std::uint8_t* buffer, std::uint32_t size,
-                    std::uint32_t& written);
+  int RunCommand(TCustomArchiverDll& library, const TArchiveJob& job,
+                 const std::wstring& commandLine);
+  // The memory extraction of the formats that have one: the line the
+  // format builds for a job without word and folder, the member its one file.
+  int ExtractMember(TCustomArchiverDll& library, TWindowHandle owner, const std::wstring& archive,
+                    const TArchiverOptions& options, const std::wstring& member,
+                    std::uint8_t* buffer, std::uint32_t size, std::uint32_t& written,
+                    const std::function<std::wstring(const TArchiveJob& job)>& line);
   [[nodiscard]] std::string Text(const std::wstring& text) const;
   void SetOwner(TWindowHandle owner) { ownerWindow_ = owner; }
 

@@ -45,8 +45,8 @@ void TCustomArchiverDll::RaiseMissingIn(IModuleLoader::TModule module,
                                         const std::wstring& fallbackName,
                                         const std::string& entryName) {
   const std::wstring moduleName = module ? loader_.FileName(module) : fallbackName;
-  throw EEntryNotFound(FormatText(L"%0:s に %1:s のエントリが見つかりません。",
-                                  {moduleName, Widen(entryName)}));
+  throw EEntryNotFound(
+      FormatText(L"%0:s に %1:s のエントリが見つかりません。", {moduleName, Widen(entryName)}));
 }
 
 int TCustomArchiverDll::Command(TWindowHandle owner, const std::string& commandLine, char* output,
@@ -69,8 +69,8 @@ int TCustomArchiverDll::CloseArchive(TArchiveHandle archive) {
 int TCustomArchiverDll::ExtractMem(TWindowHandle owner, const std::string& commandLine,
                                    std::uint8_t* buffer, std::uint32_t size, void* time,
                                    void* attributes, std::uint32_t* written) {
-  return Get<TExtractMemEntry>(TEntryId::ExtractMem)(owner, commandLine.c_str(), buffer, size,
-                                                     time, attributes, written);
+  return Get<TExtractMemEntry>(TEntryId::ExtractMem)(owner, commandLine.c_str(), buffer, size, time,
+                                                     attributes, written);
 }
 
 int TCustomArchiverDll::FindFirst(TArchiveHandle archive, const std::string& wildName,
@@ -165,7 +165,8 @@ TArchiverDll::~TArchiverDll() { TArchiverDll::FreeDLL(); }
 void TArchiverDll::LoadDLL() {
   if (!module_) module_ = loader_.Load(fileName_);
   if (!module_) {
-    throw ENoArchiverDLL(FormatText(L"%0:s を扱うには %1:s が 必要です。", {displayName_, fileName_}));
+    throw ENoArchiverDLL(
+        FormatText(L"%0:s を扱うには %1:s が 必要です。", {displayName_, fileName_}));
   }
 }
 
@@ -203,8 +204,7 @@ TArchiveHandle TYZ1Dll::OpenArchive(TWindowHandle owner, const std::string& path
 int TYZ1Dll::FindFirst(TArchiveHandle archive, const std::string& wildName,
                        TArchiveEntryRecord& record) {
   int result = TArchiverDll::FindFirst(archive, wildName, record);
-  for (int calls = 1; result == kPasswordNeeded && calls < kPasswordCalls;
-       ++calls) {
+  for (int calls = 1; result == kPasswordNeeded && calls < kPasswordCalls; ++calls) {
     const auto dialog =
         reinterpret_cast<TPasswordDialogEntry>(OptionalEntry(passwordDialog_, "PasswordDialog"));
     if (!dialog) break;

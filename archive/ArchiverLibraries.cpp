@@ -36,7 +36,8 @@ TCustomArchiverDll& TArchiverLibraries::Load(TLibrary library) {
       wrapper = std::make_unique<TZipDll>(loader_);
     } else {
       const TLibraryName& name = kNames[static_cast<std::size_t>(library)];
-      wrapper = std::make_unique<TArchiverDll>(loader_, name.DisplayName, name.Prefix, name.FileName);
+      wrapper =
+          std::make_unique<TArchiverDll>(loader_, name.DisplayName, name.Prefix, name.FileName);
     }
   }
   wrapper->LoadDLL();

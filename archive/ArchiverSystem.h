@@ -21,7 +21,8 @@ class IArchiverSystem {
   [[nodiscard]] virtual bool FileExists(const std::wstring& path) = 0;
   [[nodiscard]] virtual std::wstring FullPath(const std::wstring& path) = 0;
   // The file found on the system's search path for programs and libraries.
-  [[nodiscard]] virtual std::optional<std::wstring> FindOnSearchPath(const std::wstring& fileName) = 0;
+  [[nodiscard]] virtual std::optional<std::wstring> FindOnSearchPath(
+      const std::wstring& fileName) = 0;
   // The value "Path" of HKEY_LOCAL_MACHINE\SOFTWARE\7-ZIP, when present.
   [[nodiscard]] virtual std::optional<std::wstring> SevenZipFolder() = 0;
 };

@@ -32,17 +32,17 @@ enum TArchiverType : int {
   atAutoDetect,
 };
 
-using TWindowHandle = void*;   // owner window (HWND); not owned
-using TArchiveHandle = void*;  // open archive of a library (HARC); not owned
+using TWindowHandle = void*;    // owner window (HWND); not owned
+using TArchiveHandle = void*;   // open archive of a library (HARC); not owned
 using TLibBool = std::int32_t;  // Win32 BOOL
 
 // An entry address as the loader hands it out; cast to its signature below.
 using TEntryAddress = void (*)();
 
-using TCommandEntry = int(ARCHIVER_API*)(TWindowHandle owner, const char* commandLine,
-                                         char* output, std::uint32_t outputSize);
+using TCommandEntry = int(ARCHIVER_API*)(TWindowHandle owner, const char* commandLine, char* output,
+                                         std::uint32_t outputSize);
 using TOpenArchiveEntry = TArchiveHandle(ARCHIVER_API*)(TWindowHandle owner, const char* path,
-                                                         std::uint32_t mode);
+                                                        std::uint32_t mode);
 using TCloseArchiveEntry = int(ARCHIVER_API*)(TArchiveHandle archive);
 using TFindFirstEntry = int(ARCHIVER_API*)(TArchiveHandle archive, const char* wildName,
                                            void* record);

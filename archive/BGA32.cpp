@@ -4,9 +4,8 @@ TBGA32::TBGA32(TArchiverLibraries& libraries) : TDllArchiver(libraries, TLibrary
   LoadDLL();
 }
 
-int TBGA32::Send(const std::wstring& word, TWindowHandle owner, const std::wstring& archive,
-                 const TArchiverOptions& o, const std::wstring& folder, const TFileList& files,
-                 bool useResponseFile, std::string& output) {
+std::wstring TBGA32::Line(const std::wstring& word, const TArchiveJob& job) {
+  const TArchiverOptions& o = job.Options;
   TCmdOpt line;
   line.AddFlag(L"a", o.a > 0);
   line.Add(o.c <= 0 ? L"-n" : L"-o");
@@ -15,32 +14,19 @@ int TBGA32::Send(const std::wstring& word, TWindowHandle owner, const std::wstri
   line.AddFlag(L"j", o.x <= 0);
   line.AddNumber(L"l", o.jm);
   AddUserOptions(line, o);
-  return RunCommand(Library(), owner,
-                    CommandLine(word, line, o, archive, folder, files, useResponseFile), output);
+  return CommandLine(word, line, job);
 }
 
-int TBGA32::Extract(TWindowHandle owner, const std::wstring& archive,
-                    const TArchiverOptions& options, const std::wstring& destination,
-                    const TFileList& files, bool useResponseFile, std::string& output) {
-  return Send(L"x", owner, archive, options, destination, files, useResponseFile, output);
+int TBGA32::Extract(const TArchiveJob& job) { return RunCommand(Library(), job, Line(L"x", job)); }
+
+int TBGA32::Pack(const TArchiveJob& job) { return RunCommand(Library(), job, Line(L"a", job)); }
+
+int TBGA32::Delete(const TArchiveJob& job) {
+  return RunCommand(Library(), job, Line(L"d", WithoutFolder(job)));
 }
 
-int TBGA32::Pack(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-                 const std::wstring& baseFolder, const TFileList& files, bool useResponseFile,
-                 std::string& output) {
-  return Send(L"a", owner, archive, options, baseFolder, files, useResponseFile, output);
-}
-
-int TBGA32::Delete(TWindowHandle owner, const std::wstring& archive,
-                   const TArchiverOptions& options, const std::wstring&, const TFileList& files,
-                   bool useResponseFile, std::string& output) {
-  return Send(L"d", owner, archive, options, L"", files, useResponseFile, output);
-}
-
-int TBGA32::MakeSfx(TWindowHandle owner, const std::wstring& archive,
-                    const TArchiverOptions& options, const std::wstring& outputFolder,
-                    std::string& output) {
-  return Send(L"s", owner, archive, options, outputFolder, {}, false, output);
+int TBGA32::MakeSfx(const TArchiveJob& job) {
+  return RunCommand(Library(), job, Line(L"s", WithoutFiles(job)));
 }
 
 bool TBGA32::CheckArchive(const std::wstring& path, int mode, int extraMode) {

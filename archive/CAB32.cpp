@@ -4,7 +4,9 @@ TCab32::TCab32(TArchiverLibraries& libraries) : TDllArchiver(libraries, TLibrary
   LoadDLL();
 }
 
-void TCab32::AddSwitches(TCmdOpt& line, const TArchiverOptions& o) const {
+std::wstring TCab32::Line(const std::wstring& word, const TArchiveJob& job) {
+  const TArchiverOptions& o = job.Options;
+  TCmdOpt line;
   line.AddFlag(L"o", o.c == 1);
   line.AddFlag(L"i", OwnerWindow() || o.n > 0);
   line.AddFlag(L"r", o.r > 0);
@@ -12,43 +14,24 @@ void TCab32::AddSwitches(TCmdOpt& line, const TArchiverOptions& o) const {
   line.AddFlag(L"j", o.x == 0);
   line.AddFlag(L"q", o.ji > 0);
   AddUserOptions(line, o);
+  return CommandLine(word, line, job);
 }
 
-int TCab32::Send(const std::wstring& word, TWindowHandle owner, const std::wstring& archive,
-                 const TArchiverOptions& options, const std::wstring& folder,
-                 const TFileList& files, bool useResponseFile, std::string& output) {
-  TCmdOpt line;
-  AddSwitches(line, options);
-  return RunCommand(Library(), owner,
-                    CommandLine(word, line, options, archive, folder, files, useResponseFile),
-                    output);
+int TCab32::Extract(const TArchiveJob& job) {
+  TArchiveJob fullPath = job;
+  fullPath.Archive = libraries_.System().FullPath(job.Archive);
+  return RunCommand(Library(), job, Line(L"-x", fullPath));
 }
 
-int TCab32::Extract(TWindowHandle owner, const std::wstring& archive,
-                    const TArchiverOptions& options, const std::wstring& destination,
-                    const TFileList& files, bool useResponseFile, std::string& output) {
-  return Send(L"-x", owner, libraries_.System().FullPath(archive), options, destination, files,
-              useResponseFile, output);
-}
+int TCab32::Pack(const TArchiveJob& job) { return RunCommand(Library(), job, Line(L"-a", job)); }
 
-int TCab32::Pack(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-                 const std::wstring& baseFolder, const TFileList& files, bool useResponseFile,
-                 std::string& output) {
-  return Send(L"-a", owner, archive, options, baseFolder, files, useResponseFile, output);
-}
-
-int TCab32::MakeSfx(TWindowHandle owner, const std::wstring& archive,
-                    const TArchiverOptions& options, const std::wstring& outputFolder,
-                    std::string& output) {
-  return Send(L"-f", owner, archive, options, outputFolder, {}, false, output);
+int TCab32::MakeSfx(const TArchiveJob& job) {
+  return RunCommand(Library(), job, Line(L"-f", WithoutFiles(job)));
 }
 
 int TCab32::ExtractToMemory(TWindowHandle owner, const std::wstring& archive,
                             const TArchiverOptions& options, const std::wstring& member,
                             std::uint8_t* buffer, std::uint32_t size, std::uint32_t& written) {
-  TCmdOpt line;
-  AddSwitches(line, options);
-  return RunExtractMem(Library(), owner,
-                       CommandLine(L"", line, options, archive, L"", {member}, false), buffer,
-                       size, written);
+  return ExtractMember(Library(), owner, archive, options, member, buffer, size, written,
+                       [&](const TArchiveJob& job) { return Line(L"", job); });
 }

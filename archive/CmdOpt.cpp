@@ -62,7 +62,8 @@ int TCmdOpt::AddResponseFile(const TFileList& files, const std::wstring& path,
   for (const std::wstring& file : names) {
     lines += '"' + LibraryText(codec, Filtered(file)) + "\"\r\n";
   }
-  system.WriteBytes(path, std::span(reinterpret_cast<const std::uint8_t*>(lines.data()), lines.size()));
+  system.WriteBytes(path,
+                    std::span(reinterpret_cast<const std::uint8_t*>(lines.data()), lines.size()));
   Add(L"\"@" + path + L"\"");
   return static_cast<int>(names.size());
 }

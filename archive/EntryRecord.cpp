@@ -5,17 +5,25 @@ std::uint16_t TArchiveEntryRecord::Read16(std::size_t offset) const {
 }
 
 std::uint32_t TArchiveEntryRecord::Read32(std::size_t offset) const {
-  return static_cast<std::uint32_t>(Read16(offset)) |
-         static_cast<std::uint32_t>(Read16(offset + 2)) << 16;
+  return static_cast<std::uint32_t>(Read16(offset)) | static_cast<std::uint32_t>(Read16(offset + 2))
+                                                          << 16;
 }
 
 std::uint64_t TArchiveEntryRecord::Read64(std::size_t offset) const {
-  return static_cast<std::uint64_t>(Read32(offset)) |
-         static_cast<std::uint64_t>(Read32(offset + 4)) << 32;
+  return static_cast<std::uint64_t>(Read32(offset)) | static_cast<std::uint64_t>(Read32(offset + 4))
+                                                          << 32;
 }
 
 void TArchiveEntryRecord::Write64(std::size_t offset, std::uint64_t value) {
-  for (std::size_t i = 0; i < 8; ++i) Bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+  for (std::size_t i = 0; i < 8; ++i)
+    Bytes[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+bool IsValidDate(int year, int month, int day) {
+  static constexpr int kMonthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (year < 1 || month < 1 || month > 12 || day < 1) return false;
+  const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+  return day <= kMonthDays[month - 1] + (month == 2 && leap ? 1 : 0);
 }
 
 std::int64_t DaysSince1601(int year, int month, int day) {
@@ -32,12 +40,7 @@ std::int64_t DaysSince1601(int year, int month, int day) {
 std::uint64_t DosDateTimeToFileTime(std::uint16_t date, std::uint16_t time) {
   const int year = 1980 + (date >> 9), month = (date >> 5) & 15, day = date & 31;
   const int hour = time >> 11, minute = (time >> 5) & 63, second = (time & 31) * 2;
-  static constexpr int kMonthDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-  if (month < 1 || month > 12 || day < 1 || day > kMonthDays[month - 1] ||
-      (month == 2 && day == 29 && !leap) || hour > 23 || minute > 59 || second > 59) {
-    return 0;
-  }
+  if (!IsValidDate(year, month, day) || hour > 23 || minute > 59 || second > 59) return 0;
   const std::int64_t seconds =
       DaysSince1601(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
   return static_cast<std::uint64_t>(seconds) * 10000000u;

@@ -31,5 +31,8 @@ struct TArchiveEntryRecord {
 // is without a time-zone change; 0 when they do not form a valid date.
 [[nodiscard]] std::uint64_t DosDateTimeToFileTime(std::uint16_t date, std::uint16_t time);
 
+// Whether the day exists in the Gregorian calendar (from year 1).
+[[nodiscard]] bool IsValidDate(int year, int month, int day);
+
 // Days from 1601-01-01 to the given day of the proleptic Gregorian calendar.
 [[nodiscard]] std::int64_t DaysSince1601(int year, int month, int day);

@@ -3,13 +3,12 @@
 // null-terminated arrays of C strings, taken in order.
 
 #include <initializer_list>
-#include <utility>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
-using TFileListValue =
-    std::variant<std::wstring, std::vector<std::wstring>, const wchar_t* const*>;
+using TFileListValue = std::variant<std::wstring, std::vector<std::wstring>, const wchar_t* const*>;
 
 class TFileList {
  public:

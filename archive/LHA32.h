@@ -8,20 +8,13 @@ class TLha32 : public TDllArchiver {
  public:
   explicit TLha32(TArchiverLibraries& libraries) : TLha32(libraries, TLibrary::Lha) {}
 
-  int Extract(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-              const std::wstring& destination, const TFileList& files, bool useResponseFile,
-              std::string& output) override;
-  int Pack(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-           const std::wstring& baseFolder, const TFileList& files, bool useResponseFile,
-           std::string& output) override;
-  int Delete(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-             const std::wstring& folder, const TFileList& files, bool useResponseFile,
-             std::string& output) override;
-  int Update(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-             const std::wstring& folder, const TFileList& files, bool useResponseFile,
-             std::string& output) override;
-  int MakeSfx(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-              const std::wstring& outputFolder, std::string& output) override;
+  int Extract(const TArchiveJob& job) override;
+  int Pack(const TArchiveJob& job) override;
+  // Without a folder.
+  int Delete(const TArchiveJob& job) override;
+  int Update(const TArchiveJob& job) override;
+  // The output folder in the folder's place, no files.
+  int MakeSfx(const TArchiveJob& job) override;
   int ExtractToMemory(TWindowHandle owner, const std::wstring& archive,
                       const TArchiverOptions& options, const std::wstring& member,
                       std::uint8_t* buffer, std::uint32_t size, std::uint32_t& written) override;
@@ -29,9 +22,7 @@ class TLha32 : public TDllArchiver {
  protected:
   TLha32(TArchiverLibraries& libraries, TLibrary library);
   // The command word + every switch of the options + archive, folder, files.
-  int Send(const std::wstring& word, TWindowHandle owner, const std::wstring& archive,
-           const TArchiverOptions& options, const std::wstring& folder, const TFileList& files,
-           bool useResponseFile, std::string& output);
+  std::wstring Line(const std::wstring& word, const TArchiveJob& job);
   void AddSwitches(TCmdOpt& line, const TArchiverOptions& options) const;
 };
 
@@ -41,18 +32,13 @@ class TArj32 : public TLha32 {
  public:
   explicit TArj32(TArchiverLibraries& libraries) : TLha32(libraries, TLibrary::Arj) {}
 
-  int Pack(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-           const std::wstring& baseFolder, const TFileList& files, bool useResponseFile,
-           std::string& output) override;
-  int Delete(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-             const std::wstring& folder, const TFileList& files, bool useResponseFile,
-             std::string& output) override;
-  int Update(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-             const std::wstring& folder, const TFileList& files, bool useResponseFile,
-             std::string& output) override;
-  int MakeSfx(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-              const std::wstring& outputFolder, std::string& output) override;
+  int Pack(const TArchiveJob& job) override { return TArchiver::Pack(job); }
+  int Delete(const TArchiveJob& job) override { return TArchiver::Delete(job); }
+  int Update(const TArchiveJob& job) override { return TArchiver::Update(job); }
+  int MakeSfx(const TArchiveJob& job) override { return TArchiver::MakeSfx(job); }
   int ExtractToMemory(TWindowHandle owner, const std::wstring& archive,
                       const TArchiverOptions& options, const std::wstring& member,
-                      std::uint8_t* buffer, std::uint32_t size, std::uint32_t& written) override;
+                      std::uint8_t* buffer, std::uint32_t size, std::uint32_t& written) override {
+    return TArchiver::ExtractToMemory(owner, archive, options, member, buffer, size, written);
+  }
 };

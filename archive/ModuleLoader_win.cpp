@@ -7,7 +7,8 @@ IModuleLoader::TModule TWin32ModuleLoader::Load(const std::wstring& fileName) {
 }
 
 TEntryAddress TWin32ModuleLoader::Entry(TModule module, const std::string& name) {
-  return reinterpret_cast<TEntryAddress>(GetProcAddress(static_cast<HMODULE>(module), name.c_str()));
+  return reinterpret_cast<TEntryAddress>(
+      GetProcAddress(static_cast<HMODULE>(module), name.c_str()));
 }
 
 std::wstring TWin32ModuleLoader::FileName(TModule module) {

@@ -7,13 +7,6 @@ namespace {
 
 constexpr int kCenturyWindow = 50;
 
-bool IsLeap(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
-
-int DaysInMonth(int year, int month) {
-  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeap(year) ? 29 : kDays[month - 1];
-}
-
 }  // namespace
 
 std::optional<std::int64_t> DateBound(const std::wstring& text, const std::wstring& defaultTime,
@@ -21,7 +14,9 @@ std::optional<std::int64_t> DateBound(const std::wstring& text, const std::wstri
   const std::wstring digits = !text.empty() && text.front() == L'l' ? text.substr(1) : text;
   const std::size_t length = digits.size();
   if (length != 6 && length != 8 && length != 12 && length != 14) return std::nullopt;
-  const auto invalid = [&]() { return EConvertError(L"'" + text + L"' は正しい日付ではありません。"); };
+  const auto invalid = [&]() {
+    return EConvertError(L"'" + text + L"' は正しい日付ではありません。");
+  };
   for (const wchar_t c : digits) {
     if (c < L'0' || c > L'9') throw invalid();
   }
@@ -38,9 +33,6 @@ std::optional<std::int64_t> DateBound(const std::wstring& text, const std::wstri
   }
   const int month = number(digits, yearDigits, 2), day = number(digits, yearDigits + 2, 2);
   const int hour = number(time, 0, 2), minute = number(time, 2, 2), second = number(time, 4, 2);
-  if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) ||
-      hour > 23 || minute > 59 || second > 59) {
-    throw invalid();
-  }
+  if (!IsValidDate(year, month, day) || hour > 23 || minute > 59 || second > 59) throw invalid();
   return DaysSince1601(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
 }

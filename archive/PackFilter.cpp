@@ -38,7 +38,9 @@ std::wstring Join(const std::wstring& folder, const std::wstring& name) {
   return IsSeparator(folder.back()) ? folder + name : folder + L"\\" + name;
 }
 
-bool HasWildcard(const std::wstring& mask) { return mask.find_first_of(L"*?") != std::wstring::npos; }
+bool HasWildcard(const std::wstring& mask) {
+  return mask.find_first_of(L"*?") != std::wstring::npos;
+}
 
 bool IsDotEntry(const std::wstring& name) { return name == L"." || name == L".."; }
 
@@ -84,8 +86,8 @@ class TPackListBuilder {
     const int year = search.CurrentYear();
     lower_ = DateBound(options.jo, L"000000", year);
     upper_ = DateBound(options.job, L"235959", year);
-    fileMask_ = options.a > 0 ? faReadOnly | faArchive | faHidden | faSysFile
-                              : faReadOnly | faArchive;
+    fileMask_ =
+        options.a > 0 ? faReadOnly | faArchive | faHidden | faSysFile : faReadOnly | faArchive;
   }
 
   TPackList Build(const std::vector<std::wstring>& entries) {

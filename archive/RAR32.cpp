@@ -4,30 +4,23 @@ TRar32::TRar32(TArchiverLibraries& libraries) : TDllArchiver(libraries, TLibrary
   LoadDLL();
 }
 
-void TRar32::AddSwitches(TCmdOpt& line, const TArchiverOptions& o) {
+std::wstring TRar32::Line(const std::wstring& word, const TArchiveJob& job) {
+  const TArchiverOptions& o = job.Options;
+  TCmdOpt line;
   line.AddFlag(L"u", o.c <= 0);
   line.AddFlag(L"y", o.m > 0);
   line.AddFlag(L"s", o.p > 0);
   AddUserOptions(line, o);
+  return CommandLine(word, line, job);
 }
 
-int TRar32::Extract(TWindowHandle owner, const std::wstring& archive,
-                    const TArchiverOptions& options, const std::wstring& destination,
-                    const TFileList& files, bool useResponseFile, std::string& output) {
-  TCmdOpt line;
-  AddSwitches(line, options);
-  const std::wstring word = options.x != 0 ? L"-x" : L"-e";
-  return RunCommand(Library(), owner,
-                    CommandLine(word, line, options, archive, destination, files, useResponseFile),
-                    output);
+int TRar32::Extract(const TArchiveJob& job) {
+  return RunCommand(Library(), job, Line(job.Options.x != 0 ? L"-x" : L"-e", job));
 }
 
 int TRar32::ExtractToMemory(TWindowHandle owner, const std::wstring& archive,
                             const TArchiverOptions& options, const std::wstring& member,
                             std::uint8_t* buffer, std::uint32_t size, std::uint32_t& written) {
-  TCmdOpt line;
-  AddSwitches(line, options);
-  return RunExtractMem(Library(), owner,
-                       CommandLine(L"", line, options, archive, L"", {member}, false), buffer,
-                       size, written);
+  return ExtractMember(Library(), owner, archive, options, member, buffer, size, written,
+                       [&](const TArchiveJob& job) { return Line(L"", job); });
 }

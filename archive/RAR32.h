@@ -8,13 +8,11 @@ class TRar32 : public TDllArchiver {
   explicit TRar32(TArchiverLibraries& libraries);
 
   // "-x" keeps the member folders, "-e" (x = 0) drops them.
-  int Extract(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-              const std::wstring& destination, const TFileList& files, bool useResponseFile,
-              std::string& output) override;
+  int Extract(const TArchiveJob& job) override;
   int ExtractToMemory(TWindowHandle owner, const std::wstring& archive,
                       const TArchiverOptions& options, const std::wstring& member,
                       std::uint8_t* buffer, std::uint32_t size, std::uint32_t& written) override;
 
  private:
-  static void AddSwitches(TCmdOpt& line, const TArchiverOptions& options);
+  std::wstring Line(const std::wstring& word, const TArchiveJob& job);
 };

@@ -118,23 +118,36 @@ TArchiverType ArchiverTypeByContent(const std::wstring& path, TArchiverLibraries
   test(atBga, [&] { return probe.Exists() && probe.Opens(TLibrary::Bga); });
   test(atYz1, [&] { return probe.Exists() && probe.Opens(TLibrary::Yz1); });
   test(atCab, [&] { return probe.Opens(TLibrary::Cab); });
-  test(atLha, [&] { return probe.Checks(TLibrary::Lha, kLhaCheckMode) && probe.Opens(TLibrary::Lha); });
+  test(atLha,
+       [&] { return probe.Checks(TLibrary::Lha, kLhaCheckMode) && probe.Opens(TLibrary::Lha); });
   return type;
 }
 
 std::unique_ptr<TArchiver> MakeArchiver(TArchiverType type, TArchiverLibraries& libraries) {
   switch (type) {
-    case atLha: return std::make_unique<TLha32>(libraries);
-    case atZip: return std::make_unique<TZip32>(libraries);
-    case atCab: return std::make_unique<TCab32>(libraries);
-    case atArj: return std::make_unique<TArj32>(libraries);
-    case atTar: return std::make_unique<TTar32>(libraries);
-    case atTgz: return std::make_unique<TTgz32>(libraries);
-    case atBZ2: return std::make_unique<TBZ232>(libraries);
-    case atRar: return std::make_unique<TRar32>(libraries);
-    case atBga: return std::make_unique<TBGA32>(libraries);
-    case atYz1: return std::make_unique<TYZ1>(libraries);
-    case at7z: return std::make_unique<TSevenZip32>(libraries);
-    default: return nullptr;
+    case atLha:
+      return std::make_unique<TLha32>(libraries);
+    case atZip:
+      return std::make_unique<TZip32>(libraries);
+    case atCab:
+      return std::make_unique<TCab32>(libraries);
+    case atArj:
+      return std::make_unique<TArj32>(libraries);
+    case atTar:
+      return std::make_unique<TTar32>(libraries);
+    case atTgz:
+      return std::make_unique<TTgz32>(libraries);
+    case atBZ2:
+      return std::make_unique<TBZ232>(libraries);
+    case atRar:
+      return std::make_unique<TRar32>(libraries);
+    case atBga:
+      return std::make_unique<TBGA32>(libraries);
+    case atYz1:
+      return std::make_unique<TYZ1>(libraries);
+    case at7z:
+      return std::make_unique<TSevenZip32>(libraries);
+    default:
+      return nullptr;
   }
 }

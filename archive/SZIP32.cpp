@@ -8,10 +8,8 @@ TSevenZip32::TSevenZip32(TArchiverLibraries& libraries)
   LoadDLL();
 }
 
-int TSevenZip32::Send(const std::wstring& word, bool extracting, TWindowHandle owner,
-                      const std::wstring& archive, const TArchiverOptions& o,
-                      const std::wstring& folder, const TFileList& files, bool useResponseFile,
-                      std::string& output) {
+std::wstring TSevenZip32::Line(const std::wstring& word, bool extracting, const TArchiveJob& job) {
+  const TArchiverOptions& o = job.Options;
   TCmdOpt line;
   if (extracting) {
     if (o.m == 2) {
@@ -29,36 +27,27 @@ int TSevenZip32::Send(const std::wstring& word, bool extracting, TWindowHandle o
   line.AddDir(L"w", o.w);
   line.AddFlag(L"y", o.y > 0);
   for (const std::wstring& pattern : o.jx) line.AddFile(L"x!", pattern);
-  line.AddDir(L"o", folder);
+  line.AddDir(L"o", job.Folder);
   AddUserOptions(line, o);
-  line.AddQuoted(L"", archive);
-  AddFileList(line, o, useResponseFile, files);
-  return RunCommand(Library(), owner, word + line.Text(), output);
+  line.AddQuoted(L"", job.Archive);
+  AddFileList(line, o, job.UseResponseFile, job.Files);
+  return word + line.Text();
 }
 
-int TSevenZip32::Extract(TWindowHandle owner, const std::wstring& archive,
-                         const TArchiverOptions& options, const std::wstring& destination,
-                         const TFileList& files, bool useResponseFile, std::string& output) {
-  return Send(options.x == 0 ? L"e" : L"x", true, owner, archive, options, destination, files,
-              useResponseFile, output);
+int TSevenZip32::Extract(const TArchiveJob& job) {
+  return RunCommand(Library(), job, Line(job.Options.x == 0 ? L"e" : L"x", true, job));
 }
 
-int TSevenZip32::Pack(TWindowHandle owner, const std::wstring& archive,
-                      const TArchiverOptions& options, const std::wstring& baseFolder,
-                      const TFileList& files, bool useResponseFile, std::string& output) {
-  return Send(L"u", false, owner, archive, options, baseFolder, files, useResponseFile, output);
+int TSevenZip32::Pack(const TArchiveJob& job) {
+  return RunCommand(Library(), job, Line(L"u", false, job));
 }
 
-int TSevenZip32::Delete(TWindowHandle owner, const std::wstring& archive,
-                        const TArchiverOptions& options, const std::wstring&,
-                        const TFileList& files, bool useResponseFile, std::string& output) {
-  return Send(L"d", false, owner, archive, options, L"", files, useResponseFile, output);
+int TSevenZip32::Delete(const TArchiveJob& job) {
+  return RunCommand(Library(), job, Line(L"d", false, WithoutFolder(job)));
 }
 
-int TSevenZip32::MakeSfx(TWindowHandle, const std::wstring& archive,
-                         const TArchiverOptions& options, const std::wstring& outputFolder,
-                         std::string&) {
-  if (options.gw <= 0) throw EArchiver(L"16bit SFX を作成することはできません。");
+int TSevenZip32::MakeSfx(const TArchiveJob& job) {
+  if (job.Options.gw <= 0) throw EArchiver(L"16bit SFX を作成することはできません。");
   IArchiverSystem& system = libraries_.System();
   const std::wstring stubName = L"7z.sfx";
   std::optional<std::wstring> stub;
@@ -68,6 +57,6 @@ int TSevenZip32::MakeSfx(TWindowHandle, const std::wstring& archive,
   }
   if (!stub) stub = system.FindOnSearchPath(stubName);
   if (!stub) throw ESfxNoRequiredFile(L"7z", L"", stubName);
-  WriteSfx(system, *stub, archive, SfxOutputPath(archive, outputFolder, L".exe"));
+  WriteSfx(system, *stub, job.Archive, SfxOutputPath(job.Archive, job.Folder, L".exe"));
   return 0;
 }

@@ -24,9 +24,8 @@ void TBZ232::AddCompression(TCmdOpt& line, const TArchiverOptions& o) const {
   }
 }
 
-std::wstring TTar32::Line(const std::wstring& word, const std::wstring& archive,
-                          const TArchiverOptions& o, const std::wstring& folder,
-                          const TFileList& files, bool useResponseFile) {
+std::wstring TTar32::Line(const std::wstring& word, const TArchiveJob& job) {
+  const TArchiverOptions& o = job.Options;
   TCmdOpt line;
   line.SeparateValue = true;
   line.AddFlag(L"AH", o.a > 0);
@@ -37,42 +36,31 @@ std::wstring TTar32::Line(const std::wstring& word, const std::wstring& archive,
   line.AddNumber(L"-use-directory=", o.x);
   AddCompression(line, o);
   AddUserOptions(line, o);
-  line.AddQuoted(L"f", archive);
-  line.AddDir(L"o", folder);
-  AddFileList(line, o, useResponseFile, files);
+  line.AddQuoted(L"f", job.Archive);
+  line.AddDir(L"o", job.Folder);
+  AddFileList(line, o, job.UseResponseFile, job.Files);
   return word + line.Text();
 }
 
-int TTar32::Extract(TWindowHandle owner, const std::wstring& archive,
-                    const TArchiverOptions& options, const std::wstring& destination,
-                    const TFileList& files, bool useResponseFile, std::string& output) {
-  return RunCommand(Library(), owner,
-                    Line(L"x", archive, options, destination, files, useResponseFile), output);
-}
+int TTar32::Extract(const TArchiveJob& job) { return RunCommand(Library(), job, Line(L"x", job)); }
 
-int TTar32::Pack(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-                 const std::wstring& baseFolder, const TFileList& files, bool useResponseFile,
-                 std::string& output) {
-  return RunCommand(Library(), owner,
-                    Line(L"c", archive, options, baseFolder, files, useResponseFile), output);
-}
+int TTar32::Pack(const TArchiveJob& job) { return RunCommand(Library(), job, Line(L"c", job)); }
 
-int TTar32::MakeSfx(TWindowHandle, const std::wstring& archive, const TArchiverOptions&,
-                    const std::wstring& outputFolder, std::string&) {
+int TTar32::MakeSfx(const TArchiveJob& job) {
   const std::optional<std::wstring> stub = libraries_.System().FindOnSearchPath(L"kmtarsef.exe");
   if (!stub) throw ESfxNoRequiredFile(L"tar/tgz", L"", L"kmtarsef.exe");
-  WriteSfx(libraries_.System(), *stub, archive, SfxOutputPath(archive, outputFolder, L".EXE"));
+  WriteSfx(libraries_.System(), *stub, job.Archive,
+           SfxOutputPath(job.Archive, job.Folder, L".EXE"));
   return 0;
 }
 
-int TBZ232::MakeSfx(TWindowHandle, const std::wstring&, const TArchiverOptions&,
-                    const std::wstring&, std::string&) {
+int TBZ232::MakeSfx(const TArchiveJob&) {
   throw EArchiver(L"BZ2 形式書庫は自己解凍形式にできません。");
 }
 
 int TTar32::ExtractToMemory(TWindowHandle owner, const std::wstring& archive,
                             const TArchiverOptions& options, const std::wstring& member,
                             std::uint8_t* buffer, std::uint32_t size, std::uint32_t& written) {
-  return RunExtractMem(Library(), owner, Line(L"", archive, options, L"", {member}, false), buffer,
-                       size, written);
+  return ExtractMember(Library(), owner, archive, options, member, buffer, size, written,
+                       [&](const TArchiveJob& job) { return Line(L"", job); });
 }

@@ -7,15 +7,10 @@ class TTar32 : public TDllArchiver {
  public:
   explicit TTar32(TArchiverLibraries& libraries);
 
-  int Extract(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-              const std::wstring& destination, const TFileList& files, bool useResponseFile,
-              std::string& output) override;
-  int Pack(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-           const std::wstring& baseFolder, const TFileList& files, bool useResponseFile,
-           std::string& output) override;
+  int Extract(const TArchiveJob& job) override;
+  int Pack(const TArchiveJob& job) override;
   // Stub + archive; no command is sent.
-  int MakeSfx(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-              const std::wstring& outputFolder, std::string& output) override;
+  int MakeSfx(const TArchiveJob& job) override;
   int ExtractToMemory(TWindowHandle owner, const std::wstring& archive,
                       const TArchiverOptions& options, const std::wstring& member,
                       std::uint8_t* buffer, std::uint32_t size, std::uint32_t& written) override;
@@ -25,9 +20,7 @@ class TTar32 : public TDllArchiver {
   virtual void AddCompression(TCmdOpt& line, const TArchiverOptions& options) const;
 
  private:
-  std::wstring Line(const std::wstring& word, const std::wstring& archive,
-                    const TArchiverOptions& options, const std::wstring& folder,
-                    const TFileList& files, bool useResponseFile);
+  std::wstring Line(const std::wstring& word, const TArchiveJob& job);
 };
 
 class TTgz32 : public TTar32 {
@@ -42,8 +35,7 @@ class TBZ232 : public TTar32 {
  public:
   using TTar32::TTar32;
   // Refused: bz2 archives have no self-extractor.
-  int MakeSfx(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-              const std::wstring& outputFolder, std::string& output) override;
+  int MakeSfx(const TArchiveJob& job) override;
 
  protected:
   void AddCompression(TCmdOpt& line, const TArchiverOptions& options) const override;

@@ -6,20 +6,24 @@ namespace {
 // The library's "y" switch for the option m; -1 writes nothing.
 int YValue(int m) {
   switch (m) {
-    case 0: return 2;
-    case 1: return 1;
-    case 2: return 2;
-    case 9: return 0;
-    default: return -1;
+    case 0:
+      return 2;
+    case 1:
+      return 1;
+    case 2:
+      return 2;
+    case 9:
+      return 0;
+    default:
+      return -1;
   }
 }
 }  // namespace
 
 TYZ1::TYZ1(TArchiverLibraries& libraries) : TDllArchiver(libraries, TLibrary::Yz1) { LoadDLL(); }
 
-int TYZ1::Send(const std::wstring& word, TWindowHandle owner, const std::wstring& archive,
-               const TArchiverOptions& o, const std::wstring& folder, const TFileList& files,
-               bool useResponseFile, std::string& output) {
+std::wstring TYZ1::Line(const std::wstring& word, const TArchiveJob& job) {
+  const TArchiverOptions& o = job.Options;
   TCmdOpt line;
   line.Add(L"-+");
   const int y = YValue(o.m);
@@ -29,27 +33,17 @@ int TYZ1::Send(const std::wstring& word, TWindowHandle owner, const std::wstring
   line.AddNumber(L"z", o.p);
   line.AddNumber(L"x", o.x);
   AddUserOptions(line, o);
-  return RunCommand(Library(), owner,
-                    CommandLine(word, line, o, archive, folder, files, useResponseFile), output);
+  return CommandLine(word, line, job);
 }
 
-int TYZ1::Extract(TWindowHandle owner, const std::wstring& archive,
-                  const TArchiverOptions& options, const std::wstring& destination,
-                  const TFileList& files, bool useResponseFile, std::string& output) {
-  return Send(L"x", owner, archive, options, destination, files, useResponseFile, output);
-}
+int TYZ1::Extract(const TArchiveJob& job) { return RunCommand(Library(), job, Line(L"x", job)); }
 
-int TYZ1::Pack(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-               const std::wstring& baseFolder, const TFileList& files, bool useResponseFile,
-               std::string& output) {
-  return Send(L"c", owner, archive, options, baseFolder, files, useResponseFile, output);
-}
+int TYZ1::Pack(const TArchiveJob& job) { return RunCommand(Library(), job, Line(L"c", job)); }
 
-int TYZ1::MakeSfx(TWindowHandle, const std::wstring& archive, const TArchiverOptions& options,
-                  const std::wstring& outputFolder, std::string&) {
+int TYZ1::MakeSfx(const TArchiveJob& job) {
   IArchiverSystem& system = libraries_.System();
   std::optional<std::wstring> stub;
-  if (options.gw > 0) {
+  if (job.Options.gw > 0) {
     stub = system.FindOnSearchPath(L"yzw32cui.sfx");
     if (!stub) stub = system.FindOnSearchPath(L"yzdec.exe");
     if (!stub) {
@@ -60,6 +54,6 @@ int TYZ1::MakeSfx(TWindowHandle, const std::wstring& archive, const TArchiverOpt
     stub = system.FindOnSearchPath(L"yzdos16.sfx");
     if (!stub) throw EArchiver(L"yz1 書庫からのDOS自己解凍書庫の作成には yzdos16.sfx が必要です。");
   }
-  WriteSfx(system, *stub, archive, SfxOutputPath(archive, outputFolder, L".exe"), true);
+  WriteSfx(system, *stub, job.Archive, SfxOutputPath(job.Archive, job.Folder, L".exe"), true);
   return 0;
 }

@@ -8,20 +8,12 @@ class TZip32 : public TDllArchiver {
  public:
   explicit TZip32(TArchiverLibraries& libraries);
 
-  int Extract(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-              const std::wstring& destination, const TFileList& files, bool useResponseFile,
-              std::string& output) override;
-  int Pack(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-           const std::wstring& baseFolder, const TFileList& files, bool useResponseFile,
-           std::string& output) override;
-  int Delete(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-             const std::wstring& folder, const TFileList& files, bool useResponseFile,
-             std::string& output) override;
-  int Update(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-             const std::wstring& folder, const TFileList& files, bool useResponseFile,
-             std::string& output) override;
-  int MakeSfx(TWindowHandle owner, const std::wstring& archive, const TArchiverOptions& options,
-              const std::wstring& outputFolder, std::string& output) override;
+  int Extract(const TArchiveJob& job) override;
+  int Pack(const TArchiveJob& job) override;
+  int Delete(const TArchiveJob& job) override;
+  int Update(const TArchiveJob& job) override;
+  // Stub + archive, then completed by ZIP32J.DLL.
+  int MakeSfx(const TArchiveJob& job) override;
   int ExtractToMemory(TWindowHandle owner, const std::wstring& archive,
                       const TArchiverOptions& options, const std::wstring& member,
                       std::uint8_t* buffer, std::uint32_t size, std::uint32_t& written) override;
@@ -30,17 +22,12 @@ class TZip32 : public TDllArchiver {
 
  private:
   TZipDll& Zip() { return libraries_.Zip(); }
-  void RequireExtractor();
-  // The line of the extract command, before archive, folder and files.
-  void AddExtractSwitches(TCmdOpt& line, const TArchiverOptions& options) const;
+  // The line of the extract command.
+  std::wstring ExtractLine(const std::wstring& word, const TArchiveJob& job);
   // The line of the ZIP32J.DLL commands.
-  static void AddZipSwitches(TCmdOpt& line, const TArchiverOptions& options);
-  int SendZip(const std::wstring& word, TWindowHandle owner, const std::wstring& archive,
-              const TArchiverOptions& options, const std::wstring& folder,
-              const TFileList& files, bool useResponseFile, std::string& output);
-  int PackWithLmZip(TWindowHandle owner, const std::wstring& archive,
-                    const TArchiverOptions& options, const TFileList& files,
-                    bool useResponseFile, std::string& output);
+  std::wstring ZipLine(const std::wstring& word, const TArchiveJob& job);
+  int SendZip(const TArchiveJob& job, const std::wstring& commandLine);
+  int PackWithLmZip(const TArchiveJob& job);
 };
 
 // How a file name is written for the ZIP libraries: "[" as "[[]", "\" as

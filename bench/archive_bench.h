@@ -21,7 +21,8 @@ void MakeBenchTree(const std::wstring& base, MakeFolder makeFolder, MakeFile mak
     for (int j = 0; j < kBenchFolders; ++j) {
       const std::wstring inner = outer + L"\\e" + std::to_wstring(j);
       makeFolder(inner);
-      for (int k = 0; k < kBenchFiles; ++k) makeFile(inner + L"\\file" + std::to_wstring(k) + L".txt");
+      for (int k = 0; k < kBenchFiles; ++k)
+        makeFile(inner + L"\\file" + std::to_wstring(k) + L".txt");
     }
   }
 }
@@ -36,7 +37,8 @@ inline void RunPackFilterBench(const char* where, const std::wstring& base, IFil
     packed = BuildPackList(base, {}, options, search, {}).Names.size();
   });
   const double floor = MedianMilliseconds(11, [&] { listed = listAll(); });
-  std::printf("%s: pack filter, r = 2, %zu files: %.1f ms; plain recursive listing, %zu files: "
-              "%.1f ms (medians of 11)\n",
-              where, packed, filter, listed, floor);
+  std::printf(
+      "%s: pack filter, r = 2, %zu files: %.1f ms; plain recursive listing, %zu files: "
+      "%.1f ms (medians of 11)\n",
+      where, packed, filter, listed, floor);
 }

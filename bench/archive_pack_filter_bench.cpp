@@ -47,8 +47,8 @@ class TPosixFileSearch : public IFileSearch {
       struct stat status {};
       if (stat(entry.path().c_str(), &status) != 0) continue;
       const std::int64_t seconds = status.st_mtime + localOffset_ + kSeconds1601To1970;
-      found.push_back({Wide(name), L"", S_ISDIR(status.st_mode) ? faDirectory : faArchive,
-                       seconds * 10000000});
+      found.push_back(
+          {Wide(name), L"", S_ISDIR(status.st_mode) ? faDirectory : faArchive, seconds * 10000000});
     }
     return found;
   }

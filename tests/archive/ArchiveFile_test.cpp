@@ -6,6 +6,7 @@
 #include "archive/ArchiverErrors.h"
 #include "archive/LHA32.h"
 #include "tests/archive/ArchiverWorld.h"
+#include "tests/archive/ErrorMessage.h"
 
 namespace {
 
@@ -37,15 +38,6 @@ struct ArchiveComponent : ::testing::Test {
                        }};
 };
 
-std::wstring MessageOf(const std::function<void()>& work) {
-  try {
-    work();
-  } catch (const EZelkError& error) {
-    return error.Message();
-  }
-  return L"(nothing raised)";
-}
-
 }  // namespace
 
 TEST_F(ArchiveComponent, FileNameChoosesTheFormatAndTypesWithoutAFormatAreRefused) {
@@ -64,8 +56,8 @@ TEST_F(ArchiveComponent, ANameOfNoKnownFormatKeepsThePreviousFormatObject) {
   archive.SetFileName(L"C:\\In\\notes.txt");
   EXPECT_EQ(archive.ArchiverType(), atLha);
   archive.Extract(nullptr, nullptr, L"C:\\Out", {});
-  EXPECT_EQ(world.Commands(), std::vector<std::string>{
-                                  "x -+ -x1 -jso1 \"C:\\In\\notes.txt\" \"C:\\Out\\\""});
+  EXPECT_EQ(world.Commands(),
+            std::vector<std::string>{"x -+ -x1 -jso1 \"C:\\In\\notes.txt\" \"C:\\Out\\\""});
 
   TArchiveFile fresh(world.libraries, search);
   fresh.SetFileName(L"C:\\In\\noextension");
@@ -134,8 +126,9 @@ TEST_F(ArchiveComponent, ArchiverFilterPassesTheListAndOptionsUnchanged) {
   options.PackFilter = pfArchiver;
   options.r = 2;
   archive.Pack(nullptr, &options, L"C:\\Work", {L"Docs\\*.*"});
-  EXPECT_EQ(world.Commands(), std::vector<std::string>{
-                                  "u -+ -r2 \"C:\\Freeze\\TEMP.LZH\" \"C:\\Work\\\" \"Docs\\*.*\""});
+  EXPECT_EQ(
+      world.Commands(),
+      std::vector<std::string>{"u -+ -r2 \"C:\\Freeze\\TEMP.LZH\" \"C:\\Work\\\" \"Docs\\*.*\""});
 }
 
 TEST_F(ArchiveComponent, PackOnAnUndecidedTypeLooksAtTheContent) {
@@ -158,8 +151,7 @@ TEST_F(ArchiveComponent, ProgressGoesThroughTheWindowWhileTheLibraryWorks) {
     abort = state == 1;
   };
   archive.Extract(nullptr, nullptr, L"C:\\Out", {});
-  EXPECT_EQ(archive.LastCommandLine(),
-            L"x -+ -n1 -x1 -jso1 \"C:\\In\\a.lzh\" \"C:\\Out\\\"");
+  EXPECT_EQ(archive.LastCommandLine(), L"x -+ -n1 -x1 -jso1 \"C:\\In\\a.lzh\" \"C:\\Out\\\"");
   std::vector<std::string> ownerCalls;
   for (const TFakeCall& call : Fake().Calls) {
     if (call.Entry.find("OwnerWindow") != std::string::npos) ownerCalls.push_back(call.Entry);

@@ -10,18 +10,10 @@
 #include "archive/LHA32.h"
 #include "archive/ProgressWindow_win.h"
 #include "archive/ZIP32.h"
+#include "tests/archive/ErrorMessage.h"
 #include "tests/archive/StandIns_win.h"
 
 namespace {
-
-std::wstring MessageOf(const std::function<void()>& work) {
-  try {
-    work();
-  } catch (const EZelkError& error) {
-    return error.Message();
-  }
-  return L"(nothing raised)";
-}
 
 std::uint64_t Ticks(const FILETIME& time) {
   return static_cast<std::uint64_t>(time.dwHighDateTime) << 32 | time.dwLowDateTime;
@@ -92,7 +84,8 @@ TEST(ArchiverLibraryOnWindows, MissingMandatoryEntryNamesTheLoadedFile) {
   TLha32 lha(standIns.libraries);
   TArchiveEntryRecord record;
   const std::wstring message = MessageOf([&] { lha.FindFirst(nullptr, L"*", record); });
-  EXPECT_EQ(message, standIns.Folder() + L"\\UNLHA32.DLL に UnlhaFindFirst のエントリが見つかりません。");
+  EXPECT_EQ(message,
+            standIns.Folder() + L"\\UNLHA32.DLL に UnlhaFindFirst のエントリが見つかりません。");
 }
 
 TEST(ArchiverLibraryOnWindows, WithoutTimeEntriesTheRecordTimesAreTheDosTime) {
@@ -127,7 +120,10 @@ TEST(ArchiverLibraryOnWindows, LmZip32AloneServesExtractionUnderItsLowerCaseName
   TStandInLibraries standIns({L"all\\LMZIP32.DLL"});
   TZip32 zip(standIns.libraries);
   std::string output(64, '\0');
-  EXPECT_EQ(zip.Extract(nullptr, L"C:\\In\\a.zip", {}, L"C:\\Out", {L"a.txt"}, false, output), 0);
+  EXPECT_EQ(
+      zip.Extract(
+          {nullptr, L"C:\\In\\a.zip", TArchiverOptions{}, L"C:\\Out", {L"a.txt"}, false, output}),
+      0);
   EXPECT_EQ(standIns.Commands(),
             std::vector<std::string>{"-x \"C:\\In\\a.zip\" \"C:\\Out\\\" \"a.txt\""});
   EXPECT_STREQ(output.c_str(), "ok");
@@ -142,8 +138,9 @@ TEST(ArchiverLibraryOnWindows, TheDropTargetLineReachesTheLibraryInTheAnsiCodePa
   archive.Options().jso = 1;
   archive.SetOutputSize(8192);
   EXPECT_EQ(archive.Extract(nullptr, nullptr, L"C:\\展開\\表\\", {}), 0);
-  EXPECT_EQ(standIns.Commands(),
-            std::vector<std::string>{Ansi(L"x -+ -x1 -jso1 \"C:\\受信\\表.lzh\" \"C:\\展開\\表\\\"")});
+  EXPECT_EQ(
+      standIns.Commands(),
+      std::vector<std::string>{Ansi(L"x -+ -x1 -jso1 \"C:\\受信\\表.lzh\" \"C:\\展開\\表\\\"")});
   EXPECT_EQ(standIns.Calls().front().Number, 8192);
 }
 
@@ -207,8 +204,9 @@ TEST(ArchiverProgressOnWindows, LibraryMessagesReachOnProgressAndItsAbortStopsTh
 
 TEST_F(PackOnDisk, FolderEntryTakesItsVisibleFilesSortedAndNoSubfolders) {
   EXPECT_EQ(archive.Pack(nullptr, nullptr, base.Path(), {L"Docs\\*.*"}), 0);
-  EXPECT_EQ(standIns.Commands(),
-            std::vector<std::string>{PackLine({"Docs\\A.doc", "Docs\\b.txt", Ansi(L"Docs\\表.txt")})});
+  EXPECT_EQ(
+      standIns.Commands(),
+      std::vector<std::string>{PackLine({"Docs\\A.doc", "Docs\\b.txt", Ansi(L"Docs\\表.txt")})});
 }
 
 TEST_F(PackOnDisk, R2TakesTheWholeFolderTree) {

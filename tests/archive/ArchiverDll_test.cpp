@@ -7,18 +7,9 @@
 #include "archive/YZ132.h"
 #include "archive/ZIP32.h"
 #include "tests/archive/ArchiverWorld.h"
+#include "tests/archive/ErrorMessage.h"
 
 namespace {
-
-template <typename Exception, typename Work>
-std::wstring MessageOf(Work work) {
-  try {
-    work();
-  } catch (const Exception& error) {
-    return error.Message();
-  }
-  return L"(nothing raised)";
-}
 
 int Count(const std::vector<std::string>& lookUps, const std::string& lookUp) {
   return static_cast<int>(std::count(lookUps.begin(), lookUps.end(), lookUp));
@@ -46,14 +37,14 @@ TEST(ArchiverLibrary, EntriesAreLookedUpOnceUntilTheLibraryIsFreed) {
   world.loader.Install(kUnlha32);
   TLha32 first(world.libraries), second(world.libraries);
   std::string output(16, '\0');
-  first.Extract(nullptr, L"a.lzh", {}, L"", {}, false, output);
-  second.Extract(nullptr, L"a.lzh", {}, L"", {}, false, output);
+  first.Extract({nullptr, L"a.lzh", TArchiverOptions{}, L"", {}, false, output});
+  second.Extract({nullptr, L"a.lzh", TArchiverOptions{}, L"", {}, false, output});
   EXPECT_EQ(Count(world.loader.LookUps, "UNLHA32.DLL:Unlha"), 1);
   EXPECT_EQ(world.loader.Loads, std::vector<std::wstring>{L"UNLHA32.DLL"});
 
   first.FreeDLL();
   EXPECT_EQ(world.loader.Frees, std::vector<std::wstring>{L"UNLHA32.DLL"});
-  second.Extract(nullptr, L"a.lzh", {}, L"", {}, false, output);
+  second.Extract({nullptr, L"a.lzh", TArchiverOptions{}, L"", {}, false, output});
   EXPECT_EQ(Count(world.loader.LookUps, "UNLHA32.DLL:Unlha"), 2);
 }
 
@@ -63,9 +54,9 @@ TEST(ArchiverLibrary, CommandPassesANullBufferWhenTheSizeIsZero) {
   Fake().Answers[kUnlha32].Output = "done";
   TLha32 lha(world.libraries);
   std::string none;
-  lha.Extract(nullptr, L"a.lzh", {}, L"", {}, false, none);
+  lha.Extract({nullptr, L"a.lzh", TArchiverOptions{}, L"", {}, false, none});
   std::string buffer(8, 'x');
-  lha.Extract(nullptr, L"a.lzh", {}, L"", {}, false, buffer);
+  lha.Extract({nullptr, L"a.lzh", TArchiverOptions{}, L"", {}, false, buffer});
   ASSERT_EQ(Fake().Calls.size(), 2u);
   EXPECT_TRUE(Fake().Calls[0].NullBuffer);
   EXPECT_FALSE(Fake().Calls[1].NullBuffer);
@@ -77,7 +68,7 @@ TEST(ArchiverLibrary, RecordTimesFallBackToTheDosTimeWithoutTimeEntries) {
   ArchiverWorld world;
   world.loader.Install(kUnlha32, TFakeExports::WithoutTimesAndSizes);
   TFakeAnswers& answers = Fake().Answers[kUnlha32];
-  answers.DosDate = (24 << 9) | (2 << 5) | 29;  // 2004-02-29
+  answers.DosDate = (24 << 9) | (2 << 5) | 29;    // 2004-02-29
   answers.DosTime = (13 << 11) | (45 << 5) | 15;  // 13:45:30
   answers.OriginalSize = 1000;
   answers.CompressedSize = 400;
@@ -113,8 +104,8 @@ TEST(ZipLibraries, WithLmZip32AloneEveryUnZipEntryIsLookedUpWithALowerCaseZ) {
   world.loader.Install(kLmZip32);
   TZip32 zip(world.libraries);
   std::string output(16, '\0');
-  zip.Extract(nullptr, L"C:\\a.zip", {}, L"C:\\d", {}, false, output);
-  zip.Pack(nullptr, L"C:\\a.zip", {}, L"C:\\w", {L"a.txt"}, false, output);
+  zip.Extract({nullptr, L"C:\\a.zip", TArchiverOptions{}, L"C:\\d", {}, false, output});
+  zip.Pack({nullptr, L"C:\\a.zip", TArchiverOptions{}, L"C:\\w", {L"a.txt"}, false, output});
   TArchiveEntryRecord record;
   zip.OpenArchive(nullptr, L"C:\\a.zip", 0);
   zip.FindFirst(nullptr, L"*", record);
@@ -131,8 +122,8 @@ TEST(ZipLibraries, EachEntryComesFromTheFirstLibraryOfItsOrder) {
   for (const TFakeLibrary library : {kUnzip32, kZip32J, kLmZip32}) world.loader.Install(library);
   TZip32 zip(world.libraries);
   std::string output(16, '\0');
-  zip.Extract(nullptr, L"C:\\a.zip", {}, L"C:\\d", {}, false, output);
-  zip.Pack(nullptr, L"C:\\a.zip", {}, L"C:\\w", {L"a.txt"}, false, output);
+  zip.Extract({nullptr, L"C:\\a.zip", TArchiverOptions{}, L"C:\\d", {}, false, output});
+  zip.Pack({nullptr, L"C:\\a.zip", TArchiverOptions{}, L"C:\\w", {L"a.txt"}, false, output});
   zip.CheckArchive(L"C:\\a.zip", 0, 0);
   TArchiveEntryRecord record;
   zip.FindFirst(nullptr, L"*", record);
@@ -140,8 +131,7 @@ TEST(ZipLibraries, EachEntryComesFromTheFirstLibraryOfItsOrder) {
 
   std::vector<TFakeLibrary> callers;
   for (const TFakeCall& call : Fake().Calls) callers.push_back(call.Library);
-  EXPECT_EQ(callers,
-            (std::vector<TFakeLibrary>{kUnzip32, kZip32J, kUnzip32, kLmZip32, kUnzip32}));
+  EXPECT_EQ(callers, (std::vector<TFakeLibrary>{kUnzip32, kZip32J, kUnzip32, kLmZip32, kUnzip32}));
   EXPECT_EQ(Fake().Calls[1].Entry, "Command");
 }
 
@@ -150,8 +140,9 @@ TEST(ZipLibraries, EntryMissingFromEveryLibraryIsReportedByName) {
   world.loader.Install(kUnzip32);
   TZip32 zip(world.libraries);
   std::string output;
-  EXPECT_EQ(MessageOf<EEntryNotFound>(
-                [&] { zip.Delete(nullptr, L"C:\\a.zip", {}, L"", {L"a"}, false, output); }),
+  EXPECT_EQ(MessageOf<EEntryNotFound>([&] {
+              zip.Delete({nullptr, L"C:\\a.zip", TArchiverOptions{}, L"", {L"a"}, false, output});
+            }),
             L"Zip のエントリが DLL に見つかりませんでした。");
 }
 
@@ -162,7 +153,7 @@ TEST(Yz1Library, YZ1DllStandsInWhenYYZ32IsMissingAndBothMissingIsReported) {
   world.loader.Install(kYz1);
   TYZ1 yz1(world.libraries);
   std::string output;
-  yz1.Extract(nullptr, L"a.yz1", {}, L"", {}, false, output);
+  yz1.Extract({nullptr, L"a.yz1", TArchiverOptions{}, L"", {}, false, output});
   ASSERT_EQ(Fake().Calls.size(), 1u);
   EXPECT_EQ(Fake().Calls[0].Library, kYz1);
 }
@@ -204,15 +195,21 @@ TEST(ArchiverFormatBase, OperationsAFormatLacksAreRefusedWithTheirTexts) {
   world.loader.Install(kUnarj32J);
   TArj32 arj(world.libraries);
   std::string output;
-  EXPECT_EQ(MessageOf<EArchiver>([&] { arj.Pack(nullptr, L"a.arj", {}, L"", {}, false, output); }),
+  EXPECT_EQ(MessageOf<EArchiver>([&] {
+              arj.Pack({nullptr, L"a.arj", TArchiverOptions{}, L"", {}, false, output});
+            }),
             L"この形式では書庫ファイルの作成をサポートしておりません。");
-  EXPECT_EQ(
-      MessageOf<EArchiver>([&] { arj.Delete(nullptr, L"a.arj", {}, L"", {}, false, output); }),
-      L"この形式の書庫ではファイルの削除をサポートしておりません。");
-  EXPECT_EQ(
-      MessageOf<EArchiver>([&] { arj.Update(nullptr, L"a.arj", {}, L"", {}, false, output); }),
-      L"この形式の書庫では書庫の更新をサポートしておりません。");
-  EXPECT_EQ(MessageOf<EArchiver>([&] { arj.MakeSfx(nullptr, L"a.arj", {}, L"", output); }),
+  EXPECT_EQ(MessageOf<EArchiver>([&] {
+              arj.Delete({nullptr, L"a.arj", TArchiverOptions{}, L"", {}, false, output});
+            }),
+            L"この形式の書庫ではファイルの削除をサポートしておりません。");
+  EXPECT_EQ(MessageOf<EArchiver>([&] {
+              arj.Update({nullptr, L"a.arj", TArchiverOptions{}, L"", {}, false, output});
+            }),
+            L"この形式の書庫では書庫の更新をサポートしておりません。");
+  EXPECT_EQ(MessageOf<EArchiver>([&] {
+              arj.MakeSfx({nullptr, L"a.arj", TArchiverOptions{}, L"", {}, false, output});
+            }),
             L"この形式では自己解凍書庫の作成をサポートしておりません。");
   std::uint32_t written = 0;
   EXPECT_EQ(MessageOf<EArchiver>(

@@ -55,8 +55,8 @@ TEST(CommandLineBuilder, FileNamesPassTheNameFilterAndEmptyNamesAreDropped) {
   TCmdOpt line;
   line.NameFilter = [](std::wstring_view name) { return L"<" + std::wstring(name) + L">"; };
   const wchar_t* const array[] = {L"c.txt", L"", L"d.txt", nullptr};
-  const int count = line.AddFiles(
-      L"", TFileList{L"a.txt", L"", std::vector<std::wstring>{L"b.txt", L""}, array});
+  const int count =
+      line.AddFiles(L"", TFileList{L"a.txt", L"", std::vector<std::wstring>{L"b.txt", L""}, array});
   EXPECT_EQ(count, 4);
   EXPECT_EQ(line.Text(), L" \"<a.txt>\" \"<b.txt>\" \"<c.txt>\" \"<d.txt>\"");
 }
@@ -66,9 +66,8 @@ TEST(CommandLineBuilder, ResponseFileHoldsOneQuotedNamePerCrLfLineAndTheLineOneA
   Cp932Codec codec;
   TCmdOpt line;
   line.Add(L"u");
-  const int count =
-      line.AddResponseFile(TFileList{L"a.txt", L"b c.txt", L"表.txt"}, L"C:\\T\\list.rsp", codec,
-                           system);
+  const int count = line.AddResponseFile(TFileList{L"a.txt", L"b c.txt", L"表.txt"},
+                                         L"C:\\T\\list.rsp", codec, system);
   EXPECT_EQ(count, 3);
   const std::string expected = "\"a.txt\"\r\n\"b c.txt\"\r\n\"" + Sjis(L"表.txt") + "\"\r\n";
   const auto& bytes = system.Files.at(L"C:\\T\\list.rsp");

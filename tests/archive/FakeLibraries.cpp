@@ -160,18 +160,12 @@ struct TFakeModuleName {
 };
 
 constexpr TFakeModuleName kModules[kFakeLibraryCount] = {
-    {L"UNLHA32.DLL", "Unlha", "Unlha", nullptr},
-    {L"UNZIP32.DLL", "UnZip", "UnZip", nullptr},
-    {L"ZIP32J.DLL", "UnZip", "Zip", nullptr},
-    {L"LMZIP32.DLL", "Unzip", "Unzip", "Zip"},
-    {L"CAB32.DLL", "Cab", "Cab", nullptr},
-    {L"UNARJ32J.DLL", "Unarj", "Unarj", nullptr},
-    {L"TAR32.DLL", "Tar", "Tar", nullptr},
-    {L"UNRAR32.DLL", "Unrar", "Unrar", nullptr},
-    {L"BGA32.DLL", "Bga", "Bga", nullptr},
-    {L"YYZ32.DLL", "Yz1", "Yz1", nullptr},
-    {L"YZ1.DLL", "Yz1", "Yz1", nullptr},
-    {L"7-zip32.dll", "SevenZip", "SevenZip", nullptr},
+    {L"UNLHA32.DLL", "Unlha", "Unlha", nullptr}, {L"UNZIP32.DLL", "UnZip", "UnZip", nullptr},
+    {L"ZIP32J.DLL", "UnZip", "Zip", nullptr},    {L"LMZIP32.DLL", "Unzip", "Unzip", "Zip"},
+    {L"CAB32.DLL", "Cab", "Cab", nullptr},       {L"UNARJ32J.DLL", "Unarj", "Unarj", nullptr},
+    {L"TAR32.DLL", "Tar", "Tar", nullptr},       {L"UNRAR32.DLL", "Unrar", "Unrar", nullptr},
+    {L"BGA32.DLL", "Bga", "Bga", nullptr},       {L"YYZ32.DLL", "Yz1", "Yz1", nullptr},
+    {L"YZ1.DLL", "Yz1", "Yz1", nullptr},         {L"7-zip32.dll", "SevenZip", "SevenZip", nullptr},
 };
 
 template <TFakeLibrary L>
@@ -185,7 +179,7 @@ std::map<std::string, TEntryAddress> ModuleEntries(TFakeExports exports) {
 
 template <std::size_t... L>
 std::map<std::string, TEntryAddress> EntriesOf(TFakeLibrary library, TFakeExports exports,
-                                                std::index_sequence<L...>) {
+                                               std::index_sequence<L...>) {
   std::map<std::string, TEntryAddress> entries;
   ((library == L ? void(entries = ModuleEntries<static_cast<TFakeLibrary>(L)>(exports)) : void()),
    ...);
@@ -196,8 +190,8 @@ std::map<std::string, TEntryAddress> EntriesOf(TFakeLibrary library, TFakeExport
 
 void TFakeModuleLoader::Install(TFakeLibrary library, TFakeExports exports) {
   const std::wstring fileName = kModules[library].FileName;
-  modules_[fileName] = {fileName, EntriesOf(library, exports,
-                                            std::make_index_sequence<kFakeLibraryCount>())};
+  modules_[fileName] = {fileName,
+                        EntriesOf(library, exports, std::make_index_sequence<kFakeLibraryCount>())};
 }
 
 void TFakeModuleLoader::InstallAll() {

@@ -36,8 +36,7 @@ std::vector<std::wstring> Parts(const std::wstring& path) {
 }  // namespace
 
 std::int64_t LocalTicks(int year, int month, int day, int hour, int minute, int second) {
-  return (DaysSince1601(year, month, day) * 86400 + hour * 3600 + minute * 60 + second) *
-         10000000;
+  return (DaysSince1601(year, month, day) * 86400 + hour * 3600 + minute * 60 + second) * 10000000;
 }
 
 TFakeFileSearch::TFakeFileSearch() { root_.File = {L"C:", L"", faDirectory, 0}; }

@@ -10,6 +10,7 @@
 #include "archive/YZ132.h"
 #include "archive/ZIP32.h"
 #include "tests/archive/ArchiverWorld.h"
+#include "tests/archive/ErrorMessage.h"
 
 namespace {
 
@@ -34,14 +35,14 @@ struct Formats : ::testing::Test {
   template <typename Format>
   std::wstring ExtractLine(const TArchiverOptions& options, const std::wstring& archive) {
     Format format(world.libraries);
-    format.Extract(nullptr, archive, options, L"C:\\Dest", {}, false, output);
+    format.Extract({nullptr, archive, options, L"C:\\Dest", {}, false, output});
     return format.LastCommandLine();
   }
   template <typename Format>
   std::wstring PackLine(const TArchiverOptions& options, const std::wstring& archive) {
     Format format(world.libraries);
-    format.Pack(nullptr, archive, options, L"C:\\Work\\", TFileList{L"a.txt", L"Docs\\b c.txt"},
-                false, output);
+    format.Pack({nullptr, archive, options, L"C:\\Work\\", TFileList{L"a.txt", L"Docs\\b c.txt"},
+                 false, output});
     return format.LastCommandLine();
   }
 
@@ -84,10 +85,10 @@ TEST_F(Formats, LhaWritesTheOptionsInTheirOrderWithQuotedTexts) {
 TEST_F(Formats, LhaAsksForNoDialogsWhileProgressGoesToAWindow) {
   TLha32 lha(world.libraries);
   lha.SetOwnerWindow(reinterpret_cast<TWindowHandle>(0x10), nullptr);
-  lha.Extract(nullptr, L"a.lzh", TArchiverOptions{}, L"", {}, false, output);
+  lha.Extract({nullptr, L"a.lzh", TArchiverOptions{}, L"", {}, false, output});
   EXPECT_EQ(lha.LastCommandLine(), L"x -+ -n1 \"a.lzh\"");
   lha.KillOwnerWindow(reinterpret_cast<TWindowHandle>(0x10));
-  lha.Delete(nullptr, L"a.lzh", TArchiverOptions{}, L"C:\\ignored", {L"m.txt"}, false, output);
+  lha.Delete({nullptr, L"a.lzh", TArchiverOptions{}, L"C:\\ignored", {L"m.txt"}, false, output});
   EXPECT_EQ(lha.LastCommandLine(), L"d -+ \"a.lzh\" \"m.txt\"");
 }
 
@@ -95,7 +96,7 @@ TEST_F(Formats, ResponseFileReplacesTheNamesWhenTheOperationUsesOne) {
   TArchiverOptions options;
   options.ResFileName = L"C:\\T\\names.rsp";
   TLha32 lha(world.libraries);
-  lha.Pack(nullptr, L"a.lzh", options, L"C:\\Work", TFileList{L"a.txt", L"b.txt"}, true, output);
+  lha.Pack({nullptr, L"a.lzh", options, L"C:\\Work", TFileList{L"a.txt", L"b.txt"}, true, output});
   EXPECT_EQ(lha.LastCommandLine(), L"u -+ \"a.lzh\" \"C:\\Work\\\" \"@C:\\T\\names.rsp\"");
   const auto& bytes = world.system.Files.at(L"C:\\T\\names.rsp");
   EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "\"a.txt\"\r\n\"b.txt\"\r\n");
@@ -104,8 +105,8 @@ TEST_F(Formats, ResponseFileReplacesTheNamesWhenTheOperationUsesOne) {
 TEST_F(Formats, ZipLinesForTheDropTargetsWithTheNameFilter) {
   EXPECT_EQ(ExtractLine<TZip32>(DropOptions(), L"C:\\a.zip"), L"-x \"C:\\a.zip\" \"C:\\Dest\\\"");
   TZip32 zip(world.libraries);
-  zip.Pack(nullptr, L"C:\\a.zip", FilteredPackOptions(), L"C:\\Work\\",
-           TFileList{L"Docs\\b.txt", L"-x.txt", L"[1].txt"}, false, output);
+  zip.Pack({nullptr, L"C:\\a.zip", FilteredPackOptions(), L"C:\\Work\\",
+            TFileList{L"Docs\\b.txt", L"-x.txt", L"[1].txt"}, false, output});
   EXPECT_EQ(zip.LastCommandLine(),
             L" -D \"C:\\a.zip\" \"C:\\Work\\\" \"Docs/b.txt\" \"[-]x.txt\" \"[[]1].txt\"");
 }
@@ -121,8 +122,7 @@ TEST_F(Formats, ZipSwitchesFollowTheOptions) {
   options.c = 1;
   EXPECT_EQ(PackLine<TZip32>(options, L"a.zip"),
             L" -S -q -r -o -j -9 -J \"a.zip\" \"C:\\Work\\\" \"a.txt\" \"Docs/b c.txt\"");
-  EXPECT_EQ(ExtractLine<TZip32>(options, L"a.zip"),
-            L"-x -o --i -j \"a.zip\" \"C:\\Dest\\\"");
+  EXPECT_EQ(ExtractLine<TZip32>(options, L"a.zip"), L"-x -o --i -j \"a.zip\" \"C:\\Dest\\\"");
 }
 
 TEST_F(Formats, ZipPackThroughLmZip32ReplacesTheArchiveAndSkipsTheNameFilter) {
@@ -138,30 +138,26 @@ TEST_F(Formats, ZipWithoutItsLibrariesIsRefusedWithTheirNames) {
     world.loader.Uninstall(name);
   }
   TZip32 zip(world.libraries);
-  try {
-    zip.Pack(nullptr, L"a.zip", {}, L"", {L"a"}, false, output);
-    FAIL() << "pack without ZIP32J.DLL and LMZIP32.DLL was not refused";
-  } catch (const EArchiver& error) {
-    EXPECT_EQ(error.Message(), L"ZIP 形式書庫の作成には ZIP32J.DLL または LMZIP32.DLL が必要です。");
-  }
-  try {
-    zip.Extract(nullptr, L"a.zip", {}, L"", {}, false, output);
-    FAIL() << "extract without UNZIP32.DLL and LMZIP32.DLL was not refused";
-  } catch (const EArchiver& error) {
-    EXPECT_EQ(error.Message(), L"ZIP 形式書庫の解凍には UNZIP32.DLL または LMZIP32.DLL が必要です。");
-  }
+  EXPECT_EQ(MessageOf([&] {
+              zip.Pack({nullptr, L"a.zip", TArchiverOptions{}, L"", {L"a"}, false, output});
+            }),
+            L"ZIP 形式書庫の作成には ZIP32J.DLL または LMZIP32.DLL が必要です。");
+  EXPECT_EQ(MessageOf([&] {
+              zip.Extract({nullptr, L"a.zip", TArchiverOptions{}, L"", {}, false, output});
+            }),
+            L"ZIP 形式書庫の解凍には UNZIP32.DLL または LMZIP32.DLL が必要です。");
 }
 
 TEST_F(Formats, CabExtractsTheFullPathAndPacksWithItsSwitches) {
-  EXPECT_EQ(ExtractLine<TCab32>(DropOptions(), L"a.cab"),
-            L"-x \"C:\\Work\\a.cab\" \"C:\\Dest\\\"");
+  EXPECT_EQ(ExtractLine<TCab32>(DropOptions(), L"a.cab"), L"-x \"C:\\Work\\a.cab\" \"C:\\Dest\\\"");
   TArchiverOptions options = FilteredPackOptions();
   options.c = 1;
   options.r = 1;
   options.w = L"C:\\Tmp";
   options.ji = 1;
-  EXPECT_EQ(PackLine<TCab32>(options, L"C:\\a.cab"),
-            L"-a -o -r \"-hC:\\Tmp\\\" -q \"C:\\a.cab\" \"C:\\Work\\\" \"a.txt\" \"Docs\\b c.txt\"");
+  EXPECT_EQ(
+      PackLine<TCab32>(options, L"C:\\a.cab"),
+      L"-a -o -r \"-hC:\\Tmp\\\" -q \"C:\\a.cab\" \"C:\\Work\\\" \"a.txt\" \"Docs\\b c.txt\"");
 }
 
 TEST_F(Formats, TarFamilyPutsSwitchesBeforeQuotedValuesAndAddsItsCompression) {
@@ -207,9 +203,11 @@ TEST_F(Formats, Yz1MapsMToTheYSwitchAndForcesCWithIt) {
   EXPECT_EQ(ExtractLine<TYZ1>(DropOptions(), L"a.yz1"), L"x -+ -x1 \"a.yz1\" \"C:\\Dest\\\"");
   TArchiverOptions options;
   options.c = 1;
-  for (const auto& [m, expected] : std::vector<std::pair<int, std::wstring>>{
-           {0, L"x -+ -y2 -c2"}, {1, L"x -+ -y1 -c1"}, {2, L"x -+ -y2 -c2"},
-           {9, L"x -+ -y0 -c1"}, {5, L"x -+ -c1"}}) {
+  for (const auto& [m, expected] : std::vector<std::pair<int, std::wstring>>{{0, L"x -+ -y2 -c2"},
+                                                                             {1, L"x -+ -y1 -c1"},
+                                                                             {2, L"x -+ -y2 -c2"},
+                                                                             {9, L"x -+ -y0 -c1"},
+                                                                             {5, L"x -+ -c1"}}) {
     options.m = static_cast<std::int8_t>(m);
     EXPECT_EQ(ExtractLine<TYZ1>(options, L"a.yz1"), expected + L" \"a.yz1\" \"C:\\Dest\\\"")
         << "m = " << m;
@@ -247,7 +245,7 @@ TEST_F(Formats, ChecksPassTheModesAsEachLibraryTakesThem) {
 
 TEST_F(Formats, ArjExtractsThroughItsOwnLibraryWithTheLhaLine) {
   TArj32 arj(world.libraries);
-  arj.Extract(nullptr, L"a.arj", DropOptions(), L"C:\\Dest", {}, false, output);
+  arj.Extract({nullptr, L"a.arj", DropOptions(), L"C:\\Dest", {}, false, output});
   ASSERT_EQ(Fake().Calls.size(), 1u);
   EXPECT_EQ(Fake().Calls[0].Library, kUnarj32J);
   EXPECT_EQ(Fake().Calls[0].Text, "x -+ -x1 -jso1 \"a.arj\" \"C:\\Dest\\\"");
@@ -267,7 +265,9 @@ TEST_F(Formats, Yz1SelfExtractorIsStubArchiveAndBigEndianSize) {
   world.system.Files[L"C:\\WINDOWS\\yzdos16.sfx"] = {0xAA, 0xBB};
   world.system.Files[L"C:\\In\\a.yz1"] = std::vector<std::uint8_t>(0x0102, 0x11);
   TYZ1 yz1(world.libraries);
-  EXPECT_EQ(yz1.MakeSfx(nullptr, L"C:\\In\\a.yz1", {}, L"C:\\Out", output), 0);
+  EXPECT_EQ(
+      yz1.MakeSfx({nullptr, L"C:\\In\\a.yz1", TArchiverOptions{}, L"C:\\Out", {}, false, output}),
+      0);
   std::vector<std::uint8_t> expected = {0xAA, 0xBB};
   expected.insert(expected.end(), 0x0102, 0x11);
   expected.insert(expected.end(), {0x00, 0x00, 0x01, 0x02});
@@ -277,35 +277,39 @@ TEST_F(Formats, Yz1SelfExtractorIsStubArchiveAndBigEndianSize) {
 
 TEST_F(Formats, SelfExtractorsReportTheirMissingFiles) {
   std::string out;
-  const auto message = [&](auto make) {
-    try {
-      make();
-    } catch (const EArchiver& error) {
-      return error.Message();
-    }
-    return std::wstring(L"(nothing raised)");
-  };
   TZip32 zip(world.libraries);
   TArchiverOptions windows;
   windows.gw = 1;
-  EXPECT_EQ(message([&] { zip.MakeSfx(nullptr, L"a.zip", windows, L"", out); }),
+  EXPECT_EQ(MessageOf([&] {
+              zip.MakeSfx({nullptr, L"a.zip", windows, L"", {}, false, out});
+            }),
             L"zip 書庫からのWin32自己解凍書庫の作成には 'sfx32gui.dat' ファイルが必要です。");
   TYZ1 yz1(world.libraries);
-  EXPECT_EQ(message([&] { yz1.MakeSfx(nullptr, L"a.yz1", windows, L"", out); }),
+  EXPECT_EQ(MessageOf([&] {
+              yz1.MakeSfx({nullptr, L"a.yz1", windows, L"", {}, false, out});
+            }),
             L"yz1 書庫からのWin32自己解凍書庫の作成には yzw32cui.sfx か yzdec.exe が必要です。");
   TTar32 tar(world.libraries);
-  EXPECT_EQ(message([&] { tar.MakeSfx(nullptr, L"a.tar", {}, L"", out); }),
+  EXPECT_EQ(MessageOf([&] {
+              tar.MakeSfx({nullptr, L"a.tar", TArchiverOptions{}, L"", {}, false, out});
+            }),
             L"tar/tgz 書庫からの自己解凍書庫の作成には 'kmtarsef.exe' ファイルが必要です。");
   TBZ232 bz2(world.libraries);
-  EXPECT_EQ(message([&] { bz2.MakeSfx(nullptr, L"a.bz2", {}, L"", out); }),
+  EXPECT_EQ(MessageOf([&] {
+              bz2.MakeSfx({nullptr, L"a.bz2", TArchiverOptions{}, L"", {}, false, out});
+            }),
             L"BZ2 形式書庫は自己解凍形式にできません。");
   TSevenZip32 sevenZip(world.libraries);
-  EXPECT_EQ(message([&] { sevenZip.MakeSfx(nullptr, L"a.7z", {}, L"", out); }),
+  EXPECT_EQ(MessageOf([&] {
+              sevenZip.MakeSfx({nullptr, L"a.7z", TArchiverOptions{}, L"", {}, false, out});
+            }),
             L"16bit SFX を作成することはできません。");
   world.libraries.Free(TLibrary::Zip);
   world.loader.Uninstall(L"ZIP32J.DLL");
   TZip32 zipWithoutZip32J(world.libraries);
-  EXPECT_EQ(message([&] { zipWithoutZip32J.MakeSfx(nullptr, L"a.zip", windows, L"", out); }),
+  EXPECT_EQ(MessageOf([&] {
+              zipWithoutZip32J.MakeSfx({nullptr, L"a.zip", windows, L"", {}, false, out});
+            }),
             L"zip 書庫からの自己解凍書庫の作成には 'ZIP32J.DLL' ファイルが必要です。");
 }
 
@@ -313,7 +317,7 @@ TEST_F(Formats, ZipSelfExtractorIsWrittenThenCompletedByTheLibrary) {
   world.system.Files[L"C:\\WINDOWS\\sfx16.dat"] = {0x4D, 0x5A};
   world.system.Files[L"C:\\My Files\\a.zip"] = {0x50, 0x4B};
   TZip32 zip(world.libraries);
-  zip.MakeSfx(nullptr, L"C:\\My Files\\a.zip", {}, L"", output);
+  zip.MakeSfx({nullptr, L"C:\\My Files\\a.zip", TArchiverOptions{}, L"", {}, false, output});
   EXPECT_EQ(world.system.Files.at(L"C:\\My Files\\a.EXE"),
             (std::vector<std::uint8_t>{0x4D, 0x5A, 0x50, 0x4B}));
   EXPECT_EQ(world.Commands(), std::vector<std::string>{"-A \"C:\\My Files\\a.EXE\""});
@@ -327,6 +331,6 @@ TEST_F(Formats, SevenZipFindsItsStubInTheInstallFolderFirst) {
   TArchiverOptions options;
   options.gw = 1;
   TSevenZip32 sevenZip(world.libraries);
-  sevenZip.MakeSfx(nullptr, L"C:\\a.7z", options, L"", output);
+  sevenZip.MakeSfx({nullptr, L"C:\\a.7z", options, L"", {}, false, output});
   EXPECT_EQ(world.system.Files.at(L"C:\\a.exe"), (std::vector<std::uint8_t>{1, 3}));
 }

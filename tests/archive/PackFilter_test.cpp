@@ -17,7 +17,8 @@ struct PackFilterTree : ::testing::Test {
     search.AddFile(L"C:\\Work\\Docs\\A.doc", faReadOnly, LocalTicks(2004, 12, 31, 23, 59, 59));
     search.AddFile(L"C:\\Work\\Docs\\hidden.txt", faHidden, LocalTicks(2004, 6, 1));
     search.AddFile(L"C:\\Work\\Docs\\system.sys", faSysFile, LocalTicks(2004, 6, 1));
-    search.AddFile(L"C:\\Work\\Docs\\Long Name.txt", faArchive, LocalTicks(2005, 1, 1), L"LONGNA~1.TXT");
+    search.AddFile(L"C:\\Work\\Docs\\Long Name.txt", faArchive, LocalTicks(2005, 1, 1),
+                   L"LONGNA~1.TXT");
     search.AddFile(L"C:\\Work\\Docs\\Sub\\c.txt", faArchive, LocalTicks(2004, 3, 3));
     search.AddFile(L"C:\\Work\\Docs\\Sub\\Deeper\\d.txt", faArchive, LocalTicks(2004, 3, 3));
     search.AddFile(L"C:\\Work\\Docs\\Sub\\a.bak", faArchive, LocalTicks(2004, 3, 3));
@@ -46,9 +47,8 @@ TEST_F(PackFilterTree, WildcardEntryTakesTheFolderFilesSortedWithoutHiddenSystem
 
 TEST_F(PackFilterTree, AttributeOptionATakesHiddenAndSystemFilesToo) {
   options.a = 1;
-  EXPECT_EQ(Build({L"Docs\\*.*"}).Names,
-            (Names{L"Docs\\A.doc", L"Docs\\b.txt", L"Docs\\hidden.txt", L"Docs\\Long Name.txt",
-                   L"Docs\\system.sys"}));
+  EXPECT_EQ(Build({L"Docs\\*.*"}).Names, (Names{L"Docs\\A.doc", L"Docs\\b.txt", L"Docs\\hidden.txt",
+                                                L"Docs\\Long Name.txt", L"Docs\\system.sys"}));
 }
 
 TEST_F(PackFilterTree, FolderEntryWithR2TakesTheWholeTree) {
@@ -78,18 +78,16 @@ TEST_F(PackFilterTree, DateBoundsOf2004KeepTheWholeYearInclusive) {
   options.r = 2;
   options.jo = L"20040101";
   options.job = L"20041231";
-  EXPECT_EQ(Build({L"."}).Names,
-            (Names{L".\\a.txt", L".\\Docs\\A.doc", L".\\Docs\\Sub\\a.bak", L".\\Docs\\Sub\\c.txt",
-                   L".\\Docs\\Sub\\Deeper\\d.txt"}));
+  EXPECT_EQ(Build({L"."}).Names, (Names{L".\\a.txt", L".\\Docs\\A.doc", L".\\Docs\\Sub\\a.bak",
+                                        L".\\Docs\\Sub\\c.txt", L".\\Docs\\Sub\\Deeper\\d.txt"}));
 }
 
 TEST_F(PackFilterTree, ExclusionPatternsRemoveTheirFilesAndShortNamesReplaceLongOnes) {
   options.r = 1;
   options.ji = 1;
   options.jx = {L"Docs\\b.txt", L"Docs\\Sub\\*.bak"};
-  EXPECT_EQ(Build({L"Docs\\*.*"}).Names,
-            (Names{L"Docs\\A.doc", L"Docs\\LONGNA~1.TXT", L"Docs\\Sub\\c.txt",
-                   L"Docs\\Sub\\Deeper\\d.txt"}));
+  EXPECT_EQ(Build({L"Docs\\*.*"}).Names, (Names{L"Docs\\A.doc", L"Docs\\LONGNA~1.TXT",
+                                                L"Docs\\Sub\\c.txt", L"Docs\\Sub\\Deeper\\d.txt"}));
 }
 
 TEST_F(PackFilterTree, AbsoluteEntriesBecomeRelativeWithJfMinus2) {
@@ -131,8 +129,8 @@ TEST_F(PackFilterTree, ProgressHearsEveryNewNameAndCanAbort) {
   EXPECT_FALSE(list.Aborted);
   EXPECT_EQ(heard.size(), 3u);
   heard.clear();
-  const TPackList aborted = BuildPackList(L"C:\\Work\\", {L"Docs\\*.*", L"a.txt"}, options,
-                                          search, [&](const std::wstring& name) {
+  const TPackList aborted = BuildPackList(L"C:\\Work\\", {L"Docs\\*.*", L"a.txt"}, options, search,
+                                          [&](const std::wstring& name) {
                                             heard.push_back(name);
                                             return true;
                                           });
