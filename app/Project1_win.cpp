@@ -8,6 +8,8 @@
 #include "app/form/SystemServices_win.h"
 #include "app/errors/ErrorBox_win.h"
 #include "app/form/ZELK_win.h"
+#include "app/launch/ShellRunner_win.h"
+#include "app/launch/ShortcutResolver_win.h"
 #include "net/ClockSeams_win.h"
 #include "net/KiroTime_win.h"
 
@@ -39,14 +41,18 @@ static int Run(HINSTANCE instance) {
   KiroTime1.TimeOut = 5000;
   TSystemClock clock;
   TInternetConnection connection;
+  HWND owner = nullptr;
+  TWin32ShellRunner shell(&owner);
+  TShellLinkResolver shortcuts;
   const HWND application = CreateApplicationWindow(instance);
-  TZELKForm form(TProgramFiles{ProgramPath()}, TFormServices{messageBoxes, shutdown, help, KiroTime1, clock, connection});
+  TZELKForm form(TProgramFiles{ProgramPath()}, TFormServices{messageBoxes, shutdown, help, shell, shortcuts, KiroTime1, clock, connection});
   const HWND window = form.Create(instance, application);
   if (!window) return 1;
+  owner = window;
   ShowWindow(window, SW_SHOWNORMAL);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    form.ApplicationMessage(message);
+    if (form.ApplicationMessage(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

@@ -43,4 +43,6 @@ enum TControlId : int {
 inline constexpr int kHotKeyId = 0;
 
 // Window timers of the main window.
+inline constexpr std::uintptr_t kDblTimerId = 1;
+inline constexpr std::uintptr_t kHintTmId = 2;
 inline constexpr std::uintptr_t kNetTimerId = 3;

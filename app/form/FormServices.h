@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "app/launch/Registration.h"
+#include "app/launch/ShellRunner.h"
 #include "net/ClockAdjuster.h"
 
 class IMessageBoxes {
@@ -11,6 +13,10 @@ class IMessageBoxes {
   virtual ~IMessageBoxes() = default;
   // An information box with OK and Cancel; true on OK.
   [[nodiscard]] virtual bool Confirm(const std::wstring& text) = 0;
+  // A confirmation box with Yes and No; true on Yes.
+  [[nodiscard]] virtual bool AskYesNo(const std::wstring& text) = 0;
+  // An information box with OK.
+  virtual void Inform(const std::wstring& text) = 0;
   // The application's standard error box.
   virtual void ShowError(const std::wstring& text) = 0;
 };
@@ -33,6 +39,8 @@ struct TFormServices {
   IMessageBoxes& MessageBoxes;
   IShutdown& Shutdown;
   IHelpViewer& Help;
+  IShellRunner& Shell;
+  IShortcutResolver& Shortcuts;
   // The clock adjustment: the time client KiroTime1, the system clock and
   // the Internet connection check.
   ITimeSource& KiroTime1;

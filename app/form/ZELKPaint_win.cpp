@@ -58,6 +58,12 @@ void TZELKForm::PaintBarChange(int request, int thumb) {
   RepaintItemArea();
 }
 
+namespace {
+TPoint PointOf(LPARAM lParam) {
+  return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+}  // namespace
+
 LRESULT CALLBACK TZELKForm::PAriaProc(HWND window, UINT message, WPARAM wParam,
                                       LPARAM lParam) noexcept {
   if (message == WM_NCCREATE) {
@@ -70,6 +76,29 @@ LRESULT CALLBACK TZELKForm::PAriaProc(HWND window, UINT message, WPARAM wParam,
     switch (message) {
       case WM_ERASEBKGND:
         return 1;  // the paint covers the whole area
+      case WM_LBUTTONDOWN:
+      case WM_RBUTTONDOWN:
+      case WM_MBUTTONDOWN:
+        form->AppliGridMouseDown(message == WM_LBUTTONDOWN, PointOf(lParam));
+        return 0;
+      case WM_LBUTTONDBLCLK:
+        // Reported with the second press, just before it is handled as a press.
+        form->PAriaDblClick();
+        form->AppliGridMouseDown(true, PointOf(lParam));
+        return 0;
+      case WM_LBUTTONUP:
+        if (form->dragging_) {
+          form->PAriaDragDrop(PointOf(lParam));
+        } else {
+          form->PAriaMouseUp();
+        }
+        return 0;
+      case WM_MOUSEMOVE:
+        form->PAriaMouseMove(PointOf(lParam));
+        return 0;
+      case WM_CAPTURECHANGED:
+        if (form->dragging_ && reinterpret_cast<HWND>(lParam) != window) form->EndDrag(false);
+        return 0;
       case WM_PAINT: {
         PAINTSTRUCT paint;
         const HDC dc = BeginPaint(window, &paint);

@@ -43,6 +43,7 @@ HWND TZELKForm::Create(HINSTANCE instance, HWND applicationWindow) {
   windowClass.lpszClassName = kMainWindowClass;
   RegisterClassExW(&windowClass);
   windowClass.lpfnWndProc = PAriaProc;
+  windowClass.style = CS_DBLCLKS;
   windowClass.hbrBackground = nullptr;
   windowClass.lpszClassName = L"TPaintBox";
   RegisterClassExW(&windowClass);
@@ -102,6 +103,7 @@ LRESULT TZELKForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_TIMER:
       if (wParam == kNetTimerId) NetTimerTimer();
+      if (wParam == kHintTmId) HintTmTimer();
       return 0;
     case WM_HOTKEY:
       if (wParam == kHotKeyId) ShowByHotKey();
@@ -156,8 +158,16 @@ bool TZELKForm::HandleCommand(int id) {
   }
 }
 
-void TZELKForm::ApplicationMessage(const MSG& message) {
-  if (message.message != WM_MOUSEMOVE) return;
+bool TZELKForm::ApplicationMessage(const MSG& message) {
+  if (message.message == WM_DROPFILES && message.hwnd == Control(kATab)) {
+    try {
+      DropFilesOnSheet(reinterpret_cast<HDROP>(message.wParam));
+    } catch (...) {
+      services_.MessageBoxes.ShowError(CurrentExceptionMessage());
+    }
+    return true;
+  }
+  if (message.message != WM_MOUSEMOVE) return false;
   // The application hint: the hint of the control under the mouse, or of
   // the nearest window around it that has one.
   std::wstring hint;
@@ -168,7 +178,8 @@ void TZELKForm::ApplicationMessage(const MSG& message) {
       break;
     }
   }
-  if (hint == statusHint_) return;
+  if (hint == statusHint_) return false;
   statusHint_ = hint;
   SendMessageW(Control(kStatusBar1), SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(hint.c_str()));
+  return false;
 }

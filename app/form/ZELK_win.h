@@ -3,13 +3,16 @@
 // the item area. Its pieces live in the ZELK*_win.cpp files of this folder.
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <map>
 #include <string>
 #include <vector>
 
 #include "app/form/FormServices.h"
+#include "app/form/ItemHint_win.h"
 #include "app/form/Layout.h"
+#include "app/mouse/ItemAreaMouse.h"
 #include "app/settings/Settings.h"
 #include "app/sheets/CurrentSheet.h"
 #include "app/sheets/FileStore_win.h"
@@ -37,8 +40,9 @@ class TZELKForm {
 
   // Creates the window, owned by the application window, which runs FormCreate.
   [[nodiscard]] HWND Create(HINSTANCE instance, HWND applicationWindow);
-  // The application message event: sees every message before it is dispatched.
-  void ApplicationMessage(const MSG& message);
+  // The application message event: sees every message before it is
+  // dispatched; true when it handled the message (files dropped on the tabs).
+  bool ApplicationMessage(const MSG& message);
 
   [[nodiscard]] HWND Handle() const { return handle_; }
   [[nodiscard]] HWND Control(int id) const;
@@ -50,6 +54,7 @@ class TZELKForm {
   [[nodiscard]] int CellHeight() const { return cellHeight_; }
   [[nodiscard]] HMENU PopMenu() const { return pop_; }
   [[nodiscard]] bool NetTimerEnabled() const { return netTimerEnabled_; }
+  [[nodiscard]] const TItemHint& ItemHint() const { return itemHint_; }
   [[nodiscard]] const std::wstring& TimeServerHost() const { return timeServerHost_; }
   // PAriaPaint onto any device context of the area's size (the screen, a
   // memory bitmap, WM_PRINTCLIENT).
@@ -92,6 +97,23 @@ class TZELKForm {
   void LeaveTopmost();
   void RestoreTopmost();
 
+  // ZELKMouse_win.cpp: the mouse on the item area, dragging and the item hint.
+  void AppliGridMouseDown(bool leftButton, TPoint point);
+  void PAriaMouseUp();
+  void PAriaMouseMove(TPoint point);
+  void PAriaDblClick();
+  void PAriaDragDrop(TPoint point);
+  void EndDrag(bool dropped);
+  void RedrawPressedCell(bool released);
+  void ShowItemHint(const std::wstring& text);
+  void HideItemHint();
+  void HintTmTimer();
+  [[nodiscard]] int ItemAtPoint(TPoint point) const;
+
+  // ZELKLaunch_win.cpp: starting and registering items.
+  void RunItem();
+  void DropFilesOnSheet(HDROP drop);
+
   // ZELKClock_win.cpp: the clock adjustment and NetTimer.
   void SetTimeServerHost();
   void NetTimerTimer();
@@ -132,6 +154,10 @@ class TZELKForm {
   bool dialogBusy_ = false;
   bool hotKeyRegistered_ = false;
   bool netTimerEnabled_ = false;
+  TItemAreaMouse mouse_;
+  bool dragging_ = false;
+  TItemHint itemHint_;
+  THintWatch hintWatch_;
 
   TSettings settings_;
   std::wstring timeServerHost_;  // from NTP; empty until an index names one

@@ -16,6 +16,11 @@ std::wstring FolderOf(std::wstring_view path) {
   return std::wstring(path.substr(0, keepSeparator ? separator + 1 : separator));
 }
 
+std::wstring PathPartOf(std::wstring_view path) {
+  const std::size_t separator = path.find_last_of(L"\\:");
+  return separator == std::wstring_view::npos ? std::wstring() : std::wstring(path.substr(0, separator + 1));
+}
+
 std::wstring FileNameOf(std::wstring_view path) {
   const std::size_t separator = LastSeparator(path);
   return std::wstring(separator == std::wstring_view::npos ? path : path.substr(separator + 1));

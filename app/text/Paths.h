@@ -7,6 +7,9 @@
 
 // "C:\ソフト\表.exe" -> "C:\ソフト", "C:\x.exe" -> "C:\"; no separator -> "".
 [[nodiscard]] std::wstring FolderOf(std::wstring_view path);
+// Everything up to and including the last "\" or ":": "C:\Tools\a.exe" ->
+// "C:\Tools\"; "" when there is none.
+[[nodiscard]] std::wstring PathPartOf(std::wstring_view path);
 // "C:\ソフト\表.exe" -> "表.exe".
 [[nodiscard]] std::wstring FileNameOf(std::wstring_view path);
 // "表.exe" -> "表"; "archive.tar.gz" -> "archive.tar"; ".profile" -> "".

@@ -14,11 +14,32 @@ class FakeMessageBoxes : public IMessageBoxes {
     confirmations.push_back(text);
     return answer;
   }
+  bool AskYesNo(const std::wstring& text) override {
+    questions.push_back(text);
+    return answer;
+  }
+  void Inform(const std::wstring& text) override { informations.push_back(text); }
   void ShowError(const std::wstring& text) override { errors.push_back(text); }
 
   bool answer = true;
+  std::vector<std::wstring> questions;
+  std::vector<std::wstring> informations;
   std::vector<std::wstring> confirmations;
   std::vector<std::wstring> errors;
+};
+
+class RecordingShellRunner : public IShellRunner {
+ public:
+  struct Start {
+    std::wstring file, parameters, folder;
+    int show;
+    bool operator==(const Start&) const = default;
+  };
+  void ShellRun(const std::wstring& file, const std::wstring& parameters, const std::wstring& folder,
+                int showCommand) override {
+    starts.push_back({file, parameters, folder, showCommand});
+  }
+  std::vector<Start> starts;
 };
 
 class FakeShutdown : public IShutdown {

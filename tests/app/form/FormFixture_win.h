@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/form/ZELK_win.h"
+#include "app/launch/ShortcutResolver_win.h"
 #include "tests/support/FakeFormServices.h"
 #include "tests/support/TempFolder_win.h"
 
@@ -33,6 +34,8 @@ class FormFixture {
   FakeMessageBoxes messageBoxes;
   FakeShutdown shutdown;
   FakeHelpViewer help;
+  RecordingShellRunner shell;
+  TShellLinkResolver shortcuts;
   FakeTimeSource timeSource;
   RecordingClock clock;
   FakeConnection connection;

@@ -1,0 +1,49 @@
+// Starting the item of the pressed cell, and registering dropped files.
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <vector>
+
+#include "app/form/ControlIds.h"
+#include "app/form/ZELK_win.h"
+#include "app/launch/RunItem.h"
+
+void TZELKForm::RunItem() {
+  const int slot = SlotOfCell(mouse_.PressedCell(), settings_.Colum, ScrollPosition());
+  const auto start = ::RunItem(sheet_, slot, ArrangeOptions());
+  if (!start) return;
+  RepaintItemArea();
+  if (settings_.EXE_HIDE == 1) {
+    shown_ = false;
+    ShowWindow(handle_, SW_HIDE);
+    KillTimer(handle_, kDblTimerId);
+  }
+  HideItemHint();
+  services_.Shell.ShellRun(start->File, start->Parameters, start->Folder, kShowNormal);
+}
+
+void TZELKForm::DropFilesOnSheet(HDROP drop) {
+  std::vector<std::wstring> paths;
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    std::vector<wchar_t> path(DragQueryFileW(drop, i, nullptr, 0) + 1);
+    DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size()));
+    paths.emplace_back(path.data());
+  }
+  DragFinish(drop);
+  wchar_t windows[MAX_PATH] = {};
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  const TRegistration result =
+      ::DropFilesOnSheet(sheet_, paths, services_.Shortcuts, windows, ArrangeOptions());
+  if (result.SheetFull) {
+    LeaveTopmost();
+    services_.MessageBoxes.Inform(L"これ以上登録できません。");
+    RestoreTopmost();
+  }
+  if (const std::wstring refused = RefusedFilesMessage(result.Refused); !refused.empty()) {
+    services_.MessageBoxes.ShowError(refused);
+  }
+  RepaintItemArea();
+  sheet_.Save();
+}

@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include "app/form/ControlIds.h"
+#include "app/sheets/SheetFiles.h"
+#include "app/text/AnsiCodec_win.h"
+#include "app/text/AnsiField.h"
+#include "tests/app/form/FormFixture_win.h"
+
+namespace {
+
+std::wstring SystemFile(const wchar_t* name) {
+  wchar_t folder[MAX_PATH];
+  GetSystemDirectoryW(folder, MAX_PATH);
+  return std::wstring(folder) + L"\\" + name;
+}
+
+// A shown main window whose first sheet holds the given items, each
+// targeting a real program so that the shell has its icon.
+struct ItemArea {
+  FormFixture f;
+  TZELKForm* form = nullptr;
+  HWND area = nullptr;
+
+  ItemArea(const std::string& settings, const std::vector<std::pair<std::wstring, int>>& items) {
+    f.WriteSettings("[\x90\xDD\x92\xE8]\r\n" + settings);
+    CreateDirectoryW(f.ProgramFile(L"Data").c_str(), nullptr);
+    TSheetBuffer sheet;
+    const TAnsiCodec codec;
+    for (const auto& [display, slot] : items) {
+      TLauncherItem& item = sheet.Items[static_cast<std::size_t>(sheet.Count++)];
+      EncodeField(item.Target, SystemFile(L"notepad.exe"), codec);
+      EncodeField(item.Params, L"/p " + display, codec);
+      EncodeField(item.Display, display, codec);
+      item.Slot = slot;
+    }
+    const auto bytes = SheetFileBytes(sheet);
+    WriteBytes(f.ProgramFile(L"Data\\一般"), {bytes.begin(), bytes.end()});
+    form = &f.Create();
+    ShowWindow(form->Handle(), SW_SHOW);
+    SetWindowPos(form->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    area = form->Control(kPAria);
+    UpdateWindow(area);  // the first paint sets the cell width
+  }
+  // The centre of a cell of the 3-column grid.
+  LPARAM Cell(int column, int row) const {
+    RECT client;
+    GetClientRect(area, &client);
+    const int width = (client.right - 3) / 3;
+    return MAKELPARAM(column * width + width / 2, row * form->CellHeight() + 10);
+  }
+  void Send(UINT message, LPARAM at) const { SendMessageW(area, message, 0, at); }
+  void Click(LPARAM at) const {
+    Send(WM_LBUTTONDOWN, at);
+    Send(WM_LBUTTONUP, at);
+  }
+  std::vector<std::wstring> Displays() const {
+    std::vector<std::wstring> names;
+    for (int slot = 0; slot < 9; ++slot) {
+      const int index = form->Sheet().Buffer().ItemAtSlot(slot);
+      names.push_back(index < 0 ? L"-" : DecodeField(form->Sheet().Buffer().Items[static_cast<std::size_t>(index)].Display, TAnsiCodec()));
+    }
+    return names;
+  }
+};
+
+using Names = std::vector<std::wstring>;
+
+}  // namespace
+
+TEST(ItemAreaMouse, SingleClickStartsTheItemOnceWithItsParametersAndFolder) {
+  ItemArea a("SINGLE_EXE=1\r\n", {{L"A", 0}, {L"B", 1}});
+  a.Click(a.Cell(1, 0));
+  ASSERT_EQ(a.f.shell.starts.size(), 1u);
+  EXPECT_EQ(a.f.shell.starts[0].file, SystemFile(L"notepad.exe"));
+  EXPECT_EQ(a.f.shell.starts[0].parameters, L"/p B");
+  EXPECT_EQ(a.f.shell.starts[0].show, 5);
+  wchar_t folder[MAX_PATH];
+  GetSystemDirectoryW(folder, MAX_PATH);
+  EXPECT_EQ(a.f.shell.starts[0].folder, std::wstring(folder) + L"\\");
+  // The count has risen in the sheet file too.
+  TSheetBuffer saved;
+  ReadSheetFileBytes(ReadBytes(a.f.ProgramFile(L"Data\\一般")), L"一般", saved);
+  EXPECT_EQ(saved.Items[saved.ItemAtSlot(1)].Count, 1);
+
+  a.Click(a.Cell(2, 2));  // an empty cell starts nothing
+  EXPECT_EQ(a.f.shell.starts.size(), 1u);
+}
+
+TEST(ItemAreaMouse, WithDoubleClicksASingleClickOnlySinksAndADoubleClickStartsOnce) {
+  ItemArea a("SINGLE_EXE=0\r\n", {{L"A", 0}});
+  a.Click(a.Cell(0, 0));
+  EXPECT_TRUE(a.f.shell.starts.empty());
+  a.Send(WM_LBUTTONDOWN, a.Cell(0, 0));
+  a.Send(WM_LBUTTONUP, a.Cell(0, 0));
+  a.Send(WM_LBUTTONDBLCLK, a.Cell(0, 0));
+  a.Send(WM_LBUTTONUP, a.Cell(0, 0));
+  EXPECT_EQ(a.f.shell.starts.size(), 1u);
+}
+
+TEST(ItemAreaMouse, APressThenAMoveToAnotherCellDragsInsteadOfStarting) {
+  ItemArea a("SINGLE_EXE=1\r\nAUTOSORT=0\r\n", {{L"A", 0}, {L"B", 1}});
+  a.Send(WM_LBUTTONDOWN, a.Cell(0, 0));
+  a.Send(WM_MOUSEMOVE, a.Cell(1, 0));
+  a.Send(WM_LBUTTONUP, a.Cell(1, 0));
+  EXPECT_TRUE(a.f.shell.starts.empty());
+  EXPECT_EQ(a.Displays(), (Names{L"B", L"A", L"-", L"-", L"-", L"-", L"-", L"-", L"-"}));
+}
+
+TEST(ItemAreaMouse, DropOnAnEmptyCellWithPackingAsksAndYesLeavesTheHole) {
+  ItemArea a("AUTOSORT=1\r\n", {{L"A", 0}, {L"B", 1}});
+  a.f.messageBoxes.answer = true;
+  a.Send(WM_LBUTTONDOWN, a.Cell(0, 0));
+  a.Send(WM_MOUSEMOVE, a.Cell(2, 1));
+  a.Send(WM_LBUTTONUP, a.Cell(2, 1));
+  EXPECT_EQ(a.f.messageBoxes.questions, Names{L"アイコン自動並び替えを解除しますか？"});
+  EXPECT_FALSE(a.form->Settings().AUTOSORT);
+  EXPECT_EQ(a.Displays(), (Names{L"-", L"B", L"-", L"-", L"-", L"A", L"-", L"-", L"-"}));
+}
+
+TEST(ItemAreaMouse, DropOnAnEmptyCellWithPackingAndNoPacksTheItemBack) {
+  ItemArea a("AUTOSORT=1\r\n", {{L"A", 0}, {L"B", 1}});
+  a.f.messageBoxes.answer = false;
+  a.Send(WM_LBUTTONDOWN, a.Cell(0, 0));
+  a.Send(WM_MOUSEMOVE, a.Cell(2, 1));
+  a.Send(WM_LBUTTONUP, a.Cell(2, 1));
+  EXPECT_TRUE(a.form->Settings().AUTOSORT);
+  EXPECT_EQ(a.Displays(), (Names{L"B", L"A", L"-", L"-", L"-", L"-", L"-", L"-", L"-"}));
+}
+
+TEST(ItemAreaMouse, DroppingOnItsOwnCellSavesNothing) {
+  ItemArea a("SINGLE_EXE=0\r\n", {{L"A", 0}});
+  const auto before = ReadBytes(a.f.ProgramFile(L"Data\\一般"));
+  a.Send(WM_LBUTTONDOWN, a.Cell(0, 0));
+  a.Send(WM_MOUSEMOVE, a.Cell(1, 0));
+  a.Send(WM_MOUSEMOVE, a.Cell(0, 0));
+  a.Send(WM_LBUTTONUP, a.Cell(0, 0));
+  EXPECT_EQ(ReadBytes(a.f.ProgramFile(L"Data\\一般")), before);
+}
+
+TEST(ItemAreaMouse, APressOnAnEmptyCellDisablesTheItemEntriesOfThePopupMenu) {
+  ItemArea a("", {{L"A", 0}});
+  const HMENU pop = a.form->PopMenu();
+  a.Send(WM_MBUTTONDOWN, a.Cell(2, 0));
+  EXPECT_TRUE(GetMenuState(pop, kK9, MF_BYCOMMAND) & MF_GRAYED);
+  EXPECT_TRUE(GetMenuState(pop, kDelete1, MF_BYCOMMAND) & MF_GRAYED);
+  EXPECT_TRUE(GetMenuState(pop, 5, MF_BYPOSITION) & MF_GRAYED);
+  EXPECT_FALSE(GetMenuState(pop, kN7, MF_BYCOMMAND) & MF_GRAYED);
+  a.Send(WM_MBUTTONDOWN, a.Cell(0, 0));
+  EXPECT_FALSE(GetMenuState(pop, kK9, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+TEST(ItemAreaMouse, TheHintShowsTheDisplayNameUnderTheCursor) {
+  ItemArea a("", {{L"メモ", 0}});
+  a.Send(WM_MOUSEMOVE, a.Cell(0, 0));
+  EXPECT_NE(a.form->ItemHint().Handle(), nullptr);
+  EXPECT_EQ(a.form->ItemHint().Text(), L"メモ");
+  a.Send(WM_MOUSEMOVE, a.Cell(2, 2));
+  EXPECT_EQ(a.form->ItemHint().Handle(), nullptr);
+}
+
+TEST(ItemAreaMouse, StartingWithExeHideHidesTheWindowBeforeTheTargetStarts) {
+  ItemArea a("EXE_HIDE=1\r\n", {{L"A", 0}});
+  a.Click(a.Cell(0, 0));
+  EXPECT_FALSE(IsWindowVisible(a.form->Handle()));
+  EXPECT_FALSE(a.form->Shown());
+  EXPECT_EQ(a.f.shell.starts.size(), 1u);
+}

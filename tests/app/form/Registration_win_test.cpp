@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <objbase.h>
+#include <shlobj.h>
+
+#include "app/form/ControlIds.h"
+#include "app/sheets/SheetFiles.h"
+#include "app/text/AnsiCodec_win.h"
+#include "app/text/AnsiField.h"
+#include "tests/app/form/FormFixture_win.h"
+
+namespace {
+
+// A real drop handle, as the shell hands it over.
+HDROP MakeDrop(const std::vector<std::wstring>& paths) {
+  std::wstring list;
+  for (const auto& path : paths) list += path + L'\0';
+  list += L'\0';
+  const SIZE_T size = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
+  const HGLOBAL memory = GlobalAlloc(GHND, size);
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
+
+void Drop(TZELKForm& form, const std::vector<std::wstring>& paths) {
+  MSG message{form.Control(kATab), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0, 0, {}};
+  ASSERT_TRUE(form.ApplicationMessage(message));
+}
+
+void MakeShortcut(const std::wstring& shortcut, const std::wstring& target) {
+  IShellLinkW* link = nullptr;
+  ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                         reinterpret_cast<void**>(&link))));
+  link->SetPath(target.c_str());
+  IPersistFile* file = nullptr;
+  link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+  ASSERT_TRUE(SUCCEEDED(file->Save(shortcut.c_str(), TRUE)));
+  file->Release();
+  link->Release();
+}
+
+std::wstring Field(const char* field) { return DecodeField(field, 256, TAnsiCodec()); }
+
+}  // namespace
+
+TEST(Registration, FilesFoldersAndShortcutsDroppedOnTheTabsBecomeItems) {
+  CoInitialize(nullptr);
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  wchar_t system[MAX_PATH];
+  GetSystemDirectoryW(system, MAX_PATH);
+  const std::wstring notepad = std::wstring(system) + L"\\notepad.exe";
+  const std::wstring folder = f.ProgramFile(L"Ver1.5");
+  CreateDirectoryW(folder.c_str(), nullptr);
+  const std::wstring archive = f.ProgramFile(L"archive.tar.gz");
+  WriteBytes(archive, {1, 2, 3});
+  MakeShortcut(f.ProgramFile(L"Notepad.lnk"), notepad);
+
+  Drop(form, {notepad, folder, archive, f.ProgramFile(L"Notepad.lnk")});
+  const TSheetBuffer& sheet = form.Sheet().Buffer();
+  ASSERT_EQ(sheet.Count, 4);
+  EXPECT_EQ(Field(sheet.Items[0].Target), notepad);
+  EXPECT_EQ(Field(sheet.Items[0].Display), L"notepad");
+  EXPECT_EQ(Field(sheet.Items[1].Display), L"Ver1");
+  EXPECT_EQ(Field(sheet.Items[2].Display), L"archive.tar");
+  EXPECT_EQ(Field(sheet.Items[3].Display), L"Notepad");
+  EXPECT_EQ(Field(sheet.Items[3].Target).size(), notepad.size());  // the shortcut's target
+  EXPECT_EQ(Field(sheet.Items[3].Group), L"一般");
+  // Saved once, with all four.
+  TSheetBuffer saved;
+  ReadSheetFileBytes(ReadBytes(f.ProgramFile(L"Data\\一般")), L"一般", saved);
+  EXPECT_EQ(saved.Count, 4);
+  EXPECT_TRUE(f.messageBoxes.informations.empty());
+  CoUninitialize();
+}
+
+TEST(Registration, TenFilesOntoA395ItemSheetRegisterFiveAndTellOnce) {
+  FormFixture f;
+  CreateDirectoryW(f.ProgramFile(L"Data").c_str(), nullptr);
+  wchar_t system[MAX_PATH];
+  GetSystemDirectoryW(system, MAX_PATH);
+  const std::wstring notepad = std::wstring(system) + L"\\notepad.exe";
+  TSheetBuffer sheet;
+  for (int i = 0; i < 395; ++i) {
+    EncodeField(sheet.Items[static_cast<std::size_t>(i)].Target, notepad, TAnsiCodec());
+    sheet.Items[static_cast<std::size_t>(i)].Slot = i;
+  }
+  sheet.Count = 395;
+  const auto bytes = SheetFileBytes(sheet);
+  WriteBytes(f.ProgramFile(L"Data\\一般"), {bytes.begin(), bytes.end()});
+  TZELKForm& form = f.Create();
+  Drop(form, std::vector<std::wstring>(10, notepad));
+  EXPECT_EQ(form.Sheet().Buffer().Count, 400);
+  EXPECT_EQ(f.messageBoxes.informations, std::vector<std::wstring>{L"これ以上登録できません。"});
+}
+
+TEST(Registration, AFileWithoutAnIconIsNamedAndNotRegistered) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  Drop(form, {f.ProgramFile(L"vanished.exe")});
+  EXPECT_EQ(form.Sheet().Buffer().Count, 0);
+  ASSERT_EQ(f.messageBoxes.errors.size(), 1u);
+  EXPECT_NE(f.messageBoxes.errors[0].find(L"vanished.exe"), std::wstring::npos);
+}
