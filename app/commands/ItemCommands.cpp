@@ -1,0 +1,91 @@
+#include "app/commands/ItemCommands.h"
+
+#include <memory>
+
+#include "app/commands/SheetOperations.h"
+#include "app/errors/Errors.h"
+#include "app/text/AnsiField.h"
+#include "app/text/Paths.h"
+
+namespace {
+
+template <typename Sheet>
+auto* ItemOf(Sheet& sheet, int slot) {
+  const int index = sheet.ItemAtSlot(slot);
+  return index < 0 ? nullptr : &sheet.Items[static_cast<std::size_t>(index)];
+}
+
+void AppendItem(TSheetBuffer& sheet, TLauncherItem item) {
+  item.Slot = sheet.FreeSlot();
+  sheet.Items[static_cast<std::size_t>(sheet.Count++)] = item;
+}
+
+}  // namespace
+
+std::optional<TItemTextEntry> ItemTextEntry(const TSheetBuffer& sheet, int slot, TItemField field,
+                                            const ITextCodec& codec) {
+  const TLauncherItem* item = ItemOf(sheet, slot);
+  if (!item) return std::nullopt;
+  const bool display = field == TItemField::Display;
+  return TItemTextEntry{
+      FileNameOf(DecodeField(item->Target, codec)),
+      display ? L"表示名を変更します。" : L"パラメータを変更します。",
+      display ? DecodeField(item->Display, codec) : DecodeField(item->Params, codec)};
+}
+
+void StoreItemText(TSheetBuffer& sheet, int slot, TItemField field, std::wstring_view text,
+                   const ITextCodec& codec) {
+  TLauncherItem* item = ItemOf(sheet, slot);
+  if (!item) return;
+  if (field == TItemField::Display) {
+    EncodeField(item->Display, text, codec);
+  } else {
+    EncodeField(item->Params, text, codec);
+  }
+}
+
+void OpenItemFolder(const TSheetBuffer& sheet, int slot, const ITextCodec& codec,
+                    IShellRunner& shell) {
+  const TLauncherItem* item = ItemOf(sheet, slot);
+  if (!item) return;
+  shell.ShellRun(L"Explorer", FolderOf(DecodeField(item->Target, codec)), L"", kShowNormal);
+}
+
+std::wstring DeleteItemQuestion(std::wstring_view target) {
+  return L"「" + std::wstring(target) + L"」を削除します。よろしいですか？";
+}
+
+void DeleteItemCommand(TCurrentSheet& sheet, int slot, IMessageBoxes& messageBoxes,
+                       const TArrangeOptions& options) {
+  const int index = sheet.Buffer().ItemAtSlot(slot);
+  if (index >= 0) {
+    const auto& item = sheet.Buffer().Items[static_cast<std::size_t>(index)];
+    if (messageBoxes.Confirm(DeleteItemQuestion(DecodeField(item.Target, sheet.Codec())))) {
+      sheet.Delete(index, options);
+    }
+  }
+  sheet.Save();
+}
+
+void MoveItemToSheet(TCurrentSheet& sheet, TSheetFiles& files, int slot,
+                     std::wstring_view destination, const TArrangeOptions& options) {
+  const int index = sheet.Buffer().ItemAtSlot(slot);
+  if (index < 0) return;
+  const TLauncherItem item = sheet.Buffer().Items[static_cast<std::size_t>(index)];
+  if (SameSheetName(destination, sheet.Name())) {
+    // One file: take the item out first, so that it is neither doubled nor
+    // lost, then give it the lowest free slot and show the sheet again.
+    sheet.Delete(index, options);
+    AppendItem(sheet.Buffer(), item);
+    sheet.Save();
+    sheet.Load(sheet.Name(), options);
+    return;
+  }
+  auto target = std::make_unique<TSheetBuffer>();
+  files.Load(destination, *target);
+  if (target->Count >= kItemLimit) throw EZelkError(L"これ以上登録できません。");
+  AppendItem(*target, item);
+  files.Save(destination, *target);
+  sheet.Delete(index, options);
+  sheet.Save();
+}
