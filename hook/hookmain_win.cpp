@@ -17,15 +17,17 @@ HINSTANCE module = nullptr;
 // This process's own handle of the mapping, kept from load to unload so that
 // the record lives as long as any process holds the library.
 HANDLE processMapping = nullptr;
-// Set only in the process whose SetHook installed the hook.
-bool installed = false;
+// The hook this process installed through SetHook; in every other process none.
+HHOOK installedHook = nullptr;
 
 void ShowFailure(const wchar_t* message) noexcept {
   MessageBoxW(nullptr, message, kCaption, MB_OK | MB_ICONWARNING | MB_SETFOREGROUND);
 }
 
-HWND WindowOf(std::uint32_t field) noexcept {
-  return static_cast<HWND>(LongToHandle(static_cast<LONG>(field)));
+// The record's 32-bit fields back to handles (see HookRecord.h).
+template <typename Handle>
+Handle HandleOf(std::uint32_t field) noexcept {
+  return static_cast<Handle>(LongToHandle(static_cast<LONG>(field)));
 }
 
 std::uint32_t FieldOf(HANDLE handle) noexcept {
@@ -39,7 +41,8 @@ void NotifyClick(const THookRecord& record, WPARAM message, HWND window, LPARAM 
   if (IsDesktopView(FindDesktopViews(), window) ||
       IsScreenEdge(cursor.x, cursor.y, GetSystemMetrics(SM_CXSCREEN),
                    GetSystemMetrics(SM_CYSCREEN))) {
-    PostMessageW(WindowOf(record.TargetWindow), record.MessageId & 0xFFFFu, message, lParam);
+    PostMessageW(HandleOf<HWND>(record.TargetWindow), MessageIdField(record.MessageId), message,
+                 lParam);
   }
 }
 
@@ -54,7 +57,7 @@ HHOOK ObserveMouse(WPARAM message, LPARAM lParam) noexcept {
   const HWND window = reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam)->hwnd;
   record->MouseWindow = FieldOf(window);
   if (IsReportedClick(static_cast<unsigned>(message))) NotifyClick(*record, message, window, lParam);
-  const HHOOK next = static_cast<HHOOK>(LongToHandle(static_cast<LONG>(record->HookHandle)));
+  const auto next = HandleOf<HHOOK>(record->HookHandle);
   ReleaseFMObj(mapping, view);
   return next;
 }
@@ -72,7 +75,7 @@ LRESULT CALLBACK MouseProc(int code, WPARAM wParam, LPARAM lParam) noexcept {
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) {
     module = instance;
-    installed = false;
+    installedHook = nullptr;
     DisableThreadLibraryCalls(instance);
     processMapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
                                         sizeof(THookRecord), kHookRecordName);
@@ -102,7 +105,8 @@ ZELKHOOK_API std::int32_t WINAPI GetFMObj(HANDLE* mapping, void** view) {
 
 // The message is registered and the receiver stored before the hook goes in,
 // so that no hook procedure ever posts with an unset identifier, and a failed
-// registration leaves no hook behind that RemoveHook could not take out.
+// registration leaves no hook behind. A second SetHook in the same process
+// replaces its first hook rather than leaving it installed for good.
 ZELKHOOK_API BOOL WINAPI SetHook(HWND window) {
   HANDLE mapping = nullptr;
   void* view = nullptr;
@@ -115,24 +119,21 @@ ZELKHOOK_API BOOL WINAPI SetHook(HWND window) {
     ShowFailure(L"Failed Creating Message!");
   } else {
     record->MessageId = MessageIdField(identifier);
-    const HHOOK hook = SetWindowsHookExW(WH_MOUSE, MouseProc, module, 0);
-    record->HookHandle = FieldOf(hook);
-    installed = hook != nullptr;
-    result = installed;
+    RemoveHook();
+    installedHook = SetWindowsHookExW(WH_MOUSE, MouseProc, module, 0);
+    record->HookHandle = FieldOf(installedHook);
+    result = installedHook != nullptr;
   }
   ReleaseFMObj(mapping, view);
   return result;
 }
 
+// Removes this process's own hook, not whichever hook the shared record
+// names last: another process may have written its own there since.
 ZELKHOOK_API void WINAPI RemoveHook() {
-  HANDLE mapping = nullptr;
-  void* view = nullptr;
-  if (GetFMObj(&mapping, &view) == 0 && installed) {
-    const auto* record = static_cast<const THookRecord*>(view);
-    UnhookWindowsHookEx(static_cast<HHOOK>(LongToHandle(static_cast<LONG>(record->HookHandle))));
-    installed = false;
-  }
-  ReleaseFMObj(mapping, view);
+  if (!installedHook) return;
+  UnhookWindowsHookEx(installedHook);
+  installedHook = nullptr;
 }
 
 ZELKHOOK_API const char* WINAPI GetHookMsgString() { return kHookMessageName; }

@@ -46,9 +46,10 @@ TEST(HookLibrary, EveryViewOfTheRecordSharesTheSameSixteenBytes) {
   ReleaseFMObj(nullptr, nullptr);  // nothing to give back: no effect
 }
 
-TEST(HookLibrary, SetHookStoresTheReceiverTheMessageAndTheHook) {
+TEST(HookLibrary, SetHookStoresTheReceiverTheMessageAndTheHookThatRemoveHookTakesOut) {
   const HWND window = PlainWindow();
   ASSERT_TRUE(SetHook(window));
+  std::uint32_t hook = 0;
   {
     RecordView view;
     ASSERT_EQ(view.Result(), 0);
@@ -56,9 +57,28 @@ TEST(HookLibrary, SetHookStoresTheReceiverTheMessageAndTheHook) {
     EXPECT_EQ(record.TargetWindow, static_cast<std::uint32_t>(HandleToLong(window)));
     EXPECT_EQ(record.MessageId, RegisterWindowMessageA("This is Mouse hook") & 0xFFFFu)
         << "only the low 16 bits, the high 16 bits 0";
-    EXPECT_NE(record.HookHandle, 0u);
+    hook = record.HookHandle;
+    EXPECT_NE(hook, 0u);
   }
   RemoveHook();
+  EXPECT_FALSE(UnhookWindowsHookEx(static_cast<HHOOK>(LongToHandle(static_cast<LONG>(hook)))))
+      << "the hook is still installed";
+  DestroyWindow(window);
+}
+
+TEST(HookLibrary, ASecondSetHookReplacesTheFirstHookAndRemoveHookStaysHarmless) {
+  const HWND window = PlainWindow();
+  ASSERT_TRUE(SetHook(window));
+  std::uint32_t first = 0;
+  {
+    RecordView view;
+    first = view.Record().HookHandle;
+  }
+  ASSERT_TRUE(SetHook(window));
+  EXPECT_FALSE(UnhookWindowsHookEx(static_cast<HHOOK>(LongToHandle(static_cast<LONG>(first)))))
+      << "the first hook was left installed";
+  RemoveHook();
+  RemoveHook();  // nothing installed any more: nothing to do
   DestroyWindow(window);
 }
 
