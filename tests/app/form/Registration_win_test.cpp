@@ -9,26 +9,12 @@
 #include "app/text/AnsiCodec_win.h"
 #include "app/text/AnsiField.h"
 #include "tests/app/form/FormFixture_win.h"
+#include "tests/support/DropHandle_win.h"
 
 namespace {
 
-// A real drop handle, as the shell hands it over.
-HDROP MakeDrop(const std::vector<std::wstring>& paths) {
-  std::wstring list;
-  for (const auto& path : paths) list += path + L'\0';
-  list += L'\0';
-  const SIZE_T size = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
-  const HGLOBAL memory = GlobalAlloc(GHND, size);
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-  drop->pFiles = sizeof(DROPFILES);
-  drop->fWide = TRUE;
-  memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
-  GlobalUnlock(memory);
-  return static_cast<HDROP>(memory);
-}
-
 void Drop(TZELKForm& form, const std::vector<std::wstring>& paths) {
-  MSG message{form.Control(kATab), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(paths)), 0, 0, {}};
+  MSG message{form.Control(kATab), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropHandle(paths)), 0, 0, {}};
   ASSERT_TRUE(form.ApplicationMessage(message));
 }
 
