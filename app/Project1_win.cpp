@@ -6,7 +6,10 @@
 #include <objbase.h>
 
 #include "app/form/SystemServices_win.h"
+#include "app/activation/DesktopTest_win.h"
+#include "app/activation/SingleInstance_win.h"
 #include "app/errors/ErrorBox_win.h"
+#include "app/form/ZelkHook_win.h"
 #include "app/form/ZELK_win.h"
 #include "app/launch/ShellRunner_win.h"
 #include "app/launch/ShortcutResolver_win.h"
@@ -31,6 +34,12 @@ HWND CreateApplicationWindow(HINSTANCE instance) {
 }  // namespace
 
 static int Run(HINSTANCE instance) {
+  // A second ZELK would fight the first over the hook: it brings the first forward instead.
+  const TSingleInstance instanceGuard;
+  if (!instanceGuard.First()) {
+    BringRunningInstanceForward(kMainWindowClass);
+    return 0;
+  }
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
   CoInitialize(nullptr);
@@ -44,8 +53,11 @@ static int Run(HINSTANCE instance) {
   HWND owner = nullptr;
   TWin32ShellRunner shell(&owner);
   TShellLinkResolver shortcuts;
+  TZelkMouseHook mouseHook;
+  TWin32DesktopTest desktopTest;
   const HWND application = CreateApplicationWindow(instance);
-  TZELKForm form(TProgramFiles{ProgramPath()}, TFormServices{messageBoxes, shutdown, help, shell, shortcuts, KiroTime1, clock, connection});
+  TZELKForm form(TProgramFiles{ProgramPath()}, TFormServices{messageBoxes, shutdown,   help,        shell,    shortcuts,
+                              mouseHook,    desktopTest, KiroTime1, clock,   connection});
   const HWND window = form.Create(instance, application);
   if (!window) return 1;
   owner = window;

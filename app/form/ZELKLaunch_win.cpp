@@ -15,9 +15,10 @@ void TZELKForm::RunItem() {
   if (!start) return;
   RepaintItemArea();
   if (settings_.EXE_HIDE == 1) {
-    shown_ = false;
+    activation_.SetShown(false);
     ShowWindow(handle_, SW_HIDE);
     KillTimer(handle_, kDblTimerId);
+    activation_.DblTimerStopped();
   }
   HideItemHint();
   services_.Shell.ShellRun(start->File, start->Parameters, start->Folder, kShowNormal);

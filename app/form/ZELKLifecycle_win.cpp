@@ -32,9 +32,8 @@ HICON ShellFolderIcon(int folder) {
 
 void TZELKForm::FormCreate() {
   exiting_ = false;
-  ready_ = false;
-  dialogBusy_ = false;
-  shown_ = true;
+  activation_.SetDialogBusy(false);
+  activation_.SetShown(true);
   settings_ = ReadSettings(TPrivateProfile(files_.SettingsFile()), DesktopFolder());
   SetTimeServerHost();
   ApplySettings();
@@ -45,6 +44,7 @@ void TZELKForm::FormCreate() {
   DragAcceptFiles(Control(kArcPnl), TRUE);
   DragAcceptFiles(Control(kFreezePnl), TRUE);
   sheet_.Buffer().Count = 0;
+  InstallMouseHook();
   sheetFiles_.EnsureDataFolder();
   LoadSheet();
   SetItemAreaFont();
@@ -81,7 +81,7 @@ void TZELKForm::ApplySettings() {
 
 void TZELKForm::FormShow() {
   LayoutRegions();
-  ready_ = true;
+  activation_.SetReady();
 }
 
 void TZELKForm::FormResize() { RepaintItemArea(); }
@@ -106,9 +106,12 @@ void TZELKForm::SaveSettings() {
 
 void TZELKForm::FormClose() {
   SaveSettings();
-  shown_ = false;
+  activation_.SetShown(false);
   ShowWindow(handle_, SW_HIDE);
+  KillTimer(handle_, kDblTimerId);
+  activation_.DblTimerStopped();
   if (!exiting_) return;  // the close button only hides
+  services_.MouseHook.RemoveHook();
   icons_.Clear();
   services_.Help.CloseAll();
   DestroyWindow(handle_);
@@ -121,7 +124,7 @@ void TZELKForm::FormDestroy() {
 }
 
 void TZELKForm::ShowByHotKey() {
-  shown_ = true;
+  activation_.SetShown(true);
   ShowWindow(handle_, SW_SHOW);
   SetForegroundWindow(handle_);
 }

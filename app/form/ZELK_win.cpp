@@ -104,6 +104,7 @@ LRESULT TZELKForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
       if (wParam == kNetTimerId) NetTimerTimer();
       if (wParam == kHintTmId) HintTmTimer();
+      if (wParam == kDblTimerId) DblTimerTimer();
       return 0;
     case WM_HOTKEY:
       if (wParam == kHotKeyId) ShowByHotKey();
@@ -131,6 +132,10 @@ LRESULT TZELKForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     default:
+      if (message == hookMessage_ && hookMessage_ != 0) {
+        HandleHookMessage(wParam);
+        return 0;
+      }
       break;
   }
   return DefWindowProcW(handle_, message, wParam, lParam);

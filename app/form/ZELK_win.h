@@ -48,8 +48,10 @@ class TZELKForm {
   [[nodiscard]] HWND Control(int id) const;
   [[nodiscard]] const TSettings& Settings() const { return settings_; }
   [[nodiscard]] const TCurrentSheet& Sheet() const { return sheet_; }
-  [[nodiscard]] bool Ready() const { return ready_; }
-  [[nodiscard]] bool Shown() const { return shown_; }
+  [[nodiscard]] bool Ready() const { return activation_.Ready(); }
+  [[nodiscard]] bool Shown() const { return activation_.Shown(); }
+  [[nodiscard]] bool DblTimerRunning() const { return activation_.DblTimerRunning(); }
+  [[nodiscard]] UINT HookMessage() const { return hookMessage_; }
   [[nodiscard]] int ScrollPosition() const;
   [[nodiscard]] int CellHeight() const { return cellHeight_; }
   [[nodiscard]] HMENU PopMenu() const { return pop_; }
@@ -114,6 +116,13 @@ class TZELKForm {
   void RunItem();
   void DropFilesOnSheet(HDROP drop);
 
+  // ZELKActivation_win.cpp: the mouse hook's notifications.
+  void InstallMouseHook();
+  void HandleHookMessage(WPARAM mouseMessage);
+  void ShowByActivation();
+  void HideByActivation();
+  void DblTimerTimer();
+
   // ZELKClock_win.cpp: the clock adjustment and NetTimer.
   void SetTimeServerHost();
   void NetTimerTimer();
@@ -148,10 +157,10 @@ class TZELKForm {
   HFONT formFont_ = nullptr;
   HFONT tabFont_ = nullptr;
 
-  bool ready_ = false;
-  bool shown_ = false;
+  // The ready, shown and dialog-busy flags and the double-click guard.
+  TDesktopActivation activation_;
+  UINT hookMessage_ = 0;
   bool exiting_ = false;
-  bool dialogBusy_ = false;
   bool hotKeyRegistered_ = false;
   bool netTimerEnabled_ = false;
   TItemAreaMouse mouse_;

@@ -42,6 +42,22 @@ class RecordingShellRunner : public IShellRunner {
   std::vector<Start> starts;
 };
 
+class FakeMouseHook : public IMouseHook {
+ public:
+  void SetHook(std::uintptr_t window) override { receiver = window; }
+  void RemoveHook() override { ++removals; }
+  std::string HookMessageName() override { return name; }
+  std::uintptr_t receiver = 0;
+  int removals = 0;
+  std::string name = "This is Mouse hook";
+};
+
+class FakeDesktopTest : public IDesktopTest {
+ public:
+  TDesktopLook Look() override { return look; }
+  TDesktopLook look{.MouseOnDesktopView = true, .SelectedIcons = 0};
+};
+
 class FakeShutdown : public IShutdown {
  public:
   void RequestShutdown() override { ++requests; }

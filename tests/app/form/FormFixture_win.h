@@ -36,6 +36,8 @@ class FormFixture {
   FakeHelpViewer help;
   RecordingShellRunner shell;
   TShellLinkResolver shortcuts;
+  FakeMouseHook mouseHook;
+  FakeDesktopTest desktop;
   FakeTimeSource timeSource;
   RecordingClock clock;
   FakeConnection connection;

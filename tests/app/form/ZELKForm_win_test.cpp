@@ -280,3 +280,58 @@ TEST(MainWindowClock, AServerIndexOutsideTheTableLeavesTheHostEmpty) {
   f.WriteSettings("[\x90\xDD\x92\xE8]\r\nNTP=14\r\n");
   EXPECT_EQ(f.Create().TimeServerHost(), L"");
 }
+
+namespace {
+void Notify(TZELKForm& form, UINT mouseMessage) {
+  SendMessageW(form.Handle(), form.HookMessage(), mouseMessage, 0);
+}
+}  // namespace
+
+TEST(MainWindowActivation, TheHookIsInstalledForTheWindowAndRemovedAtExit) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  EXPECT_EQ(f.mouseHook.receiver, reinterpret_cast<std::uintptr_t>(form.Handle()));
+  EXPECT_EQ(form.HookMessage(), RegisterWindowMessageA("This is Mouse hook"));
+  SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(f.mouseHook.removals, 0);  // the close button only hides
+  form.KZELK1Click();
+  EXPECT_EQ(f.mouseHook.removals, 1);
+}
+
+TEST(MainWindowActivation, AFailedMessageRegistrationIsReportedAndTheWindowRunsOn) {
+  FormFixture f;
+  f.mouseHook.name = "";
+  TZELKForm& form = f.Create();
+  EXPECT_EQ(f.messageBoxes.errors, std::vector<std::wstring>{L"Can't Regist Message "});
+  EXPECT_TRUE(IsWindow(form.Handle()));
+  EXPECT_FALSE(Exists(f.ProgramFile(L"Data")));  // the later start-up steps were skipped
+}
+
+TEST(MainWindowActivation, WallpaperClicksHideAndADoubleClickShowsWithTheGuard) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  Notify(form, WM_LBUTTONDBLCLK);
+  EXPECT_FALSE(form.DblTimerRunning());  // not ready before the first show
+  ShowWindow(form.Handle(), SW_SHOW);
+  SetCursorPos(300, 300);
+  Notify(form, WM_LBUTTONDOWN);
+  EXPECT_FALSE(IsWindowVisible(form.Handle()));
+  EXPECT_FALSE(form.Shown());
+  Notify(form, WM_LBUTTONDBLCLK);
+  EXPECT_TRUE(IsWindowVisible(form.Handle()));
+  EXPECT_TRUE(form.Shown());
+  EXPECT_TRUE(form.DblTimerRunning());
+  Notify(form, WM_LBUTTONDOWN);  // within the guard: ignored
+  EXPECT_TRUE(IsWindowVisible(form.Handle()));
+  EXPECT_FALSE(GetWindowLongW(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);  // FowardBtn is up
+}
+
+TEST(MainWindowActivation, AClickOnASelectedIconDoesNothing) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  ShowWindow(form.Handle(), SW_SHOW);
+  f.desktop.look.SelectedIcons = 1;
+  SetCursorPos(300, 300);
+  Notify(form, WM_LBUTTONDOWN);
+  EXPECT_TRUE(IsWindowVisible(form.Handle()));
+}

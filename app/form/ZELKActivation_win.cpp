@@ -1,0 +1,44 @@
+// Desktop activation: the mouse hook's notifications show and hide the window.
+
+#include <windows.h>
+
+#include "app/errors/Errors.h"
+#include "app/form/ControlIds.h"
+#include "app/form/ZELK_win.h"
+
+void TZELKForm::InstallMouseHook() {
+  services_.MouseHook.SetHook(reinterpret_cast<std::uintptr_t>(handle_));
+  const std::string name = services_.MouseHook.HookMessageName();
+  hookMessage_ = RegisterWindowMessageA(name.c_str());
+  if (hookMessage_ == 0) throw EZelkError(L"Can't Regist Message ");
+}
+
+void TZELKForm::HandleHookMessage(WPARAM mouseMessage) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  const THookNotification notification{static_cast<unsigned>(mouseMessage),
+                                       {cursor.x, cursor.y},
+                                       {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}};
+  const TActivationStep step = activation_.HookMessage(notification, settings_, services_.DesktopTest);
+  if (step.Action == TActivationAction::Show) ShowByActivation();
+  if (step.Action == TActivationAction::Hide) HideByActivation();
+  if (step.StartDblTimer) SetTimer(handle_, kDblTimerId, 500, nullptr);
+}
+
+void TZELKForm::ShowByActivation() {
+  ShowWindow(handle_, SW_SHOW);
+  SetForegroundWindow(handle_);
+  // Through the topmost band, so that it comes above every other window.
+  SetWindowPos(handle_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  if (SendMessageW(Control(kFowardBtn), BM_GETCHECK, 0, 0) != BST_CHECKED) LeaveTopmost();
+}
+
+void TZELKForm::HideByActivation() {
+  LeaveTopmost();
+  ShowWindow(handle_, SW_HIDE);
+}
+
+void TZELKForm::DblTimerTimer() {
+  KillTimer(handle_, kDblTimerId);
+  activation_.DblTimerStopped();
+}
