@@ -22,18 +22,21 @@ inline double MedianMilliseconds(int runs, const std::function<void()>& work) {
   return times[times.size() / 2];
 }
 
-// Fills the sheet with 400 items whose targets all have an icon.
-inline void FillFullSheet(TCurrentSheet& sheet, const std::wstring& target) {
-  TSheetBuffer& buffer = sheet.Buffer();
+// A sheet of 400 items, all of one target, with names and mixed counts.
+inline void FillFullSheet(TSheetBuffer& buffer, const std::wstring& target, const ITextCodec& codec) {
   buffer.Count = kItemLimit;
   for (int i = 0; i < kItemLimit; ++i) {
     TLauncherItem& item = buffer.Items[static_cast<std::size_t>(i)];
     item = TLauncherItem{};
-    EncodeField(item.Target, target, sheet.Codec());
-    EncodeField(item.Display, L"項目" + std::to_wstring(i), sheet.Codec());
+    EncodeField(item.Target, target, codec);
+    EncodeField(item.Display, L"項目" + std::to_wstring(i), codec);
     item.Slot = i;
     item.Count = (i * 7919) % 1000;
   }
+}
+
+inline void FillFullSheet(TCurrentSheet& sheet, const std::wstring& target) {
+  FillFullSheet(sheet.Buffer(), target, sheet.Codec());
 }
 
 inline void RunSheetBench(const char* where, TCurrentSheet& sheet, const std::wstring& target) {

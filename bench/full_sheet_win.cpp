@@ -7,7 +7,7 @@
 #include "app/sheets/FileStore_win.h"
 #include "app/sheets/SheetFiles.h"
 #include "app/text/AnsiCodec_win.h"
-#include "app/text/AnsiField.h"
+#include "bench/SheetBench.h"
 
 int main() {
   wchar_t folder[MAX_PATH];
@@ -21,15 +21,8 @@ int main() {
   }
   wchar_t system[MAX_PATH];
   GetSystemDirectoryW(system, MAX_PATH);
-  const TAnsiCodec codec;
   TSheetBuffer sheet;
-  sheet.Count = kItemLimit;
-  for (int i = 0; i < kItemLimit; ++i) {
-    TLauncherItem& item = sheet.Items[static_cast<std::size_t>(i)];
-    EncodeField(item.Target, std::wstring(system) + L"\\notepad.exe", codec);
-    EncodeField(item.Display, L"項目" + std::to_wstring(i), codec);
-    item.Slot = i;
-  }
+  FillFullSheet(sheet, std::wstring(system) + L"\\notepad.exe", TAnsiCodec());
   TWin32FileStore store;
   TSheetFiles files(folder, store);
   files.EnsureDataFolder();

@@ -16,15 +16,7 @@ void WriteFullSheet(const FormFixture& fixture) {
   wchar_t system[MAX_PATH];
   GetSystemDirectoryW(system, MAX_PATH);
   TSheetBuffer sheet;
-  const TAnsiCodec codec;
-  sheet.Count = kItemLimit;
-  for (int i = 0; i < kItemLimit; ++i) {
-    TLauncherItem& item = sheet.Items[static_cast<std::size_t>(i)];
-    EncodeField(item.Target, std::wstring(system) + L"\\notepad.exe", codec);
-    EncodeField(item.Display, L"項目" + std::to_wstring(i), codec);
-    item.Slot = i;
-    item.Count = i;
-  }
+  FillFullSheet(sheet, std::wstring(system) + L"\\notepad.exe", TAnsiCodec());
   const auto bytes = SheetFileBytes(sheet);
   WriteBytes(fixture.ProgramFile(L"Data\\一般"), {bytes.begin(), bytes.end()});
 }

@@ -41,24 +41,20 @@ e2e_wait_window() {
   return 1
 }
 
-# Waits up to 20 s for a window to be hidden or shown.
-e2e_wait_hidden() {
+# Waits up to 20 s for a window to be shown ("visible") or hidden ("hidden").
+e2e_wait_state() {  # window state
+  local shown
   for _ in $(seq 200); do
-    xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1" || return 0
+    shown=hidden
+    xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1" && shown=visible
+    [ "$shown" = "$2" ] && return 0
     sleep 0.1
   done
-  echo "window $1 stayed visible" >&2
+  echo "window $1 did not become $2" >&2
   return 1
 }
-
-e2e_wait_visible() {
-  for _ in $(seq 200); do
-    xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1" && return 0
-    sleep 0.1
-  done
-  echo "window $1 did not become visible" >&2
-  return 1
-}
+e2e_wait_hidden() { e2e_wait_state "$1" hidden; }
+e2e_wait_visible() { e2e_wait_state "$1" visible; }
 
 # Keeps a screenshot of the whole display as a test artefact.
 e2e_screenshot() {

@@ -4,16 +4,11 @@
 #include "app/launch/RunItem.h"
 #include "tests/support/FakeIconList.h"
 #include "tests/support/Items.h"
-#include "tests/support/MemoryFileStore.h"
+#include "tests/support/MemorySheet.h"
 
 namespace {
 
-struct Sheet {
-  MemoryFileStore store;
-  TSheetFiles files{L"C:\\ZELK", store};
-  FakeIconList icons;
-  Cp932Codec codec;
-  TCurrentSheet current{files, icons, codec};
+struct Sheet : MemorySheet {
   Sheet() { current.Load(L"一般", {}); }
   TSheetBuffer& Buffer() { return current.Buffer(); }
   std::int32_t SlotOf(std::wstring_view target) {

@@ -9,7 +9,7 @@
 #include "tests/support/FakeIconList.h"
 #include "tests/support/FakeProfile.h"
 #include "tests/support/Items.h"
-#include "tests/support/MemoryFileStore.h"
+#include "tests/support/MemorySheet.h"
 
 namespace {
 
@@ -22,13 +22,7 @@ std::vector<std::uint8_t> FileWithCount(std::int32_t count, std::size_t size = k
   return bytes;
 }
 
-struct Sheets {
-  MemoryFileStore store;
-  TSheetFiles files{kProgramFolder, store};
-  FakeIconList icons;
-  Cp932Codec codec;
-  TCurrentSheet current{files, icons, codec};
-};
+using Sheets = MemorySheet;
 
 }  // namespace
 
