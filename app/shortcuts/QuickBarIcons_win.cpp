@@ -96,6 +96,7 @@ HBITMAP MakeGlyph(const TIconSource& source, COLORREF background) {
 TQuickBarGlyphs LoadQuickBarIcons(TColor LeftC) {
   const auto sources = QuickBarIconSources(WindowsFolder(), SystemVersion(), InternetOpenCommand());
   TQuickBarGlyphs glyphs;
-  for (std::size_t i = 0; i < sources.size(); ++i) glyphs.Set(i, MakeGlyph(sources[i], ToColorRef(LeftC)));
+  for (std::size_t i = 0; i < sources.size(); ++i)
+    glyphs.Set(i, MakeGlyph(sources[i], ToColorRef(LeftC)));
   return glyphs;
 }

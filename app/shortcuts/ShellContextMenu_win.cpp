@@ -72,7 +72,8 @@ TIdList ItemOf(IShellFolder& desktop, HWND owner, const std::wstring& text,
     return TIdList(list);
   }
   const TIdList folder = Parse(desktop, owner, split.Folder);
-  if (!folder || FAILED(desktop.BindToObject(folder.get(), nullptr, IID_IShellFolder, parent.Out()))) {
+  if (!folder ||
+      FAILED(desktop.BindToObject(folder.get(), nullptr, IID_IShellFolder, parent.Out()))) {
     return nullptr;
   }
   return Parse(*parent.Get(), owner, split.Name);
@@ -84,8 +85,8 @@ void TrackAndInvoke(HWND owner, IContextMenu2& menu) {
   if (SUCCEEDED(menu.QueryContextMenu(popup, 0, 1, 0x7FFF, CMF_EXPLORE))) {
     POINT cursor{};
     GetCursorPos(&cursor);
-    const int id = static_cast<int>(
-        TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x, cursor.y, 0, owner, nullptr));
+    const int id = static_cast<int>(TrackPopupMenu(popup, TPM_RETURNCMD | TPM_RIGHTBUTTON, cursor.x,
+                                                   cursor.y, 0, owner, nullptr));
     if (id != 0) {
       CMINVOKECOMMANDINFO command{};
       command.cbSize = sizeof command;

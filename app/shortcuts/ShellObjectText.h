@@ -6,7 +6,7 @@
 #include <string_view>
 
 struct TShellObjectText {
-  std::wstring Folder;     // empty for a special object
+  std::wstring Folder;  // empty for a special object
   std::wstring Name;
   int SpecialFolder = -1;  // CSIDL of a special object, else -1
 };

@@ -1,7 +1,7 @@
 #include "app/shortcuts/SpecialFolders_win.h"
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 std::wstring SpecialFolderPath(int folder) {
   PIDLIST_ABSOLUTE list = nullptr;

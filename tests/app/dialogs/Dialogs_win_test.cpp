@@ -92,7 +92,8 @@ TEST(SortDlg, MovingDThenBGivesTheOrderDBACOnOK) {
     PressButton(dialog, IDC_SORTDLG_RIGHT);  // nothing selected: D
     SendDlgItemMessageW(dialog, IDC_SORTDLG_LIST1, LB_SETCURSEL, 1, 0);
     PressButton(dialog, IDC_SORTDLG_RIGHT);  // B
-    selectedAfterB = static_cast<int>(SendDlgItemMessageW(dialog, IDC_SORTDLG_LIST1, LB_GETCURSEL, 0, 0));
+    selectedAfterB =
+        static_cast<int>(SendDlgItemMessageW(dialog, IDC_SORTDLG_LIST1, LB_GETCURSEL, 0, 0));
     left = ListTexts(dialog, IDC_SORTDLG_LIST1);
     right = ListTexts(dialog, IDC_SORTDLG_LIST2);
     PressButton(dialog, IDOK);

@@ -57,8 +57,8 @@ struct MenuWatch {
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) noexcept {
     if (!active || !FindThreadWindow(L"#32768", L"")) return;
     active->menuShown = true;
-    active->subclassed =
-        reinterpret_cast<WNDPROC>(GetWindowLongPtrW(active->owner, GWLP_WNDPROC)) != active->ownProc;
+    active->subclassed = reinterpret_cast<WNDPROC>(
+                             GetWindowLongPtrW(active->owner, GWLP_WNDPROC)) != active->ownProc;
     EndMenu();
   }
 };
@@ -101,8 +101,8 @@ TEST(ShellContextMenu, OwnerIsSubclassedExactlyWhileTheMenuIsShown) {
   TTempFolder folder;
   const std::wstring file = folder.File(L"表.txt");
   WriteBytes(file, Bytes("x"));
-  const HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, 0, 0, 100,
-                                     100, nullptr, nullptr, nullptr, nullptr);
+  const HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100,
+                                     nullptr, nullptr, nullptr, nullptr);
   const auto ownProc = GetWindowLongPtrW(owner, GWLP_WNDPROC);
   {
     MenuWatch watch(owner);
@@ -111,6 +111,11 @@ TEST(ShellContextMenu, OwnerIsSubclassedExactlyWhileTheMenuIsShown) {
     EXPECT_TRUE(watch.subclassed);
   }
   EXPECT_EQ(GetWindowLongPtrW(owner, GWLP_WNDPROC), ownProc);
+  {
+    MenuWatch watch(owner);
+    ShellContextMenu(owner, {L"MYCOM"});
+    EXPECT_TRUE(watch.menuShown) << "My Computer's menu, as on the quick bar";
+  }
   {
     MenuWatch watch(owner);
     ShellContextMenu(owner, {folder.File(L"no such folder\\x.txt")});
