@@ -8,7 +8,7 @@ target_sources(zelk_core PRIVATE
 
 if(WIN32)
   target_sources(zelk_win PRIVATE
-    shortcuts/ShellRunner_win.cpp
+    shortcuts/ShellExecutor_win.cpp
     shortcuts/SpecialFolders_win.cpp
     shortcuts/QuickBarIcons_win.cpp
     shortcuts/ShellContextMenu_win.cpp
