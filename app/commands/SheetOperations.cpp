@@ -40,12 +40,14 @@ void CheckSheetName(std::wstring_view name, const std::vector<std::wstring>& nam
     }
   }
   if (!IsValidSheetFileName(name)) {
-    throw EZelkError(L"シート名" + Quoted(name) +
-                     L"はファイル名として使えません。\\ / : * ? \" < > | や CON などの名前は使えません。");
+    throw EZelkError(
+        L"シート名" + Quoted(name) +
+        L"はファイル名として使えません。\\ / : * ? \" < > | や CON などの名前は使えません。");
   }
   if (!FitsField(sizeof(TLauncherItem::Group), name, codec)) {
-    throw EZelkError(L"シート名" + Quoted(name) +
-                     L"は使えません。このシステムの文字コードで表せる 99 バイトまでの名前にしてください。");
+    throw EZelkError(
+        L"シート名" + Quoted(name) +
+        L"は使えません。このシステムの文字コードで表せる 99 バイトまでの名前にしてください。");
   }
 }
 

@@ -34,6 +34,10 @@ struct TSheetList {
 void CheckSheetName(std::wstring_view name, const std::vector<std::wstring>& names,
                     const ITextCodec& codec, int renamed = -1);
 
+// The prompts of TStDlg for creating and renaming.
+inline constexpr wchar_t kCreateSheetPrompt[] = L"作成するシート名を入力してください。";
+inline constexpr wchar_t kRenameSheetPrompt[] = L"シート名を変更します。";
+
 // StCreate: appends the sheet; the current sheet stays current. False for
 // an empty text. Raises EZelkError for a refused name or a 52nd sheet.
 bool CreateSheet(TSheetList& sheets, std::wstring_view text, const ITextCodec& codec);

@@ -81,7 +81,8 @@ TEST(ItemCommands, DeleteAsksWithTheFullTargetAndDeletingTheOnlyItemLeavesCountZ
 
 TEST(ItemCommands, MoveToASheetWithoutFileCreatesItWithTheItemInSlotZeroKeepingCountAndGroup) {
   SheetFixture f;
-  f.WriteSheet(L"一般", {GroupItem(L"C:\\a.exe", 3, L"一般", 7), GroupItem(L"C:\\b.exe", 5, L"一般")});
+  f.WriteSheet(L"一般",
+               {GroupItem(L"C:\\a.exe", 3, L"一般", 7), GroupItem(L"C:\\b.exe", 5, L"一般")});
   f.current.Load(L"一般", f.options);
 
   MoveItemToSheet(f.current, f.files, 3, L"新しい", f.options);
@@ -139,8 +140,8 @@ TEST(ItemCommands, MoveWhoseDestinationCannotBeWrittenKeepsTheItemOnTheCurrentSh
 
 TEST(ItemCommands, MoveOntoTheCurrentSheetNeitherDoublesNorLosesTheItem) {
   SheetFixture f;
-  f.WriteSheet(L"一般", {MakeItem(L"C:\\a.exe", 0), MakeItem(L"C:\\b.exe", 1),
-                         MakeItem(L"C:\\c.exe", 3)});
+  f.WriteSheet(L"一般",
+               {MakeItem(L"C:\\a.exe", 0), MakeItem(L"C:\\b.exe", 1), MakeItem(L"C:\\c.exe", 3)});
   f.current.Load(L"一般", f.options);
 
   MoveItemToSheet(f.current, f.files, 3, L"一般", f.options);

@@ -57,7 +57,8 @@ TEST(SheetOperations, NamesThatCannotNameASheetOfTheirOwnAreRefusedWithTheirReas
   // Windows takes names that differ only in case for one file.
   EXPECT_NE(RefusalOf(L"画像").find(L"既にあります"), std::wstring::npos);
   EXPECT_NE(RefusalOf(L"office").find(L"既にあります"), std::wstring::npos);
-  EXPECT_NE(RefusalOf(L"ＯＦＦＩＣＥ", {L"ｏｆｆｉｃｅ"}).find(L"既にあります"), std::wstring::npos);
+  EXPECT_NE(RefusalOf(L"ＯＦＦＩＣＥ", {L"ｏｆｆｉｃｅ"}).find(L"既にあります"),
+            std::wstring::npos);
   for (const std::wstring escaping : {L"..\\..\\Windows", L"a/b", L"CON", L"..", L"x:y", L"a?"}) {
     EXPECT_NE(RefusalOf(escaping).find(L"ファイル名として使えません"), std::wstring::npos)
         << "name of " << escaping.size() << " characters was not refused as a file name";
@@ -70,8 +71,8 @@ TEST(SheetOperations, NamesThatCannotNameASheetOfTheirOwnAreRefusedWithTheirReas
 
 TEST(SheetOperations, RenameRenamesGroupsSavesUnderTheNewNameAndKeepsTheOldFile) {
   SheetFixture f;
-  f.WriteSheet(L"OFFICE", {GroupItem(L"C:\\word.exe", 0, L"OFFICE"),
-                           GroupItem(L"C:\\moved.exe", 1, L"一般")});
+  f.WriteSheet(L"OFFICE",
+               {GroupItem(L"C:\\word.exe", 0, L"OFFICE"), GroupItem(L"C:\\moved.exe", 1, L"一般")});
   f.WriteSheet(L"一般", {GroupItem(L"C:\\a.exe", 0, L"一般")});
   TSheetList sheets{kFive, 1};
   f.current.Load(L"OFFICE", f.options);

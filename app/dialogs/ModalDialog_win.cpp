@@ -1,0 +1,64 @@
+#include "app/dialogs/ModalDialog_win.h"
+
+#include <string>
+#include <utility>
+
+int TModalDialog::RunModal(HWND owner, const wchar_t* templateName) {
+  failure_ = nullptr;
+  const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), templateName, owner,
+                                         &DialogProc, reinterpret_cast<LPARAM>(this));
+  if (failure_) std::rethrow_exception(std::exchange(failure_, nullptr));
+  return static_cast<int>(result);
+}
+
+void TModalDialog::CenterOnScreen() const {
+  RECT rect{};
+  GetWindowRect(handle_, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  SetWindowPos(handle_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+               (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+INT_PTR CALLBACK TModalDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam,
+                                          LPARAM lParam) noexcept {
+  if (message == WM_INITDIALOG) {
+    auto* self = reinterpret_cast<TModalDialog*>(lParam);
+    SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+    self->handle_ = dialog;
+  }
+  auto* self = reinterpret_cast<TModalDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+  if (!self) return FALSE;
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(dialog, DWLP_USER, 0);
+    self->handle_ = nullptr;
+    return FALSE;
+  }
+  try {
+    return self->HandleMessage(message, wParam);
+  } catch (...) {
+    self->failure_ = std::current_exception();
+    EndDialog(dialog, IDCANCEL);
+    return TRUE;
+  }
+}
+
+INT_PTR TModalDialog::HandleMessage(UINT message, WPARAM wParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      OnInitDialog();
+      return TRUE;  // the system focuses the first control
+    case WM_COMMAND:
+      return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
+    default:
+      return FALSE;
+  }
+}
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}

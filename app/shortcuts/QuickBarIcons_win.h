@@ -1,0 +1,37 @@
+#pragma once
+// LoadQuickBarIcons: the glyphs of the quick bar's buttons, each the shell's
+// icon drawn on the bar colour LeftC.
+
+#include <windows.h>
+
+#include <array>
+
+#include "app/settings/Colors.h"
+#include "app/shortcuts/QuickBarIconSources.h"
+
+// Five glyph bitmaps in the order of kQuickBar; owns them.
+class TQuickBarGlyphs {
+ public:
+  TQuickBarGlyphs() = default;
+  ~TQuickBarGlyphs();
+  TQuickBarGlyphs(TQuickBarGlyphs&& other) noexcept;
+  TQuickBarGlyphs& operator=(TQuickBarGlyphs&& other) noexcept;
+  TQuickBarGlyphs(const TQuickBarGlyphs&) = delete;
+  TQuickBarGlyphs& operator=(const TQuickBarGlyphs&) = delete;
+
+  // The button keeps using it only while this object lives.
+  [[nodiscard]] HBITMAP Glyph(std::size_t button) const { return glyphs_.at(button); }
+  void Set(std::size_t button, HBITMAP glyph);
+
+ private:
+  void Release();
+  std::array<HBITMAP, 5> glyphs_{};
+};
+
+// A bitmap of the icon's size filled with the colour, the icon drawn at
+// (0, 0). A file or icon that is missing gives an empty glyph of the
+// system's large-icon size in that colour.
+[[nodiscard]] HBITMAP MakeGlyph(const TIconSource& source, COLORREF background);
+
+// Run at start-up and after the settings dialog closes with OK.
+[[nodiscard]] TQuickBarGlyphs LoadQuickBarIcons(TColor LeftC);

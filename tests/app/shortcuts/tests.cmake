@@ -1,0 +1,5 @@
+if(NOT WIN32)
+  target_sources(zelk_core_tests PRIVATE shortcuts/SystemShortcuts_test.cpp)
+else()
+  target_sources(zelk_win_tests PRIVATE shortcuts/Shortcuts_win_test.cpp)
+endif()
