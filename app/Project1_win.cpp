@@ -13,6 +13,8 @@
 #include "app/form/ZELK_win.h"
 #include "app/launch/ShellRunner_win.h"
 #include "app/launch/ShortcutResolver_win.h"
+#include "app/shortcuts/ShellExecutor_win.h"
+#include "app/shortcuts/SpecialFolders_win.h"
 #include "net/ClockSeams_win.h"
 #include "net/KiroTime_win.h"
 
@@ -53,11 +55,13 @@ static int Run(HINSTANCE instance) {
   HWND owner = nullptr;
   TWin32ShellRunner shell(&owner);
   TShellLinkResolver shortcuts;
+  TWin32ShellExecutor executor(&owner);
+  TWin32SpecialFolders folders;
   TZelkMouseHook mouseHook;
   TWin32DesktopTest desktopTest;
   const HWND application = CreateApplicationWindow(instance);
-  TZELKForm form(TProgramFiles{ProgramPath()}, TFormServices{messageBoxes, shutdown,   help,        shell,    shortcuts,
-                              mouseHook,    desktopTest, KiroTime1, clock,   connection});
+  TZELKForm form(TProgramFiles{ProgramPath()}, TFormServices{messageBoxes, shutdown, help, shell, executor, folders, shortcuts,
+                                            mouseHook, desktopTest, KiroTime1, clock, connection});
   const HWND window = form.Create(instance, application);
   if (!window) return 1;
   owner = window;

@@ -36,6 +36,11 @@ enum TControlId : int {
   kN4,
   kKZELK1,
   kKWindows1,
+  // Sheet popup menu seetpop.
+  kStCreate = 250,
+  kStRename,
+  kStDelete,
+  kK4,
   // The move-to submenu: one entry per sheet from here on.
   kMoveToFirst = 300,
 };

@@ -8,6 +8,7 @@
 #include "app/activation/DesktopActivation.h"
 #include "app/launch/Registration.h"
 #include "app/launch/ShellRunner.h"
+#include "app/shortcuts/ShortcutShell.h"
 #include "net/ClockAdjuster.h"
 
 class IMessageBoxes {
@@ -54,6 +55,8 @@ struct TFormServices {
   IShutdown& Shutdown;
   IHelpViewer& Help;
   IShellRunner& Shell;
+  IShellExecutor& Executor;  // the shell call with a verb, for shell objects
+  ISpecialFolders& Folders;
   IShortcutResolver& Shortcuts;
   IMouseHook& MouseHook;
   IDesktopTest& DesktopTest;

@@ -73,9 +73,3 @@ std::wstring ProgramPath() {
     buffer.resize(buffer.size() * 2);
   }
 }
-
-std::wstring DesktopFolder() {
-  wchar_t path[MAX_PATH];
-  if (FAILED(SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, path))) return {};
-  return path;
-}

@@ -35,5 +35,3 @@ class THtmlHelpViewer : public IHelpViewer {
 
 // The path of the running program.
 [[nodiscard]] std::wstring ProgramPath();
-// The shell's desktop folder; empty when the shell names none.
-[[nodiscard]] std::wstring DesktopFolder();

@@ -7,6 +7,7 @@
 #include "app/form/ControlIds.h"
 #include "app/form/GdiCanvas_win.h"
 #include "app/paint/ItemArea.h"
+#include "app/shortcuts/SystemShortcuts.h"
 #include "app/form/Panel_win.h"
 #include "app/form/ZELK_win.h"
 
@@ -34,20 +35,6 @@ HWND CreateButton(HWND parent, int id, const wchar_t* text, int x, int y, int wi
 // Shown by its own state, whether or not the main window is visible yet.
 bool IsShown(HWND window) { return GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE; }
 
-struct TQuickButton {
-  int id;
-  const wchar_t* hint;
-  int top;
-  int folder;  // the shell folder whose icon the button shows
-};
-
-constexpr TQuickButton kQuickButtons[] = {
-    {kMyDocBtn, L"マイドキュメント", 8, CSIDL_PERSONAL},
-    {kMyComBtn, L"マイコンピュータ", 48, CSIDL_DRIVES},
-    {kMyNetBtn, L"ネットワークコンピュータ", 88, CSIDL_NETWORK},
-    {kIEBtn, L"インターネット", 128, CSIDL_INTERNET},
-    {kCtrlBtn, L"コントロールパネル", 168, CSIDL_CONTROLS},
-};
 
 }  // namespace
 
@@ -118,11 +105,13 @@ void TZELKForm::CreateToolBar() {
 void TZELKForm::CreateQuickBar() {
   const HWND bar = CreatePanel(Control(kPanel2), kSysPanel, settings_.LeftC, false);
   AddControl(kSysPanel, bar);
-  for (const auto& button : kQuickButtons) {
-    AddControl(button.id,
-               CreateChild(WC_BUTTONW, L"", BS_PUSHBUTTON | BS_FLAT | BS_ICON, bar, button.id, 4,
-                           button.top, kQuickButtonSize, kQuickButtonSize),
-               button.hint);
+  for (const auto& entry : kQuickBar) {
+    const int id = kMyDocBtn + static_cast<int>(entry.Button);
+    const HWND button = CreateChild(WC_BUTTONW, L"", BS_PUSHBUTTON | BS_FLAT | BS_BITMAP, bar, id, 4,
+                                    entry.Top, kQuickButtonSize, kQuickButtonSize);
+    AddControl(id, button, std::wstring(entry.Hint).c_str());
+    // The right release opens the shell's own menu of the button's object.
+    SetWindowSubclass(button, QuickButtonProc, static_cast<UINT_PTR>(id), reinterpret_cast<DWORD_PTR>(this));
   }
 }
 
@@ -161,6 +150,12 @@ void TZELKForm::CreatePopMenu() {
   AppendMenuW(pop_, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(pop_, MF_STRING, kKZELK1, L"ZELKの終了");
   AppendMenuW(pop_, MF_STRING, kKWindows1, L"Windows終了");
+  seetpop_ = CreatePopupMenu();
+  AppendMenuW(seetpop_, MF_STRING, kStCreate, L"ｼｰﾄの作成");
+  AppendMenuW(seetpop_, MF_STRING, kStRename, L"ｼｰﾄ名変更");
+  AppendMenuW(seetpop_, MF_STRING, kStDelete, L"ｼｰﾄの削除");
+  AppendMenuW(seetpop_, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(seetpop_, MF_STRING, kK4, L"並びの変更");
 }
 
 void TZELKForm::LayoutRegions() {
@@ -194,7 +189,11 @@ void TZELKForm::LayoutRegions() {
 }
 
 LRESULT CALLBACK TZELKForm::ATabProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR, DWORD_PTR) noexcept {
+                                     UINT_PTR, DWORD_PTR form) noexcept {
+  if (message == WM_RBUTTONDOWN) {
+    reinterpret_cast<TZELKForm*>(form)->ATabMouseDown();
+    return 0;
+  }
   LRESULT forwarded = 0;
   if (message != WM_NOTIFY && ForwardToMainWindow(window, message, wParam, lParam, forwarded)) {
     return forwarded;

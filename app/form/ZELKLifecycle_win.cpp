@@ -13,20 +13,11 @@
 #include "app/settings/PrivateProfile_win.h"
 #include "app/settings/WindowBounds.h"
 #include "app/sheets/DataIni.h"
+#include "app/shortcuts/SpecialFolders_win.h"
 
 namespace {
 
 bool IsButtonDown(HWND button) { return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-HICON ShellFolderIcon(int folder) {
-  PIDLIST_ABSOLUTE item = nullptr;
-  if (FAILED(SHGetSpecialFolderLocation(nullptr, folder, &item))) return nullptr;
-  SHFILEINFOW info{};
-  SHGetFileInfoW(reinterpret_cast<const wchar_t*>(item), 0, &info, sizeof info,
-                 SHGFI_PIDL | SHGFI_ICON | SHGFI_LARGEICON);
-  CoTaskMemFree(item);
-  return info.hIcon;
-}
 
 }  // namespace
 
@@ -34,7 +25,7 @@ void TZELKForm::FormCreate() {
   exiting_ = false;
   activation_.SetDialogBusy(false);
   activation_.SetShown(true);
-  settings_ = ReadSettings(TPrivateProfile(files_.SettingsFile()), DesktopFolder());
+  settings_ = ReadSettings(TPrivateProfile(files_.SettingsFile()), SpecialFolderPath(CSIDL_DESKTOPDIRECTORY));
   SetTimeServerHost();
   ApplySettings();
   AddSheetTabs();
@@ -65,14 +56,7 @@ void TZELKForm::ApplySettings() {
   SetPanelColor(Control(kSysPanel), settings_.LeftC);
   SetPanelColor(Control(kPanel3), settings_.FoldaC);
   SendMessageW(Control(kStatusBar1), SB_SETBKCOLOR, 0, static_cast<LPARAM>(ToColorRef(settings_.StatusC)));
-  for (const auto& [id, folder] : {std::pair{kMyDocBtn, CSIDL_PERSONAL}, std::pair{kMyComBtn, CSIDL_DRIVES},
-                                   std::pair{kMyNetBtn, CSIDL_NETWORK}, std::pair{kIEBtn, CSIDL_INTERNET},
-                                   std::pair{kCtrlBtn, CSIDL_CONTROLS}}) {
-    if (const HICON icon = ShellFolderIcon(folder)) {
-      const auto old = SendMessageW(Control(id), BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
-      if (old) DestroyIcon(reinterpret_cast<HICON>(old));
-    }
-  }
+  LoadQuickBarIcons();
   const TWindowBounds bounds = InitialWindowBounds(settings_, GetSystemMetrics(SM_CXSCREEN),
                                                    GetSystemMetrics(SM_CYSCREEN));
   SetWindowPos(handle_, nullptr, bounds.Left, bounds.Top, bounds.Width, bounds.Height,

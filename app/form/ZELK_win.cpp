@@ -28,6 +28,7 @@ TZELKForm::TZELKForm(TProgramFiles files, TFormServices services)
 TZELKForm::~TZELKForm() {
   if (handle_) DestroyWindow(handle_);
   if (pop_) DestroyMenu(pop_);
+  if (seetpop_) DestroyMenu(seetpop_);
   if (formFont_) DeleteObject(formFont_);
   if (tabFont_) DeleteObject(tabFont_);
 }
@@ -158,7 +159,37 @@ bool TZELKForm::HandleCommand(int id) {
     case kLDBtn:
       LDBtnClick();
       return true;
+    case kStCreate:
+    case kStRename:
+    case kStDelete:
+      SheetCommand(id);
+      return true;
+    case kK4:
+      K4Click();
+      return true;
+    case kK9:
+    case kN7:
+    case kN5:
+    case kDelete1:
+    case kK8:
+    case kN4:
+    case kProgBtn:
+    case kStartBtn:
+    case kMyDocBtn:
+    case kMyComBtn:
+    case kMyNetBtn:
+    case kIEBtn:
+    case kCtrlBtn:
+      ItemCommand(id);
+      return true;
+    case kToolBtn:
+      ToolBtnClick();
+      return true;
     default:
+      if (id >= kMoveToFirst && id < kMoveToFirst + moveToCount_) {
+        K1Click(id - kMoveToFirst);
+        return true;
+      }
       return false;
   }
 }

@@ -13,6 +13,7 @@
 #include "app/form/ItemHint_win.h"
 #include "app/form/Layout.h"
 #include "app/mouse/ItemAreaMouse.h"
+#include "app/shortcuts/QuickBarIcons_win.h"
 #include "app/settings/Settings.h"
 #include "app/sheets/CurrentSheet.h"
 #include "app/sheets/FileStore_win.h"
@@ -55,6 +56,7 @@ class TZELKForm {
   [[nodiscard]] int ScrollPosition() const;
   [[nodiscard]] int CellHeight() const { return cellHeight_; }
   [[nodiscard]] HMENU PopMenu() const { return pop_; }
+  [[nodiscard]] HMENU SheetMenu() const { return seetpop_; }
   [[nodiscard]] bool NetTimerEnabled() const { return netTimerEnabled_; }
   [[nodiscard]] const TItemHint& ItemHint() const { return itemHint_; }
   [[nodiscard]] const std::wstring& TimeServerHost() const { return timeServerHost_; }
@@ -71,6 +73,8 @@ class TZELKForm {
   static LRESULT CALLBACK PAriaProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
   static LRESULT CALLBACK ATabProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR id, DWORD_PTR form) noexcept;
+  static LRESULT CALLBACK QuickButtonProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR id, DWORD_PTR form) noexcept;
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool HandleCommand(int id);
 
@@ -123,6 +127,21 @@ class TZELKForm {
   void HideByActivation();
   void DblTimerTimer();
 
+  // ZELKCommands_win.cpp: sheet operations, item commands, system shortcuts.
+  template <typename Dialog>
+  auto WithDialog(Dialog&& dialog);
+  void ATabMouseDown();
+  void SheetCommand(int id);
+  void K4Click();
+  void ApplySheetList(const std::vector<std::wstring>& names, int current);
+  void ItemCommand(int id);
+  void EditItemText(bool display);
+  void K1Click(int entry);
+  void ToolBtnClick();
+  void LoadQuickBarIcons();
+  [[nodiscard]] int PressedSlot() const;
+  [[nodiscard]] TShortcutShell ShortcutShell();
+
   // ZELKClock_win.cpp: the clock adjustment and NetTimer.
   void SetTimeServerHost();
   void NetTimerTimer();
@@ -153,6 +172,8 @@ class TZELKForm {
   HWND tooltip_ = nullptr;
   HMENU pop_ = nullptr;
   HMENU moveTo_ = nullptr;  // submenu of pop_, destroyed with it
+  HMENU seetpop_ = nullptr;
+  TQuickBarGlyphs glyphs_;  // outlives the quick bar's buttons, which show them
   int moveToCount_ = 0;
   HFONT formFont_ = nullptr;
   HFONT tabFont_ = nullptr;

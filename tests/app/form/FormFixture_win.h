@@ -8,6 +8,7 @@
 
 #include "app/form/ZELK_win.h"
 #include "app/launch/ShortcutResolver_win.h"
+#include "tests/app/shortcuts/RecordingShell.h"
 #include "tests/support/FakeFormServices.h"
 #include "tests/support/TempFolder_win.h"
 
@@ -35,6 +36,8 @@ class FormFixture {
   FakeShutdown shutdown;
   FakeHelpViewer help;
   RecordingShellRunner shell;
+  RecordingShell executor;
+  TableSpecialFolders folders;
   TShellLinkResolver shortcuts;
   FakeMouseHook mouseHook;
   FakeDesktopTest desktop;
