@@ -1,7 +1,8 @@
 // Journey helper. "SheetTool make <sheet> <target> <params>" writes a sheet
 // file with one item in slot 0 into the Data folder of the current folder;
 // "SheetTool count <sheet>" prints that item's use count; "SheetTool area"
-// prints the screen rectangle of the running window's item area.
+// prints the top-left corner of the running window's item area on screen, and
+// "SheetTool tabs" that of its sheet tabs.
 #include <windows.h>
 
 #include <cstdio>
@@ -20,11 +21,17 @@ std::wstring CurrentFolder() {
   return folder;
 }
 
-BOOL CALLBACK FindPaintBox(HWND window, LPARAM found) {
+struct TSearch {
+  const wchar_t* className;
+  HWND found;
+};
+
+BOOL CALLBACK FindChild(HWND window, LPARAM search) {
+  auto* wanted = reinterpret_cast<TSearch*>(search);
   wchar_t name[64];
   GetClassNameW(window, name, 64);
-  if (std::wstring(name) != L"TPaintBox") return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
+  if (std::wstring(name) != wanted->className) return TRUE;
+  wanted->found = window;
   return FALSE;
 }
 
@@ -51,11 +58,11 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("%d\n", sheet.Count > 0 ? sheet.Items[0].Count : -1);
     return 0;
   }
-  if (command == L"area") {
-    HWND area = nullptr;
-    EnumChildWindows(FindWindowW(L"TZELKForm", nullptr), FindPaintBox, reinterpret_cast<LPARAM>(&area));
+  if (command == L"area" || command == L"tabs") {
+    TSearch search{command == L"area" ? L"TPaintBox" : L"SysTabControl32", nullptr};
+    EnumChildWindows(FindWindowW(L"TZELKForm", nullptr), FindChild, reinterpret_cast<LPARAM>(&search));
     RECT rect{};
-    if (!area || !GetWindowRect(area, &rect)) return 1;
+    if (!search.found || !GetWindowRect(search.found, &rect)) return 1;
     std::printf("%ld %ld\n", rect.left, rect.top);
     return 0;
   }
