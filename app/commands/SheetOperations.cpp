@@ -53,8 +53,8 @@ void CheckSheetName(std::wstring_view name, const std::vector<std::wstring>& nam
 
 bool CreateSheet(TSheetList& sheets, std::wstring_view text, const ITextCodec& codec) {
   if (text.empty()) return false;
-  if (sheets.Names.size() >= kSheetLimit) {
-    throw EZelkError(L"シートは " + std::to_wstring(kSheetLimit) + L" 枚までしか作れません。");
+  if (sheets.Names.size() >= kMaxSheets) {
+    throw EZelkError(L"シートは " + std::to_wstring(kMaxSheets) + L" 枚までしか作れません。");
   }
   const std::wstring name = TrimSheetName(text);
   CheckSheetName(name, sheets.Names, codec);

@@ -7,12 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "app/settings/Settings.h"
 #include "app/sheets/CurrentSheet.h"
 #include "app/sheets/SheetFiles.h"
 #include "app/text/TextCodec.h"
-
-// The move-to submenu keeps at most 51 entries.
-inline constexpr std::size_t kSheetLimit = 51;
 
 struct TSheetList {
   std::vector<std::wstring> Names;

@@ -3,17 +3,10 @@
 
 #include <string>
 
-#include "app/sheets/CurrentSheet.h"
-#include "tests/support/FakeIconList.h"
 #include "tests/support/Items.h"
-#include "tests/support/MemoryFileStore.h"
+#include "tests/support/MemorySheet.h"
 
-struct SheetFixture {
-  MemoryFileStore store;
-  TSheetFiles files{L"C:\\ZELK", store};
-  FakeIconList icons;
-  Cp932Codec codec;
-  TCurrentSheet current{files, icons, codec};
+struct SheetFixture : MemorySheet {
   TArrangeOptions options{.SORTMODE = 2, .AUTOSORT = false};
 
   // Writes a sheet file holding these items.
