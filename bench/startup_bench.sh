@@ -21,7 +21,7 @@ startup_median() {  # program, window name pattern, folder
 }
 
 folder=$(mktemp -d)
-cp build/win64/bin/ZELK.exe build/win64/bin/minimal_window.exe "$folder"/
+cp build/win64/bin/ZELK.exe build/win64/bin/zelkhook.dll build/win64/bin/minimal_window.exe "$folder"/
 (cd "$folder" && "$WINE" "$ZELK_ROOT/build/win64/bin/full_sheet_data.exe" >/dev/null)
 zelk=$(startup_median ZELK.exe "ZELK Ver" "$folder")
 floor=$(startup_median minimal_window.exe "Minimal window" "$folder")

@@ -156,4 +156,5 @@ void TZELKForm::LDBtnClick() {
   settings_.LDISPMODE = IsButtonDown(Control(kLDBtn)) ? 1 : 0;
   ShowWindow(Control(kSysPanel), settings_.LDISPMODE == 1 ? SW_SHOW : SW_HIDE);
   LayoutRegions();
+  FormResize();
 }

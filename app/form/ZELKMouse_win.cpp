@@ -30,7 +30,8 @@ int TZELKForm::ItemAtPoint(TPoint point) const {
       SlotOfCell(CellAt(point, cellWidth_, cellHeight_), settings_.Colum, ScrollPosition()));
 }
 
-void TZELKForm::AppliGridMouseDown(bool leftButton, TPoint point) {
+void TZELKForm::AppliGridMouseDown(TMouseButton button, TPoint point) {
+  const bool leftButton = button == TMouseButton::Left;
   mouse_.Press(leftButton, CellAt(point, cellWidth_, cellHeight_));
   if (leftButton) RedrawPressedCell(false);
   const bool onItem =
@@ -39,7 +40,7 @@ void TZELKForm::AppliGridMouseDown(bool leftButton, TPoint point) {
   EnableMenuItem(pop_, kK9, state);
   EnableMenuItem(pop_, kDelete1, state);
   EnableMenuItem(pop_, 5, MF_BYPOSITION | (onItem ? MF_ENABLED : MF_GRAYED));  // GoTo1
-  if (leftButton || GetKeyState(VK_RBUTTON) >= 0) return;
+  if (button != TMouseButton::Right) return;
   POINT screen;
   GetCursorPos(&screen);
   TrackPopupMenu(pop_, TPM_LEFTBUTTON | TPM_LEFTALIGN, screen.x, screen.y, 0, handle_, nullptr);

@@ -77,14 +77,18 @@ LRESULT CALLBACK TZELKForm::PAriaProc(HWND window, UINT message, WPARAM wParam,
       case WM_ERASEBKGND:
         return 1;  // the paint covers the whole area
       case WM_LBUTTONDOWN:
+        form->AppliGridMouseDown(TMouseButton::Left, PointOf(lParam));
+        return 0;
       case WM_RBUTTONDOWN:
+        form->AppliGridMouseDown(TMouseButton::Right, PointOf(lParam));
+        return 0;
       case WM_MBUTTONDOWN:
-        form->AppliGridMouseDown(message == WM_LBUTTONDOWN, PointOf(lParam));
+        form->AppliGridMouseDown(TMouseButton::Middle, PointOf(lParam));
         return 0;
       case WM_LBUTTONDBLCLK:
         // Reported with the second press, just before it is handled as a press.
         form->PAriaDblClick();
-        form->AppliGridMouseDown(true, PointOf(lParam));
+        form->AppliGridMouseDown(TMouseButton::Left, PointOf(lParam));
         return 0;
       case WM_LBUTTONUP:
         if (form->dragging_) {

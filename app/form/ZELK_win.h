@@ -104,7 +104,8 @@ class TZELKForm {
   void RestoreTopmost();
 
   // ZELKMouse_win.cpp: the mouse on the item area, dragging and the item hint.
-  void AppliGridMouseDown(bool leftButton, TPoint point);
+  enum class TMouseButton { Left, Right, Middle };
+  void AppliGridMouseDown(TMouseButton button, TPoint point);
   void PAriaMouseUp();
   void PAriaMouseMove(TPoint point);
   void PAriaDblClick();

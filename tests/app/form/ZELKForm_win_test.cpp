@@ -30,6 +30,10 @@ std::vector<std::wstring> TabNames(const TZELKForm& form) {
   return names;
 }
 
+bool RunningUnderWine() {
+  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace
@@ -334,4 +338,33 @@ TEST(MainWindowActivation, AClickOnASelectedIconDoesNothing) {
   SetCursorPos(300, 300);
   Notify(form, WM_LBUTTONDOWN);
   EXPECT_TRUE(IsWindowVisible(form.Handle()));
+}
+
+TEST(MainWindow, TheQuickBarButtonTogglesTheBarAndTheOnTopButtonTheTopmostBand) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  const auto click = [&](int id) {
+    SendMessageW(form.Control(id), BM_CLICK, 0, 0);
+  };
+  click(kLDBtn);
+  EXPECT_EQ(form.Settings().LDISPMODE, 0);
+  EXPECT_FALSE(GetWindowLongW(form.Control(kSysPanel), GWL_STYLE) & WS_VISIBLE);
+  EXPECT_EQ(f.ControlRect(kATab).left, 0);
+  click(kLDBtn);
+  EXPECT_EQ(form.Settings().LDISPMODE, 1);
+  EXPECT_EQ(f.ControlRect(kATab).left, 45);
+
+  ShowWindow(form.Handle(), SW_SHOW);  // the button is pressed on the shown window
+  click(kFowardBtn);
+  EXPECT_EQ(SendMessageW(form.Control(kFowardBtn), BM_GETCHECK, 0, 0), BST_CHECKED);
+  const bool topmost = GetWindowLongW(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST;
+  if (RunningUnderWine()) {
+    // todo_wine: Wine keeps a window that owns a topmost popup (its tooltips)
+    // out of the topmost band; Windows lets it in.
+    EXPECT_FALSE(topmost) << "Wine now lets the window in: make this an ordinary check";
+  } else {
+    EXPECT_TRUE(topmost);
+  }
+  click(kFowardBtn);
+  EXPECT_FALSE(GetWindowLongW(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
