@@ -34,6 +34,15 @@ for file in build/win32/bin/*.exe build/win32/bin/*.dll; do
   fi
 done
 
+# The hook library exports its five names undecorated, in this order.
+hook_exports=$(objdump -p build/win32/bin/zelkhook.dll | sed -n '/Ordinal\/Name Pointer/,/^$/p' |
+  grep -oP '\[\s*\K[0-9]+\] \S+' | sort -n | awk '{print $2}' | tr '\n' ' ')
+if [ "$hook_exports" = "ReleaseFMObj GetFMObj SetHook RemoveHook GetHookMsgString " ]; then
+  passed=$((passed + 1)); echo "ok zelkhook.dll exports $hook_exports"
+else
+  failed=$((failed + 1)); echo "FAIL zelkhook.dll exports '$hook_exports'"
+fi
+
 source tools/wine-env.sh
 trap wine_stop EXIT
 wine_start
