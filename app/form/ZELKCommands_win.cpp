@@ -116,9 +116,7 @@ void TZELKForm::ItemCommand(int id) {
 }
 
 void TZELKForm::K1Click(int entry) {
-  const auto names = SheetNames();
-  MoveItemToSheet(sheet_, sheetFiles_, PressedSlot(), names.at(static_cast<std::size_t>(entry)),
-                  ArrangeOptions());
+  MoveItemToSheet(sheet_, sheetFiles_, PressedSlot(), SheetName(entry), ArrangeOptions());
   RepaintItemArea();
 }
 

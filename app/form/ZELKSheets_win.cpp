@@ -22,27 +22,25 @@ void TZELKForm::AddSheetTabs() {
   TabCtrl_SetCurSel(tabs, 0);
 }
 
+std::wstring TZELKForm::SheetName(int index) const {
+  wchar_t text[512] = {};
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = static_cast<int>(std::size(text));
+  if (!TabCtrl_GetItem(Control(kATab), index, &item)) return {};
+  return text;
+}
+
 std::vector<std::wstring> TZELKForm::SheetNames() const {
-  const HWND tabs = Control(kATab);
   std::vector<std::wstring> names;
-  const int count = TabCtrl_GetItemCount(tabs);
-  for (int i = 0; i < count; ++i) {
-    wchar_t text[512] = {};
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = text;
-    item.cchTextMax = static_cast<int>(std::size(text));
-    TabCtrl_GetItem(tabs, i, &item);
-    names.emplace_back(text);
-  }
+  const int count = TabCtrl_GetItemCount(Control(kATab));
+  for (int i = 0; i < count; ++i) names.push_back(SheetName(i));
   return names;
 }
 
 std::wstring TZELKForm::CurrentSheetName() const {
-  const auto names = SheetNames();
-  const int current = TabCtrl_GetCurSel(Control(kATab));
-  if (current < 0 || current >= static_cast<int>(names.size())) return {};
-  return names[static_cast<std::size_t>(current)];
+  return SheetName(TabCtrl_GetCurSel(Control(kATab)));
 }
 
 void TZELKForm::ATabChange() { LoadSheet(); }
@@ -62,9 +60,9 @@ void TZELKForm::ATabDrawTab(const DRAWITEMSTRUCT& item) {
   const HBRUSH brush = CreateSolidBrush(ToColorRef(settings_.TabBC));
   FillRect(item.hDC, &rect, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
   if (brush) DeleteObject(brush);
-  const auto names = SheetNames();
-  if (item.itemID >= names.size()) return;
-  const std::wstring& name = names[item.itemID];
+  // Each tab reads only its own text: tabs are drawn on every repaint.
+  const std::wstring name = SheetName(static_cast<int>(item.itemID));
+  if (name.empty()) return;
   SIZE size{};
   GetTextExtentPoint32W(item.hDC, name.c_str(), static_cast<int>(name.size()), &size);
   SetBkMode(item.hDC, TRANSPARENT);

@@ -155,6 +155,7 @@ class TZELKForm {
   void LoadSheet();
   void BuildMoveToMenu();
   void SetTabFont();
+  [[nodiscard]] std::wstring SheetName(int index) const;
   [[nodiscard]] std::wstring CurrentSheetName() const;
   [[nodiscard]] std::vector<std::wstring> SheetNames() const;
 
