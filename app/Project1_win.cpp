@@ -8,7 +8,7 @@
 #include "app/form/SystemServices_win.h"
 #include "app/activation/DesktopTest_win.h"
 #include "app/activation/SingleInstance_win.h"
-#include "app/errors/ErrorBox_win.h"
+#include "base/errors/ErrorBox_win.h"
 #include "app/form/ZelkHook_win.h"
 #include "app/form/ZELK_win.h"
 #include "app/launch/ShellRunner_win.h"

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/text/Paths.h"
+#include "base/text/Paths.h"
 #include "archive/ArchiverErrors.h"
 
 TArchiveJob WithoutFolder(const TArchiveJob& job) {

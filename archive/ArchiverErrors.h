@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/errors/Errors.h"
+#include "base/errors/Errors.h"
 
 class EArchiver : public EZelkError {
   using EZelkError::EZelkError;

@@ -7,7 +7,7 @@
 #include <array>
 #include <memory>
 
-#include "app/text/TextCodec.h"
+#include "base/text/TextCodec.h"
 #include "archive/ArchiverDll.h"
 #include "archive/ArchiverSystem.h"
 #include "archive/ModuleLoader.h"

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "app/errors/ErrorBox_win.h"
-#include "app/errors/Errors.h"
+#include "base/errors/ErrorBox_win.h"
+#include "base/errors/Errors.h"
 
 namespace {
 

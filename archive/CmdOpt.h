@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/text/TextCodec.h"
+#include "base/text/TextCodec.h"
 #include "archive/ArchiverSystem.h"
 #include "archive/FileList.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/text/TextCodec.h"
+#include "base/text/TextCodec.h"
 
 // The text in the ANSI code page; raises EArchiver when a character has no
 // form there, rather than handing the library a mangled name.

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "app/errors/ErrorBox_win.h"
+#include "base/errors/ErrorBox_win.h"
 
 namespace {
 const wchar_t kClassName[] = L"TArchiveFileProgress";

@@ -3,7 +3,7 @@
 #include <cwctype>
 #include <functional>
 
-#include "app/text/Paths.h"
+#include "base/text/Paths.h"
 #include "archive/ArchiverErrors.h"
 #include "archive/BGA32.h"
 #include "archive/CAB32.h"

@@ -1,6 +1,6 @@
 #include "archive/SZIP32.h"
 
-#include "app/text/Paths.h"
+#include "base/text/Paths.h"
 #include "archive/ArchiverErrors.h"
 
 TSevenZip32::TSevenZip32(TArchiverLibraries& libraries)

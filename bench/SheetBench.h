@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/sheets/CurrentSheet.h"
-#include "app/text/AnsiField.h"
+#include "base/text/AnsiField.h"
 
 inline double MedianMilliseconds(int runs, const std::function<void()>& work) {
   std::vector<double> times;

@@ -6,7 +6,7 @@
 #include "app/settings/Settings.h"
 #include "app/sheets/FileStore_win.h"
 #include "app/sheets/SheetFiles.h"
-#include "app/text/AnsiCodec_win.h"
+#include "base/text/AnsiCodec_win.h"
 #include "bench/SheetBench.h"
 
 int main() {

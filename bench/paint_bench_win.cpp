@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "app/sheets/SheetFiles.h"
-#include "app/text/AnsiCodec_win.h"
-#include "app/text/AnsiField.h"
+#include "base/text/AnsiCodec_win.h"
+#include "base/text/AnsiField.h"
 #include "bench/SheetBench.h"
 #include "tests/app/form/FormFixture_win.h"
 

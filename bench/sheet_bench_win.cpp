@@ -3,7 +3,7 @@
 
 #include "app/sheets/FileStore_win.h"
 #include "app/sheets/IconList_win.h"
-#include "app/text/AnsiCodec_win.h"
+#include "base/text/AnsiCodec_win.h"
 #include "bench/SheetBench.h"
 #include "tests/support/TempFolder_win.h"
 

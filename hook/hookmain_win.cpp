@@ -5,8 +5,8 @@
 #define ZELKHOOK_BUILD
 #include "hook/zelkhook_win.h"
 
-#include "app/activation/DesktopViews_win.h"
-#include "app/activation/ScreenEdge.h"
+#include "hook/DesktopViews_win.h"
+#include "hook/ScreenEdge.h"
 #include "hook/HookRecord.h"
 
 namespace {

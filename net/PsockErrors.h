@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/errors/Errors.h"
+#include "base/errors/Errors.h"
 
 class ESockError : public EZelkError {
   using EZelkError::EZelkError;

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "app/text/AnsiCodec_win.h"
+#include "base/text/AnsiCodec_win.h"
 #include "net/PsockTexts.h"
 #include "net/Psock_win.h"
 

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <optional>
 
-#include "app/text/AnsiCodec_win.h"
+#include "base/text/AnsiCodec_win.h"
 
 namespace {
 

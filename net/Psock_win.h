@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "net/HiddenWindow_win.h"
+#include "base/win32/HiddenWindow_win.h"
 #include "net/PsockErrors.h"
 #include "net/ThreadTimer_win.h"
 #include "net/Winsock_win.h"

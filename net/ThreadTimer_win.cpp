@@ -1,7 +1,7 @@
 #include "net/ThreadTimer_win.h"
 
-#include "app/errors/ErrorBox_win.h"
-#include "app/errors/Errors.h"
+#include "base/errors/ErrorBox_win.h"
+#include "base/errors/Errors.h"
 
 namespace {
 constexpr UINT_PTR kTimerId = 1;

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "net/HiddenWindow_win.h"
+#include "base/win32/HiddenWindow_win.h"
 
 class TThreadTimer {
  public:

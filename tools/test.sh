@@ -20,6 +20,9 @@ count_gtest() {  # gtest output file
 }
 log=$(mktemp -d)
 
+echo "== layers"
+if bash tools/check-layers.sh; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
+
 echo "== native unit tests"
 build/native/tests/zelk_core_tests --gtest_brief=1 >"$log/native" 2>&1
 cat "$log/native"; count_gtest "$log/native"

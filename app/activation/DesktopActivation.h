@@ -2,7 +2,7 @@
 // The main window's answer to a notification of the mouse hook: show, hide
 // or ignore, and whether the double-click guard timer dbltimer starts.
 
-#include "app/activation/ScreenEdge.h"
+#include "hook/ScreenEdge.h"
 #include "app/settings/Settings.h"
 
 // What the desktop test sees: whether the window under the mouse (the hook

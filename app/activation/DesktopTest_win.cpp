@@ -1,6 +1,6 @@
 #include "app/activation/DesktopTest_win.h"
 
-#include "app/activation/DesktopViews_win.h"
+#include "hook/DesktopViews_win.h"
 #include "hook/HookRecord.h"
 #include "hook/zelkhook_win.h"
 

@@ -3,9 +3,9 @@
 #include <memory>
 
 #include "app/commands/SheetOperations.h"
-#include "app/errors/Errors.h"
-#include "app/text/AnsiField.h"
-#include "app/text/Paths.h"
+#include "base/errors/Errors.h"
+#include "base/text/AnsiField.h"
+#include "base/text/Paths.h"
 
 namespace {
 

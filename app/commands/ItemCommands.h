@@ -12,7 +12,7 @@
 #include "app/launch/ShellRunner.h"
 #include "app/sheets/CurrentSheet.h"
 #include "app/sheets/SheetFiles.h"
-#include "app/text/TextCodec.h"
+#include "base/text/TextCodec.h"
 
 enum class TItemField { Display, Params };
 

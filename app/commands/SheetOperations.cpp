@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/errors/Errors.h"
+#include "base/errors/Errors.h"
 #include "app/sheets/SheetNames.h"
-#include "app/text/AnsiField.h"
+#include "base/text/AnsiField.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "app/settings/Settings.h"
 #include "app/sheets/CurrentSheet.h"
 #include "app/sheets/SheetFiles.h"
-#include "app/text/TextCodec.h"
+#include "base/text/TextCodec.h"
 
 struct TSheetList {
   std::vector<std::wstring> Names;

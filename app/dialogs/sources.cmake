@@ -3,7 +3,7 @@
 # templates are an object library so that every program showing the
 # dialogs links them in.
 if(WIN32)
-  target_sources(zelk_win PRIVATE
+  target_sources(zelk_app_win PRIVATE
     dialogs/ModalDialog_win.cpp
     dialogs/StNames/StNames_win.cpp
     dialogs/Sort/Sort_win.cpp

@@ -4,7 +4,7 @@
 // left and the sheet tabs filling the rest; inside the tabs' display area the
 // folder bar on top or at the bottom, the item area and its scroll bar.
 
-#include "app/paint/Geometry.h"
+#include "base/Geometry.h"
 
 inline constexpr int kToolBarHeight = 43;
 inline constexpr int kQuickBarWidth = 45;

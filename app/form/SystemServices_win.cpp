@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/errors/ErrorBox_win.h"
+#include "base/errors/ErrorBox_win.h"
 
 namespace {
 constexpr unsigned kDisplayToc = 0x0001;

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/errors/Errors.h"
+#include "base/errors/Errors.h"
 #include "app/form/ControlIds.h"
 #include "app/form/ZELK_win.h"
 

@@ -9,7 +9,7 @@
 #include "app/dialogs/Sort/Sort_win.h"
 #include "app/dialogs/StNames/StNames_win.h"
 #include "app/dialogs/ToolBox/ToolBox_win.h"
-#include "app/errors/ErrorBox_win.h"
+#include "base/errors/ErrorBox_win.h"
 #include "app/form/ControlIds.h"
 #include "app/form/ZELK_win.h"
 #include "app/shortcuts/ShellContextMenu_win.h"

@@ -7,7 +7,7 @@
 #include "app/form/GdiCanvas_win.h"
 #include "app/form/ZELK_win.h"
 #include "app/paint/ItemArea.h"
-#include "app/text/AnsiField.h"
+#include "base/text/AnsiField.h"
 
 void TZELKForm::RedrawPressedCell(bool released) {
   const HWND area = Control(kPAria);

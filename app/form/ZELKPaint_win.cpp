@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "app/errors/ErrorBox_win.h"
+#include "base/errors/ErrorBox_win.h"
 #include "app/form/ControlIds.h"
 #include "app/form/GdiCanvas_win.h"
 #include "app/form/ZELK_win.h"

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/errors/Errors.h"
+#include "base/errors/Errors.h"
 #include "app/form/ControlIds.h"
 #include "app/form/GdiCanvas_win.h"
 #include "app/form/ZELK_win.h"

@@ -3,10 +3,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/errors/ErrorBox_win.h"
+#include "base/errors/ErrorBox_win.h"
 #include "app/form/ControlIds.h"
 #include "app/form/Panel_win.h"
-#include "app/text/Paths.h"
+#include "base/text/Paths.h"
 
 std::wstring TProgramFiles::Folder() const { return FolderOf(ProgramPath); }
 

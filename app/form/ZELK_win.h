@@ -18,7 +18,7 @@
 #include "app/sheets/CurrentSheet.h"
 #include "app/sheets/FileStore_win.h"
 #include "app/sheets/IconList_win.h"
-#include "app/text/AnsiCodec_win.h"
+#include "base/text/AnsiCodec_win.h"
 
 inline constexpr wchar_t kMainWindowClass[] = L"TZELKForm";
 inline constexpr wchar_t kMainWindowCaption[] = L"ZELK Ver.2.10";

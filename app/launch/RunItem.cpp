@@ -1,7 +1,7 @@
 #include "app/launch/RunItem.h"
 
-#include "app/text/AnsiField.h"
-#include "app/text/Paths.h"
+#include "base/text/AnsiField.h"
+#include "base/text/Paths.h"
 
 void MoveToFront(TSheetBuffer& sheet, int index, int sortMode) {
   if (index == 0 || sortMode == 1 || sortMode == 2) return;

@@ -2,7 +2,7 @@
 // The mouse on the item area: the pressed cell, the press and double-click
 // flags, and what a press, release, double click, move and drop lead to.
 
-#include "app/paint/Geometry.h"
+#include "base/Geometry.h"
 #include "app/sheets/SheetBuffer.h"
 
 class TItemAreaMouse {

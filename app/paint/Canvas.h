@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "app/paint/Geometry.h"
+#include "base/Geometry.h"
 #include "app/settings/Colors.h"
 
 class ICanvas {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/text/AnsiField.h"
+#include "base/text/AnsiField.h"
 
 TItemAreaLook ItemAreaLook(const TSettings& settings) {
   return {settings.Colum,     settings.BTN_PAT, settings.FILE_DISP, settings.COUNT_DISP, settings.BH,

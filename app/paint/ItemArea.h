@@ -8,7 +8,7 @@
 #include "app/paint/Canvas.h"
 #include "app/settings/Settings.h"
 #include "app/sheets/SheetBuffer.h"
-#include "app/text/TextCodec.h"
+#include "base/text/TextCodec.h"
 
 inline constexpr int kIconCellHeight = 36;
 inline constexpr int kMaxScrollPosition = 15;

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/text/Paths.h"
+#include "base/text/Paths.h"
 
 namespace {
 

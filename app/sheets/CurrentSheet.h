@@ -8,7 +8,7 @@
 #include "app/sheets/IconList.h"
 #include "app/sheets/SheetBuffer.h"
 #include "app/sheets/SheetFiles.h"
-#include "app/text/TextCodec.h"
+#include "base/text/TextCodec.h"
 
 class TCurrentSheet {
  public:

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/text/AnsiField.h"
+#include "base/text/AnsiField.h"
 
 void WriteDataIni(const TSheetBuffer& sheet, IProfile& dataIni, const ITextCodec& codec) {
   WriteInteger(dataIni, L"総数", L"COUNT", sheet.Count);

@@ -4,6 +4,6 @@
 
 #include "app/settings/Profile.h"
 #include "app/sheets/SheetBuffer.h"
-#include "app/text/TextCodec.h"
+#include "base/text/TextCodec.h"
 
 void WriteDataIni(const TSheetBuffer& sheet, IProfile& dataIni, const ITextCodec& codec);

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "app/errors/ErrorBox_win.h"
-#include "app/errors/Errors.h"
-#include "app/text/Paths.h"
+#include "base/errors/ErrorBox_win.h"
+#include "base/errors/Errors.h"
+#include "base/text/Paths.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <numeric>
 #include <vector>
 
-#include "app/text/AnsiField.h"
+#include "base/text/AnsiField.h"
 
 namespace {
 

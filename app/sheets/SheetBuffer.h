@@ -7,7 +7,7 @@
 
 #include "app/sheets/IconList.h"
 #include "app/sheets/LauncherItem.h"
-#include "app/text/TextCodec.h"
+#include "base/text/TextCodec.h"
 
 // The settings that ArrangeItems applies.
 struct TArrangeOptions {

@@ -2,9 +2,9 @@
 
 #include <cstring>
 
-#include "app/errors/Errors.h"
+#include "base/errors/Errors.h"
 #include "app/sheets/SheetNames.h"
-#include "app/text/Paths.h"
+#include "base/text/Paths.h"
 
 std::vector<std::uint8_t> SheetFileBytes(const TSheetBuffer& sheet) {
   std::vector<std::uint8_t> bytes(kSheetFileSize);

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "app/shortcuts/SystemShortcuts.h"
-#include "app/text/Paths.h"
+#include "base/text/Paths.h"
 
 TShellObjectText SplitShellObjectText(std::wstring_view text) {
   TShellObjectText split{FolderOf(text), FileNameOf(text)};

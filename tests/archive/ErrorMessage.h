@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/errors/Errors.h"
+#include "base/errors/Errors.h"
 
 template <typename Exception = EZelkError, typename Work>
 std::wstring MessageOf(Work work) {

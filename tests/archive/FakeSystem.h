@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/errors/Errors.h"
+#include "base/errors/Errors.h"
 #include "archive/ArchiverSystem.h"
 #include "archive/FileSearch.h"
 

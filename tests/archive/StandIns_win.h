@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/text/AnsiCodec_win.h"
+#include "base/text/AnsiCodec_win.h"
 #include "archive/ArchiverLibraries.h"
 #include "archive/ArchiverSystem_win.h"
 #include "archive/ModuleLoader_win.h"

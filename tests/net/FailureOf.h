@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/errors/Errors.h"
+#include "base/errors/Errors.h"
 
 // The message of the failure, or "(no failure)".
 template <typename Operation>

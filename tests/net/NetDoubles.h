@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/errors/Errors.h"
+#include "base/errors/Errors.h"
 #include "net/ClockAdjuster.h"
 
 class FakeTimeSource : public ITimeSource {

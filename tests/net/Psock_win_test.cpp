@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "net/HiddenWindow_win.h"
+#include "base/win32/HiddenWindow_win.h"
 #include "net/Psock_win.h"
 #include "tests/net/FailureOf.h"
 #include "tests/net/LocalServer_win.h"

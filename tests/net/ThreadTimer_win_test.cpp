@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "net/HiddenWindow_win.h"
+#include "base/win32/HiddenWindow_win.h"
 #include "net/ThreadTimer_win.h"
 
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // The ANSI code page of a Japanese system (932, Shift-JIS), through iconv.
 
-#include "app/text/TextCodec.h"
+#include "base/text/TextCodec.h"
 
 class Cp932Codec : public ITextCodec {
  public:

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/sheets/SheetBuffer.h"
-#include "app/text/AnsiField.h"
+#include "base/text/AnsiField.h"
 #include "tests/support/Cp932Codec.h"
 
 inline TLauncherItem MakeItem(std::wstring_view target, std::int32_t slot, std::int32_t count = 0,

@@ -4,7 +4,7 @@
 #include <map>
 #include <set>
 
-#include "app/errors/Errors.h"
+#include "base/errors/Errors.h"
 #include "app/sheets/FileStore.h"
 
 class MemoryFileStore : public IFileStore {

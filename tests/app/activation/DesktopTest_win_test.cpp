@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/activation/DesktopTest_win.h"
-#include "app/activation/DesktopViews_win.h"
+#include "hook/DesktopViews_win.h"
 #include "hook/HookRecord.h"
 #include "hook/zelkhook_win.h"
 #include "tests/e2e/desktop/DesktopWindows_win.h"

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "app/commands/ItemCommands.h"
-#include "app/errors/Errors.h"
+#include "base/errors/Errors.h"
 #include "tests/app/commands/SheetFixture.h"
 #include "tests/app/shortcuts/RecordingShell.h"
 #include "tests/support/FakeFormServices.h"

@@ -2,7 +2,7 @@
 
 #include "app/commands/SheetOperations.h"
 #include "app/commands/SortModel.h"
-#include "app/errors/Errors.h"
+#include "base/errors/Errors.h"
 #include "tests/app/commands/SheetFixture.h"
 
 namespace {

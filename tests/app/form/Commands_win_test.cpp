@@ -7,8 +7,8 @@
 #include "app/form/ControlIds.h"
 #include "app/settings/PrivateProfile_win.h"
 #include "app/sheets/SheetFiles.h"
-#include "app/text/AnsiCodec_win.h"
-#include "app/text/AnsiField.h"
+#include "base/text/AnsiCodec_win.h"
+#include "base/text/AnsiField.h"
 #include "tests/app/dialogs/DialogDriver_win.h"
 #include "tests/app/form/FormFixture_win.h"
 

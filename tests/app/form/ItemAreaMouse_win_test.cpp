@@ -6,8 +6,8 @@
 
 #include "app/form/ControlIds.h"
 #include "app/sheets/SheetFiles.h"
-#include "app/text/AnsiCodec_win.h"
-#include "app/text/AnsiField.h"
+#include "base/text/AnsiCodec_win.h"
+#include "base/text/AnsiField.h"
 #include "tests/app/form/FormFixture_win.h"
 
 namespace {

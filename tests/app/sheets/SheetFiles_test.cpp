@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/errors/Errors.h"
+#include "base/errors/Errors.h"
 #include "app/sheets/CurrentSheet.h"
 #include "app/sheets/DataIni.h"
 #include "app/sheets/SheetNames.h"

@@ -4,12 +4,12 @@
 
 #include <cstring>
 
-#include "app/errors/Errors.h"
+#include "base/errors/Errors.h"
 #include "app/sheets/CurrentSheet.h"
 #include "app/sheets/FileStore_win.h"
 #include "app/sheets/IconList_win.h"
-#include "app/text/AnsiCodec_win.h"
-#include "app/text/AnsiField.h"
+#include "base/text/AnsiCodec_win.h"
+#include "base/text/AnsiField.h"
 #include "tests/support/TempFolder_win.h"
 
 namespace {

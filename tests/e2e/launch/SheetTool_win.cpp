@@ -10,8 +10,8 @@
 
 #include "app/sheets/FileStore_win.h"
 #include "app/sheets/SheetFiles.h"
-#include "app/text/AnsiCodec_win.h"
-#include "app/text/AnsiField.h"
+#include "base/text/AnsiCodec_win.h"
+#include "base/text/AnsiField.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/text/Paths.h"
+#include "base/text/Paths.h"
 
 namespace {
 std::size_t LastSeparator(std::wstring_view path) {

@@ -1,4 +1,4 @@
-#include "app/text/AnsiCodec_win.h"
+#include "base/text/AnsiCodec_win.h"
 
 #include <windows.h>
 

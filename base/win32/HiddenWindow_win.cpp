@@ -1,4 +1,4 @@
-#include "net/HiddenWindow_win.h"
+#include "base/win32/HiddenWindow_win.h"
 
 THiddenWindow::THiddenWindow(const wchar_t* className, WNDPROC procedure, void* object) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);

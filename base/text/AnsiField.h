@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/text/TextCodec.h"
+#include "base/text/TextCodec.h"
 
 // The text up to the first NUL inside the field (the whole field when none).
 [[nodiscard]] std::wstring DecodeField(const char* field, std::size_t size, const ITextCodec& codec);

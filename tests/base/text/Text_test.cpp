@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/errors/Errors.h"
-#include "app/text/AnsiField.h"
-#include "app/text/Paths.h"
+#include "base/errors/Errors.h"
+#include "base/text/AnsiField.h"
+#include "base/text/Paths.h"
 #include "tests/support/Cp932Codec.h"
 
 TEST(AnsiField, PathWithTrailByte5CSplitsOnDecodedText) {

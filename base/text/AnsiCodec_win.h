@@ -1,7 +1,7 @@
 #pragma once
 // The system's ANSI code page, through the Win32 conversion calls.
 
-#include "app/text/TextCodec.h"
+#include "base/text/TextCodec.h"
 
 class TAnsiCodec : public ITextCodec {
  public:

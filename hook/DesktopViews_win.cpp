@@ -1,4 +1,4 @@
-#include "app/activation/DesktopViews_win.h"
+#include "hook/DesktopViews_win.h"
 
 #include <commctrl.h>
 

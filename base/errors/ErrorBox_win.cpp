@@ -1,8 +1,8 @@
-#include "app/errors/ErrorBox_win.h"
+#include "base/errors/ErrorBox_win.h"
 
 #include <exception>
 
-#include "app/errors/Errors.h"
+#include "base/errors/Errors.h"
 
 void ShowErrorBox(HWND owner, const std::wstring& message) {
   MessageBoxW(owner, message.c_str(), L"ZELK", MB_OK | MB_ICONERROR);

@@ -1,8 +1,8 @@
-#include "app/text/AnsiField.h"
+#include "base/text/AnsiField.h"
 
 #include <cstring>
 
-#include "app/errors/Errors.h"
+#include "base/errors/Errors.h"
 
 std::wstring DecodeField(const char* field, std::size_t size, const ITextCodec& codec) {
   const void* terminator = std::memchr(field, '\0', size);

@@ -1,0 +1,21 @@
+# One library per layer and folder, so that an include that points up finds
+# nothing to link against: zelk_<layer> holds the portable sources and, in the
+# Windows builds, zelk_<layer>_win the Win32 ones on top of it.
+# zelk_layer(<layer> [USES <lower layers>...])
+function(zelk_layer layer)
+  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "" "USES")
+  add_library(zelk_${layer} STATIC)
+  target_include_directories(zelk_${layer} PUBLIC ${CMAKE_SOURCE_DIR})
+  zelk_warnings(zelk_${layer})
+  foreach(lower IN LISTS ARG_USES)
+    target_link_libraries(zelk_${layer} PUBLIC zelk_${lower})
+  endforeach()
+  if(WIN32)
+    add_library(zelk_${layer}_win STATIC)
+    target_link_libraries(zelk_${layer}_win PUBLIC zelk_${layer})
+    zelk_warnings(zelk_${layer}_win)
+    foreach(lower IN LISTS ARG_USES)
+      target_link_libraries(zelk_${layer}_win PUBLIC zelk_${lower}_win)
+    endforeach()
+  endif()
+endfunction()
