@@ -6,6 +6,7 @@
 #include <objbase.h>
 
 #include "app/form/SystemServices_win.h"
+#include "base/errors/MessageBoxes_win.h"
 #include "app/activation/DesktopTest_win.h"
 #include "app/activation/SingleInstance_win.h"
 #include "base/errors/ErrorBox_win.h"

@@ -6,23 +6,11 @@
 #include <string>
 
 #include "app/activation/DesktopActivation.h"
+#include "base/errors/MessageBoxes.h"
 #include "app/launch/Registration.h"
 #include "app/launch/ShellRunner.h"
 #include "app/shortcuts/ShortcutShell.h"
 #include "net/ClockAdjuster.h"
-
-class IMessageBoxes {
- public:
-  virtual ~IMessageBoxes() = default;
-  // An information box with OK and Cancel; true on OK.
-  [[nodiscard]] virtual bool Confirm(const std::wstring& text) = 0;
-  // A confirmation box with Yes and No; true on Yes.
-  [[nodiscard]] virtual bool AskYesNo(const std::wstring& text) = 0;
-  // An information box with OK.
-  virtual void Inform(const std::wstring& text) = 0;
-  // The application's standard error box.
-  virtual void ShowError(const std::wstring& text) = 0;
-};
 
 class IShutdown {
  public:

@@ -12,20 +12,6 @@ constexpr unsigned kDisplayToc = 0x0001;
 constexpr unsigned kCloseAll = 0x0012;
 }  // namespace
 
-bool TWin32MessageBoxes::Confirm(const std::wstring& text) {
-  return MessageBoxW(nullptr, text.c_str(), L"ZELK", MB_OKCANCEL | MB_ICONINFORMATION | MB_TASKMODAL) == IDOK;
-}
-
-bool TWin32MessageBoxes::AskYesNo(const std::wstring& text) {
-  return MessageBoxW(nullptr, text.c_str(), L"ZELK", MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) == IDYES;
-}
-
-void TWin32MessageBoxes::Inform(const std::wstring& text) {
-  MessageBoxW(nullptr, text.c_str(), L"ZELK", MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
-}
-
-void TWin32MessageBoxes::ShowError(const std::wstring& text) { ShowErrorBox(nullptr, text); }
-
 void TWin32Shutdown::RequestShutdown() {
   // Systems that guard shutdown by a privilege want it enabled first.
   HANDLE token = nullptr;

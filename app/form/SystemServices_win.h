@@ -1,17 +1,9 @@
 #pragma once
-// The real message boxes, shutdown request and help viewer.
+// The real shutdown request and help viewer.
 
 #include <cstdint>
 
 #include "app/form/FormServices.h"
-
-class TWin32MessageBoxes : public IMessageBoxes {
- public:
-  [[nodiscard]] bool Confirm(const std::wstring& text) override;
-  [[nodiscard]] bool AskYesNo(const std::wstring& text) override;
-  void Inform(const std::wstring& text) override;
-  void ShowError(const std::wstring& text) override;
-};
 
 class TWin32Shutdown : public IShutdown {
  public:

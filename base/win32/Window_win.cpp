@@ -1,0 +1,105 @@
+#include "base/win32/Window_win.h"
+
+#include <commctrl.h>
+
+#include "base/errors/ErrorBox_win.h"
+
+namespace {
+
+LRESULT AfterFailure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  // A failed WM_CREATE still leaves a window; everything else gets the
+  // system's handling, so that a failed WM_PAINT does not repeat for ever.
+  return message == WM_CREATE ? 0 : DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+TWindow::~TWindow() {
+  if (handle_) DestroyWindow(handle_);
+}
+
+void TWindow::RegisterWindowClass(HINSTANCE instance, const wchar_t* className, UINT style,
+                                  HBRUSH background, HCURSOR cursor) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  if (GetClassInfoExW(instance, className, &windowClass)) return;
+  windowClass.style = style;
+  windowClass.lpfnWndProc = &Procedure;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = cursor;
+  windowClass.hbrBackground = background;
+  windowClass.lpszClassName = className;
+  RegisterClassExW(&windowClass);
+}
+
+HWND TWindow::CreateWindowOf(DWORD exStyle, const wchar_t* className, const wchar_t* caption,
+                             DWORD style, RECT bounds, HWND parent, HMENU menuOrId,
+                             HINSTANCE instance) {
+  return CreateWindowExW(exStyle, className, caption, style, bounds.left, bounds.top,
+                         bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                         menuOrId, instance, this);
+}
+
+void TWindow::ReportFailure() noexcept {
+  ShowCurrentException(GetAncestor(handle_, GA_ROOT));
+}
+
+LRESULT CALLBACK TWindow::Procedure(HWND window, UINT message, WPARAM wParam,
+                                    LPARAM lParam) noexcept {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->handle_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<TWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->OnWindowGone();
+    self->handle_ = nullptr;
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  try {
+    return self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    self->ReportFailure();
+    return AfterFailure(window, message, wParam, lParam);
+  }
+}
+
+TSubclass::~TSubclass() { Detach(); }
+
+bool TSubclass::Attach(HWND window) {
+  Detach();
+  if (!window || !SetWindowSubclass(window, &Procedure, 0, reinterpret_cast<DWORD_PTR>(this))) {
+    return false;
+  }
+  window_ = window;
+  return true;
+}
+
+void TSubclass::Detach() noexcept {
+  if (window_) RemoveWindowSubclass(window_, &Procedure, 0);
+  window_ = nullptr;
+}
+
+LRESULT TSubclass::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  return DefSubclassProc(window_, message, wParam, lParam);
+}
+
+void TSubclass::ReportFailure() noexcept { ShowCurrentException(GetAncestor(window_, GA_ROOT)); }
+
+LRESULT CALLBACK TSubclass::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR, DWORD_PTR object) noexcept {
+  auto* self = reinterpret_cast<TSubclass*>(object);
+  if (message == WM_NCDESTROY) {
+    self->Detach();
+    return DefSubclassProc(window, message, wParam, lParam);
+  }
+  try {
+    return self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    self->ReportFailure();
+    return AfterFailure(window, message, wParam, lParam);
+  }
+}
