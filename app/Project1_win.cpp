@@ -49,7 +49,7 @@ static int Run(HINSTANCE instance) {
   TWin32MessageBoxes messageBoxes;
   TWin32Shutdown shutdown;
   THtmlHelpViewer help;
-  TKiroTime KiroTime1;
+  TKiroTime KiroTime1(messageBoxes);
   KiroTime1.TimeOut = 5000;
   TSystemClock clock;
   TInternetConnection connection;
