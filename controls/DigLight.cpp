@@ -52,7 +52,7 @@ void TDigLightNumber::SetDigSKeta(int decimals) {
 
 bool TDigLightNumber::SetMoneyHugou(std::wstring_view sign) {
   if (sign.size() != 1) return false;
-  moneyHugou_ = sign;
+  moneyHugou_.assign(1, sign.front());
   return true;
 }
 
@@ -101,9 +101,8 @@ std::wstring TDigLightNumber::Text() const {
   if (negative_ && shown != 0) text += L'-';
   text += integerText;
   if (digSKeta_ > 0) {
-    std::wstring decimals = std::to_wstring(shown % decimalsUnit);
     text += separators_.Decimal;
-    text += std::wstring(static_cast<std::size_t>(digSKeta_) - decimals.size(), L'0') + decimals;
+    text += std::to_wstring(decimalsUnit + shown % decimalsUnit).substr(1);  // zero-padded
   }
   return text;
 }
