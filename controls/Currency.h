@@ -14,7 +14,8 @@ class TCurrency {
 
   constexpr TCurrency() = default;
   // A whole number, |whole| <= kMaxWhole.
-  constexpr TCurrency(std::int64_t whole) : scaled_(whole * kScale) {}  // NOLINT: implicit by design
+  constexpr TCurrency(std::int64_t whole)
+      : scaled_(whole * kScale) {}  // NOLINT: implicit by design
   // 1.25 is FromScaled(12500).
   [[nodiscard]] static constexpr TCurrency FromScaled(std::int64_t scaled) {
     TCurrency value;

@@ -22,7 +22,8 @@ bool IsDigit(wchar_t character) { return character >= L'0' && character <= L'9';
 // currency type can hold it.
 std::optional<std::int64_t> Scaled(std::int64_t integerPart, std::int64_t fraction, int count) {
   const std::int64_t fractionScaled = fraction * PowerOfTen(kMaxDecimals - count);
-  if (integerPart > (std::numeric_limits<std::int64_t>::max() - fractionScaled) / TCurrency::kScale) {
+  if (integerPart >
+      (std::numeric_limits<std::int64_t>::max() - fractionScaled) / TCurrency::kScale) {
     return std::nullopt;
   }
   return integerPart * TCurrency::kScale + fractionScaled;
@@ -95,7 +96,8 @@ std::wstring TDigLightNumber::Text() const {
 
   const std::int64_t decimalsUnit = PowerOfTen(digSKeta_);
   std::wstring integerText = std::to_wstring(shown / decimalsUnit);
-  if (Option.Has(OptionNames::dtCammaMode)) integerText = Grouped(integerText, separators_.Thousands);
+  if (Option.Has(OptionNames::dtCammaMode))
+    integerText = Grouped(integerText, separators_.Thousands);
   std::wstring text;
   if (Option.Has(OptionNames::dtMoneyMode)) text += moneyHugou_;
   if (negative_ && shown != 0) text += L'-';
@@ -201,8 +203,8 @@ TInputResult TDigLightNumber::Paste(std::wstring_view text, bool textSelected) {
 
 std::optional<TRangeViolation> TDigLightNumber::CheckRange() const {
   if (MaxDigit <= 0) return std::nullopt;
-  std::wstring message = std::to_wstring(MinDigit) + L"～" + std::to_wstring(MaxDigit) +
-                         L"の間で、入力してください。";
+  std::wstring message =
+      std::to_wstring(MinDigit) + L"～" + std::to_wstring(MaxDigit) + L"の間で、入力してください。";
   const TCurrency value = GetValue();
   if (value > TCurrency(MaxDigit)) return TRangeViolation{std::move(message), MaxDigit};
   if (value < TCurrency(MinDigit)) return TRangeViolation{std::move(message), MinDigit};

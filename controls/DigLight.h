@@ -55,8 +55,7 @@ class TDigLightNumber {
   // Stored only when it is exactly one character; false otherwise.
   bool SetMoneyHugou(std::wstring_view sign);
 
-  TOptionAttrib Option{OptionNames::dtCammaMode, OptionNames::dtMinusMode,
-                       OptionNames::dtCalcMode};
+  TOptionAttrib Option{OptionNames::dtCammaMode, OptionNames::dtMinusMode, OptionNames::dtCalcMode};
   std::int32_t MaxDigit = 0;  // the range check is off while <= 0
   std::int32_t MinDigit = 0;
   bool ZeroDisplay = true;
@@ -90,7 +89,7 @@ class TDigLightNumber {
   std::int64_t integerLimit_ = 1'000'000'000;
   std::wstring moneyHugou_ = L"\\";
 
-  std::int64_t integerPart_ = 0;    // never negative: the sign is apart
+  std::int64_t integerPart_ = 0;     // never negative: the sign is apart
   std::int64_t fractionDigits_ = 0;  // ".25" is 25 ...
   int fractionCount_ = 0;            // ... with a count of 2
   bool negative_ = false;

@@ -124,7 +124,8 @@ bool TDigLight::SetValue(TCurrency value) {
 
 std::wstring TDigLight::Text() const {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(Handle())) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(Handle(), text.data(), static_cast<int>(text.size()))));
+  text.resize(static_cast<std::size_t>(
+      GetWindowTextW(Handle(), text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
@@ -219,6 +220,10 @@ bool TDigLight::KeyDown(WPARAM key) {
   // A multi-line edit would end the dialog on Enter and Escape by itself;
   // their characters are handed on in KeyPress instead.
   if (key == VK_RETURN || key == VK_ESCAPE) return true;
+  if (key == VK_INSERT && GetKeyState(VK_SHIFT) < 0) {
+    PasteClipboard();  // the edit would paste by itself
+    return true;
+  }
   if (ReadOnly()) return false;
   if (key == VK_BACK || key == VK_DELETE) {
     Apply(number_.RemoveLastDigit(TextSelected()));
@@ -320,7 +325,8 @@ bool TDigLight::ReadOnly() const {
 
 bool TDigLight::TextSelected() const {
   DWORD start = 0, end = 0;
-  SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+               reinterpret_cast<LPARAM>(&end));
   return start != end;
 }
 

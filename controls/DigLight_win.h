@@ -27,7 +27,7 @@ class TDigLight : public TSubclass {
 
   [[nodiscard]] const TDigLightNumber& Number() const { return number_; }
   // The setters of the number's properties; the text follows at once.
-  void SetDigKeta(int digits);  // raises EZelkError outside 1..17
+  void SetDigKeta(int digits);     // raises EZelkError outside 1..17
   void SetDigSKeta(int decimals);  // raises EZelkError outside 0..4
   void SetOption(TOptionAttrib option);
   void SetMaxDigit(std::int32_t bound) { number_.MaxDigit = bound; }

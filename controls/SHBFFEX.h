@@ -13,12 +13,30 @@
 
 // One list of shell folders for the root and the initial selection.
 enum class TRootFolder {
-  rfDesktop, rfManual, rfDrives, rfDesktopDir, rfFavorites, rfPrograms,
-  rfRecent, rfSendTo, rfStartMenu, rfStartup, rfTemplates,
+  rfDesktop,
+  rfManual,
+  rfDrives,
+  rfDesktopDir,
+  rfFavorites,
+  rfPrograms,
+  rfRecent,
+  rfSendTo,
+  rfStartMenu,
+  rfStartup,
+  rfTemplates,
 };
 enum class TSelectFolder {
-  sfDesktop, sfManual, sfDrives, sfDesktopDir, sfFavorites, sfPrograms,
-  sfRecent, sfSendTo, sfStartMenu, sfStartup, sfTemplates,
+  sfDesktop,
+  sfManual,
+  sfDrives,
+  sfDesktopDir,
+  sfFavorites,
+  sfPrograms,
+  sfRecent,
+  sfSendTo,
+  sfStartMenu,
+  sfStartup,
+  sfTemplates,
 };
 
 enum class TSHBrowseOption {

@@ -154,11 +154,11 @@ void TSHBrowseForFolderEx::BrowserMessage(HWND browser, UINT message, LPARAM lPa
 }
 
 void TSHBrowseForFolderEx::Place(HWND browser) const {
-  RECT bounds{};
-  GetWindowRect(browser, &bounds);
   if (ShowStyle == TShowStyle::ssCenterScreen) {
     RECT work{};
     if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0)) return;
+    RECT bounds{};
+    GetWindowRect(browser, &bounds);
     const TPoint at = CentredPosition({work.left, work.top, work.right, work.bottom},
                                       bounds.right - bounds.left, bounds.bottom - bounds.top);
     SetWindowPos(browser, nullptr, at.X, at.Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);

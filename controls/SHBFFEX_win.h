@@ -4,8 +4,8 @@
 // special folder or a path), a caption, placement, and an event while the
 // selection moves that sets the status line and the OK button.
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <exception>
 #include <functional>
@@ -34,9 +34,9 @@ enum class TOKButtonState { Unchanged = 0, Enabled = 1, Disabled = 2 };
 
 // Sender, the browser's window, the new selection's path (empty when it has
 // none), the status text (starts empty) and the OK button's state.
-using TSHBrowseEvent = std::function<void(TSHBrowseForFolderEx& sender, HWND browser,
-                                          const std::wstring& path, std::wstring& showText,
-                                          TOKButtonState& okButtonState)>;
+using TSHBrowseEvent =
+    std::function<void(TSHBrowseForFolderEx& sender, HWND browser, const std::wstring& path,
+                       std::wstring& showText, TOKButtonState& okButtonState)>;
 
 class TSHBrowseForFolderEx {
  public:

@@ -69,8 +69,8 @@ TEST(DigLightNumber, KeysChangeTheNumberAndItsFixedText) {
       {"without separators", [](TDigLightNumber& n) { n.Option.Exclude(OptionNames::dtCammaMode); },
        L"1234567", L"1234567", 0},
       // Past the currency type's 922,337,203,685,477 a number would overflow.
-      {"digits past what the number type holds beep",
-       [](TDigLightNumber& n) { n.SetDigKeta(17); }, L"9999999999999999", L"99,999,999,999,999", 2},
+      {"digits past what the number type holds beep", [](TDigLightNumber& n) { n.SetDigKeta(17); },
+       L"9999999999999999", L"99,999,999,999,999", 2},
   };
   for (const auto& c : cases) {
     TDigLightNumber number;
@@ -187,7 +187,7 @@ TEST(DigLightNumber, LeavingOutsideTheRangeGivesTheMessageAndTheViolatedBound) {
     TCurrency value;
     std::optional<std::int64_t> bound;
   } cases[] = {
-      {72, 100, 72}, {72, -8, 6}, {72, 72, std::nullopt}, {72, 6, std::nullopt},
+      {72, 100, 72},          {72, -8, 6}, {72, 72, std::nullopt}, {72, 6, std::nullopt},
       {0, 100, std::nullopt},  // the check is off
   };
   for (const auto& c : cases) {
@@ -209,17 +209,13 @@ TEST(DigLightNumber, APasteTypesTheNumberOrNothing) {
     TSetup setup;
     std::wstring text;
   } cases[] = {
-      {L"1,234", kDefaults, L"1,234"},
-      {L" 42\r\n", kDefaults, L"42"},
-      {L"-7", kDefaults, L"-7"},
-      {L"\\1,000", kDefaults, L"1,000"},
-      {L"3.25", kTwoDecimals, L"3.25"},
-      {L"12abc", kDefaults, L"5"},
-      {L"1.5", kDefaults, L"5"},           // no decimals here
-      {L"3.257", kTwoDecimals, L"5.00"},   // one decimal too many
-      {L"1234567890", kDefaults, L"5"},    // past DigKeta
-      {L"4-2", kDefaults, L"5"},
-      {L"", kDefaults, L"5"},
+      {L"1,234", kDefaults, L"1,234"},   {L" 42\r\n", kDefaults, L"42"},
+      {L"-7", kDefaults, L"-7"},         {L"\\1,000", kDefaults, L"1,000"},
+      {L"3.25", kTwoDecimals, L"3.25"},  {L"12abc", kDefaults, L"5"},
+      {L"1.5", kDefaults, L"5"},          // no decimals here
+      {L"3.257", kTwoDecimals, L"5.00"},  // one decimal too many
+      {L"1234567890", kDefaults, L"5"},   // past DigKeta
+      {L"4-2", kDefaults, L"5"},         {L"", kDefaults, L"5"},
   };
   for (const auto& c : cases) {
     TDigLightNumber number;

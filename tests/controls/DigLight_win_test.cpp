@@ -31,7 +31,8 @@ std::vector<WORD> DialogTemplate() {
     if (words.size() % 2) words.push_back(0);  // items start on a DWORD
     dword(WS_CHILD | WS_VISIBLE | WS_TABSTOP | style);
     dword(0);
-    for (const short value : {x, short(10), short(60), short(14)}) words.push_back(static_cast<WORD>(value));
+    for (const short value : {x, short(10), short(60), short(14)})
+      words.push_back(static_cast<WORD>(value));
     words.push_back(static_cast<WORD>(id));
     text(className);
     text(L"");
@@ -40,7 +41,8 @@ std::vector<WORD> DialogTemplate() {
   dword(WS_POPUP | WS_CAPTION | WS_VISIBLE);
   dword(0);
   words.push_back(4);
-  for (const short value : {short(10), short(10), short(280), short(40)}) words.push_back(static_cast<WORD>(value));
+  for (const short value : {short(10), short(10), short(280), short(40)})
+    words.push_back(static_cast<WORD>(value));
   words.push_back(0);  // no menu
   words.push_back(0);  // the dialog class
   text(L"DigLight");
@@ -81,21 +83,27 @@ class TDigLightDialog {
     MSG down{GetFocus(), WM_KEYDOWN, virtualKey, static_cast<LPARAM>(1 | scanCode << 16), 0, {}};
     Deliver(down);
     Pump();
-    MSG up{GetFocus(), WM_KEYUP, virtualKey, static_cast<LPARAM>(1 | scanCode << 16 | 3u << 30), 0, {}};
+    MSG up{GetFocus(), WM_KEYUP, virtualKey, static_cast<LPARAM>(1 | scanCode << 16 | 3u << 30),
+           0,          {}};
     Deliver(up);
     Pump();
   }
   void Type(const std::wstring& keys) const {
     for (const wchar_t key : keys) {
-      if (key == kBackspace) Press(VK_BACK);
-      else if (key == kDelete) Press(VK_DELETE);
-      else if (key == kLeftArrow) Press(VK_LEFT);
-      else Press(LOBYTE(VkKeyScanW(key)));
+      if (key == kBackspace)
+        Press(VK_BACK);
+      else if (key == kDelete)
+        Press(VK_DELETE);
+      else if (key == kLeftArrow)
+        Press(VK_LEFT);
+      else
+        Press(LOBYTE(VkKeyScanW(key)));
     }
   }
   [[nodiscard]] std::pair<DWORD, DWORD> Selection() const {
     DWORD start = 0, end = 0;
-    SendMessageW(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(control, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
     return {start, end};
   }
 
@@ -111,7 +119,8 @@ class TDigLightDialog {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam,
+                                    LPARAM lParam) noexcept {
     if (message == WM_INITDIALOG) {
       SetWindowLongPtrW(dialog, DWLP_USER, lParam);
       return FALSE;
@@ -133,8 +142,9 @@ std::wstring TextOf(HWND window) {
 
 COLORREF BackgroundAnswer(HWND dialog, HWND control) {
   const TMemoryDC dc(CreateCompatibleDC(nullptr));
-  const auto brush = reinterpret_cast<HBRUSH>(
-      SendMessageW(dialog, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.Get()), reinterpret_cast<LPARAM>(control)));
+  const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(dialog, WM_CTLCOLOREDIT,
+                                                           reinterpret_cast<WPARAM>(dc.Get()),
+                                                           reinterpret_cast<LPARAM>(control)));
   LOGBRUSH logBrush{};
   GetObjectW(brush, sizeof logBrush, &logBrush);
   return logBrush.lbColor;
@@ -161,7 +171,8 @@ TEST(DigLight, ADialogTemplateMakesARightAlignedEditShowingZero) {
   const auto style = GetWindowLongPtrW(dialog.control, GWL_STYLE);
   EXPECT_EQ(style & (ES_RIGHT | ES_MULTILINE), ES_RIGHT | ES_MULTILINE);
   EXPECT_EQ(dialog.light->Text(), L"0");
-  EXPECT_EQ(dialog.Selection(), std::make_pair(DWORD{0}, DWORD{1})) << "the focus selects the whole text";
+  EXPECT_EQ(dialog.Selection(), std::make_pair(DWORD{0}, DWORD{1}))
+      << "the focus selects the whole text";
 }
 
 TEST(DigLight, KeysRewriteTheWholeTextAndLeaveTheCaretAtTheEnd) {
@@ -223,7 +234,8 @@ TEST(DigLight, EnterAndEscapeGoToTheDialogsButtonsOrToTheNextControl) {
     EXPECT_EQ(GetFocus(), c.focusMovedOn ? dialog.nextEdit : dialog.control) << c.name;
     EXPECT_EQ(TextOf(dialog.control), L"42") << c.name;
     if (!c.nextFocus && c.clicked.empty()) {
-      EXPECT_EQ(dialog.Selection(), std::make_pair(DWORD{0}, DWORD{2})) << "the whole text selected";
+      EXPECT_EQ(dialog.Selection(), std::make_pair(DWORD{0}, DWORD{2}))
+          << "the whole text selected";
     }
   }
 }
@@ -231,26 +243,28 @@ TEST(DigLight, EnterAndEscapeGoToTheDialogsButtonsOrToTheNextControl) {
 TEST(DigLight, APasteTypesTheClipboardsNumberOrNothing) {
   const struct {
     std::wstring clipboard;
-    bool byKeyboard;
+    UINT modifier;  // with the key: Ctrl+V, Shift+Insert; none: the context menu's message
+    UINT key;
     bool overSelection;
     std::wstring text;
   } cases[] = {
-      {L"1,234\r\n", false, true, L"1,234"},
-      {L"77", true, false, L"577"},
-      {L"7 apples", false, true, L"5"},
+      {L"1,234\r\n", 0, 0, true, L"1,234"},
+      {L"77", VK_CONTROL, 'V', false, L"577"},
+      {L"8", VK_SHIFT, VK_INSERT, false, L"58"},
+      {L"7 apples", 0, 0, true, L"5"},
   };
   for (const auto& c : cases) {
     TDigLightDialog dialog;
     dialog.Type(L"5");
     if (c.overSelection) SendMessageW(dialog.control, EM_SETSEL, 0, -1);
     SetClipboardText(dialog.handle, c.clipboard);
-    if (c.byKeyboard) {
+    if (c.key) {
       BYTE keys[256] = {};
       GetKeyboardState(keys);
-      keys[VK_CONTROL] = 0x80;
+      keys[c.modifier] = 0x80;
       SetKeyboardState(keys);
-      dialog.Press('V');
-      keys[VK_CONTROL] = 0;
+      dialog.Press(c.key);
+      keys[c.modifier] = 0;
       SetKeyboardState(keys);
     } else {
       SendMessageW(dialog.control, WM_PASTE, 0, 0);  // as the context menu does
@@ -285,8 +299,9 @@ TEST(DigLight, LeavingOutsideTheRangeShowsTheMessageSetsTheBoundAndTakesTheFocus
     SetFocus(dialog.nextEdit);
     dialog.Pump();
     EXPECT_EQ(dialog.light->GetValue(), TCurrency(c.after)) << c.value;
-    EXPECT_EQ(boxes.errors, c.complaint ? std::vector<std::wstring>{L"6～72の間で、入力してください。"}
-                                        : std::vector<std::wstring>{})
+    EXPECT_EQ(boxes.errors, c.complaint
+                                ? std::vector<std::wstring>{L"6～72の間で、入力してください。"}
+                                : std::vector<std::wstring>{})
         << c.value;
     EXPECT_EQ(GetFocus(), c.complaint ? dialog.control : dialog.nextEdit) << c.value;
   }

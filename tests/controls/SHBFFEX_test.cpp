@@ -14,7 +14,8 @@ TEST(SHBrowseForFolderEx, OptionsGiveTheBrowserFlagsInTheirOrder) {
       {{sboStatusTextAndShowPath}, 0x4, true},
       {{sboDontGoBelowDomain, sboReturnFSAncestors, sboReturnOnlyFSDirs, sboStatusTextAndShowPath,
         sboStatusText},
-       0xF, true},
+       0xF,
+       true},
   };
   for (const auto& c : cases) {
     const TBrowseFlags flags = BrowseFlagsOf(c.options);
@@ -31,7 +32,8 @@ TEST(SHBrowseForFolderEx, ACentredBrowserCountsFromTheScreenOrigin) {
 
 TEST(SHBrowseForFolderEx, AGoneFolderIsLookedForInItsParentsUpToTheRoot) {
   EXPECT_EQ(PathAndParents(L"C:\\ソフト\\表\\gone"),
-            (std::vector<std::wstring>{L"C:\\ソフト\\表\\gone", L"C:\\ソフト\\表", L"C:\\ソフト", L"C:\\"}));
+            (std::vector<std::wstring>{L"C:\\ソフト\\表\\gone", L"C:\\ソフト\\表", L"C:\\ソフト",
+                                       L"C:\\"}));
   EXPECT_EQ(PathAndParents(L"C:\\"), (std::vector<std::wstring>{L"C:\\"}));
   EXPECT_TRUE(PathAndParents(L"").empty());
 }

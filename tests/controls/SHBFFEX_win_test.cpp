@@ -138,7 +138,8 @@ class TAllocationWatch : public IMallocSpy {
     return request;
   }
   void STDMETHODCALLTYPE PostFree(BOOL) override {}
-  SIZE_T STDMETHODCALLTYPE PreRealloc(void* request, SIZE_T size, void** newRequest, BOOL) override {
+  SIZE_T STDMETHODCALLTYPE PreRealloc(void* request, SIZE_T size, void** newRequest,
+                                      BOOL) override {
     reallocated_ = request;
     *newRequest = request;
     return size;
@@ -255,7 +256,8 @@ TEST_F(SHBrowseForFolderExTest, TheSelectionEventSetsTheStatusLineAndTheOKButton
   component.Execute();
   EXPECT_EQ(paths, browser.selections);
   EXPECT_EQ(browser.statusTexts, (std::vector<std::wstring>{L"", L"→ " + greyed, L"→ " + plain}));
-  EXPECT_EQ(browser.enableOk, std::vector<LPARAM>{0}) << "greyed once; the shell decides for the other";
+  EXPECT_EQ(browser.enableOk, std::vector<LPARAM>{0})
+      << "greyed once; the shell decides for the other";
 }
 
 TEST_F(SHBrowseForFolderExTest, ACentredBrowserGoesToAHalfOfTheFreeWidthAndAThirdOfTheFreeHeight) {
