@@ -64,9 +64,10 @@ TDigLight* TDigLight::Of(HWND window) {
 LRESULT CALLBACK TDigLight::ClassProcedure(HWND window, UINT message, WPARAM wParam,
                                            LPARAM lParam) noexcept {
   if (message == WM_NCCREATE) {
-    // Right-aligned; the multi-line style is what lets an edit align right.
+    // Right-aligned; the multi-line style is what lets an edit align right,
+    // and scrolling sideways keeps a long number from wrapping to a new line.
     auto& create = *reinterpret_cast<CREATESTRUCTW*>(lParam);
-    create.style |= ES_RIGHT | ES_MULTILINE;
+    create.style |= ES_RIGHT | ES_MULTILINE | ES_AUTOHSCROLL;
     SetWindowLongPtrW(window, GWL_STYLE, create.style);
     try {
       std::unique_ptr<TDigLight> control(new TDigLight());

@@ -169,7 +169,8 @@ TEST(DigLight, ADialogTemplateMakesARightAlignedEditShowingZero) {
   ASSERT_NE(dialog.light, nullptr);
   EXPECT_EQ(TDigLight::Of(dialog.nextEdit), nullptr);
   const auto style = GetWindowLongPtrW(dialog.control, GWL_STYLE);
-  EXPECT_EQ(style & (ES_RIGHT | ES_MULTILINE), ES_RIGHT | ES_MULTILINE);
+  EXPECT_EQ(style & (ES_RIGHT | ES_MULTILINE | ES_AUTOHSCROLL),
+            ES_RIGHT | ES_MULTILINE | ES_AUTOHSCROLL);
   EXPECT_EQ(dialog.light->Text(), L"0");
   EXPECT_EQ(dialog.Selection(), std::make_pair(DWORD{0}, DWORD{1}))
       << "the focus selects the whole text";
