@@ -5,6 +5,7 @@
 
 #include <windows.h>
 #include <objbase.h>
+#include <shtypes.h>
 
 #include <utility>
 
@@ -193,4 +194,43 @@ class TComApartment {
 
  private:
   bool initialized_;
+};
+
+struct TItemIdListTraits {
+  static LPITEMIDLIST None() noexcept { return nullptr; }
+  static void Close(LPITEMIDLIST list) noexcept { CoTaskMemFree(list); }
+};
+// A shell item identifier list, from the shell's (COM task) allocator.
+using TItemIdList = TUniqueHandle<LPITEMIDLIST, TItemIdListTraits>;
+
+// The clipboard, open for as long as the scope lasts.
+class TClipboardScope {
+ public:
+  explicit TClipboardScope(HWND owner) noexcept : open_(OpenClipboard(owner) != FALSE) {}
+  ~TClipboardScope() {
+    if (open_) CloseClipboard();
+  }
+  TClipboardScope(const TClipboardScope&) = delete;
+  TClipboardScope& operator=(const TClipboardScope&) = delete;
+  [[nodiscard]] bool Open() const noexcept { return open_; }
+
+ private:
+  bool open_;
+};
+
+// The memory of a global memory handle, locked for as long as the scope lasts.
+class TGlobalLock {
+ public:
+  explicit TGlobalLock(HGLOBAL memory) noexcept
+      : memory_(memory), data_(memory ? GlobalLock(memory) : nullptr) {}
+  ~TGlobalLock() {
+    if (data_) GlobalUnlock(memory_);
+  }
+  TGlobalLock(const TGlobalLock&) = delete;
+  TGlobalLock& operator=(const TGlobalLock&) = delete;
+  [[nodiscard]] void* Data() const noexcept { return data_; }
+
+ private:
+  HGLOBAL memory_;  // not owned
+  void* data_;
 };

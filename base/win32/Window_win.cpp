@@ -71,7 +71,10 @@ TSubclass::~TSubclass() { Detach(); }
 
 bool TSubclass::Attach(HWND window) {
   Detach();
-  if (!window || !SetWindowSubclass(window, &Procedure, 0, reinterpret_cast<DWORD_PTR>(this))) {
+  // The object is its own subclass id, so that several objects can see one
+  // window (a control and the controls of its parent, say).
+  if (!window || !SetWindowSubclass(window, &Procedure, reinterpret_cast<UINT_PTR>(this),
+                                    reinterpret_cast<DWORD_PTR>(this))) {
     return false;
   }
   window_ = window;
@@ -79,7 +82,7 @@ bool TSubclass::Attach(HWND window) {
 }
 
 void TSubclass::Detach() noexcept {
-  if (window_) RemoveWindowSubclass(window_, &Procedure, 0);
+  if (window_) RemoveWindowSubclass(window_, &Procedure, reinterpret_cast<UINT_PTR>(this));
   window_ = nullptr;
 }
 
