@@ -15,9 +15,9 @@
 #include "app/launch/ShortcutResolver_win.h"
 #include "app/shortcuts/ShellExecutor_win.h"
 #include "app/shortcuts/SpecialFolders_win.h"
-#include "net/ClockSeams_win.h"
 #include "base/win32/Handles_win.h"
 #include "base/win32/Window_win.h"
+#include "net/ClockSeams_win.h"
 #include "net/KiroTime_win.h"
 
 namespace {
