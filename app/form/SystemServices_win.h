@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "app/form/FormServices.h"
+#include "base/win32/Handles_win.h"
 
 class TWin32Shutdown : public IShutdown {
  public:
@@ -14,14 +15,13 @@ class TWin32Shutdown : public IShutdown {
 // help file, shows nothing and does no harm.
 class THtmlHelpViewer : public IHelpViewer {
  public:
-  ~THtmlHelpViewer() override;
   void ShowContents(const std::wstring& helpFile) override;
   void CloseAll() override;
 
  private:
   using HtmlHelpFunction = void* (__stdcall*)(void*, const wchar_t*, unsigned, std::uintptr_t);
   HtmlHelpFunction Load();
-  void* library_ = nullptr;  // HMODULE, owned
+  TModule library_;
   HtmlHelpFunction htmlHelp_ = nullptr;
 };
 

@@ -4,6 +4,7 @@
 // throws. A raw handle elsewhere is not owned and says so.
 
 #include <windows.h>
+#include <commctrl.h>
 #include <objbase.h>
 #include <shtypes.h>
 
@@ -45,6 +46,13 @@ struct TFileTraits {
 // A file handle from CreateFileW (INVALID_HANDLE_VALUE when none).
 using TFileHandle = TUniqueHandle<HANDLE, TFileTraits>;
 
+struct TFindTraits {
+  static HANDLE None() noexcept { return INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE search) noexcept { FindClose(search); }
+};
+// A file search from FindFirstFileW (INVALID_HANDLE_VALUE when none).
+using TFindHandle = TUniqueHandle<HANDLE, TFindTraits>;
+
 struct TKernelObjectTraits {
   static HANDLE None() noexcept { return nullptr; }
   static void Close(HANDLE handle) noexcept { CloseHandle(handle); }
@@ -85,6 +93,12 @@ struct TIconTraits {
 };
 using TIcon = TUniqueHandle<HICON, TIconTraits>;
 
+struct TImageListTraits {
+  static HIMAGELIST None() noexcept { return nullptr; }
+  static void Close(HIMAGELIST images) noexcept { ImageList_Destroy(images); }
+};
+using TImageList = TUniqueHandle<HIMAGELIST, TImageListTraits>;
+
 struct TModuleTraits {
   static HMODULE None() noexcept { return nullptr; }
   static void Close(HMODULE module) noexcept { FreeLibrary(module); }
@@ -97,6 +111,15 @@ struct TRegistryKeyTraits {
   static void Close(HKEY key) noexcept { RegCloseKey(key); }
 };
 using TRegistryKey = TUniqueHandle<HKEY, TRegistryKeyTraits>;
+
+template <typename Memory>
+struct TCoTaskMemoryTraits {
+  static Memory* None() noexcept { return nullptr; }
+  static void Close(Memory* memory) noexcept { CoTaskMemFree(memory); }
+};
+// Memory that a COM or shell call handed over, such as an item identifier list.
+template <typename Memory>
+using TCoTaskMemory = TUniqueHandle<Memory*, TCoTaskMemoryTraits<Memory>>;
 
 // The device context of a window for drawing outside WM_PAINT.
 class TWindowDC {

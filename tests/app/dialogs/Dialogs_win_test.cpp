@@ -8,6 +8,7 @@
 #include "app/dialogs/ToolBox/ToolBox_win.h"
 #include "app/shortcuts/SpecialFolders_win.h"
 #include "app/shortcuts/SystemShortcuts.h"
+#include "base/errors/Errors.h"
 #include "tests/app/dialogs/DialogDriver_win.h"
 #include "tests/app/shortcuts/RecordingShell.h"
 
@@ -78,6 +79,31 @@ TEST(StDlg, CancelGivesNothingAndTheDesignCaptionIsTheSheetNamePrompt) {
   EXPECT_FALSE(dialog.ShowModal(owner.handle));
   EXPECT_TRUE(driver.Ran());
   EXPECT_EQ(dialog.Text, L"");
+}
+
+TEST(ModalDialog, AFailureInsideClosesTheDialogAndIsRaisedToTheCaller) {
+  class FailingDialog : public TModalDialog {
+   public:
+    int Show(HWND owner) { return RunModal(owner, L"TStDlg"); }
+
+   private:
+    void OnInitDialog() override {}
+    bool OnCommand(int id, int) override {
+      if (id == IDOK) throw EZelkError(L"保存できませんでした。");
+      return false;
+    }
+  };
+  OwnerWindow owner;
+  TDialogDriver driver(kStDlgCaption, [](HWND dialog) { PressButton(dialog, IDOK); });
+  FailingDialog dialog;
+  try {
+    dialog.Show(owner.handle);
+    ADD_FAILURE() << "the failure was not raised";
+  } catch (const EZelkError& failure) {
+    EXPECT_EQ(failure.Message(), L"保存できませんでした。");
+  }
+  EXPECT_TRUE(driver.Ran());
+  EXPECT_EQ(FindThreadWindow(L"#32770", kStDlgCaption), nullptr) << "the dialog is still open";
 }
 
 TEST(SortDlg, MovingDThenBGivesTheOrderDBACOnOK) {

@@ -238,11 +238,27 @@ TEST(MainWindow, HelpButtonOpensTheContentsOfTheHelpFileBesideTheProgram) {
 }
 
 TEST(HtmlHelp, AMissingHelpFileDoesNoHarm) {
+  struct Visible {
+    static BOOL CALLBACK Count(HWND window, LPARAM count) {
+      if (IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
+      return TRUE;
+    }
+  };
+  const auto visibleWindows = [] {
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), &Visible::Count, reinterpret_cast<LPARAM>(&count));
+    return count;
+  };
   TTempFolder folder;
-  THtmlHelpViewer viewer;
-  viewer.ShowContents(folder.File(L"ZELK.CHM"));
-  viewer.CloseAll();
-  SUCCEED();
+  const int before = visibleWindows();
+  {
+    THtmlHelpViewer viewer;
+    viewer.ShowContents(folder.File(L"ZELK.CHM"));
+    EXPECT_NE(GetModuleHandleW(L"hhctrl.ocx"), nullptr) << "the system's viewer was not asked";
+    EXPECT_EQ(visibleWindows(), before) << "a window opened for a missing file";
+    viewer.CloseAll();
+  }
+  EXPECT_EQ(GetModuleHandleW(L"hhctrl.ocx"), nullptr) << "the viewer library outlived the viewer";
 }
 
 TEST(MainWindowClock, StartUpWithAJCLKSetsTheClockFromTheChosenServerInUtc) {
