@@ -8,8 +8,6 @@
 
 namespace {
 
-using TIdList = TCoTaskMemory<ITEMIDLIST>;
-
 // The owner window while the menu is shown: owner-drawn entries and submenus
 // are the shell menu's to draw and fill.
 class TMenuOwner final : public TSubclass {
@@ -28,18 +26,18 @@ class TMenuOwner final : public TSubclass {
   IContextMenu2& menu_;  // not owned: held by BuildAndShow
 };
 
-TIdList Parse(IShellFolder& folder, HWND owner, const std::wstring& name) {
+TItemIdList Parse(IShellFolder& folder, HWND owner, const std::wstring& name) {
   ITEMIDLIST* list = nullptr;
   std::wstring text = name;  // ParseDisplayName takes a writable text
   if (FAILED(folder.ParseDisplayName(owner, nullptr, text.data(), nullptr, &list, nullptr))) {
     return {};
   }
-  return TIdList(list);
+  return TItemIdList(list);
 }
 
 // The item identifier list of the text, relative to `parent`, which is set
 // to the folder holding it.
-TIdList ItemOf(IShellFolder& desktop, HWND owner, const std::wstring& text,
+TItemIdList ItemOf(IShellFolder& desktop, HWND owner, const std::wstring& text,
                TComPtr<IShellFolder>& parent) {
   const TShellObjectText split = SplitShellObjectText(text);
   if (split.SpecialFolder >= 0 || split.Folder.empty()) {
@@ -48,9 +46,9 @@ TIdList ItemOf(IShellFolder& desktop, HWND owner, const std::wstring& text,
     if (split.SpecialFolder < 0) return Parse(desktop, owner, split.Name);
     ITEMIDLIST* list = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(owner, split.SpecialFolder, &list))) return {};
-    return TIdList(list);
+    return TItemIdList(list);
   }
-  const TIdList folder = Parse(desktop, owner, split.Folder);
+  const TItemIdList folder = Parse(desktop, owner, split.Folder);
   if (!folder ||
       FAILED(desktop.BindToObject(folder.Get(), nullptr, IID_IShellFolder, parent.PutVoid()))) {
     return {};
@@ -78,7 +76,7 @@ void BuildAndShow(HWND owner, const std::vector<std::wstring>& texts) {
   TComPtr<IShellFolder> desktop;
   if (FAILED(SHGetDesktopFolder(desktop.Put()))) return;
   TComPtr<IShellFolder> parent;
-  std::vector<TIdList> items;
+  std::vector<TItemIdList> items;
   for (const std::wstring& text : texts) {
     items.push_back(ItemOf(*desktop.Get(), owner, text, parent));
     if (!items.back()) return;

@@ -8,7 +8,7 @@
 std::wstring SpecialFolderPath(int folder) {
   PIDLIST_ABSOLUTE handedOver = nullptr;
   if (FAILED(SHGetSpecialFolderLocation(nullptr, folder, &handedOver))) return {};
-  const TCoTaskMemory<ITEMIDLIST> list(handedOver);
+  const TItemIdList list(handedOver);
   if (!list) return {};
   wchar_t path[MAX_PATH] = {};
   return SHGetPathFromIDListW(list.Get(), path) ? std::wstring(path) : std::wstring();

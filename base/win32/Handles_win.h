@@ -120,6 +120,8 @@ struct TCoTaskMemoryTraits {
 // Memory that a COM or shell call handed over, such as an item identifier list.
 template <typename Memory>
 using TCoTaskMemory = TUniqueHandle<Memory*, TCoTaskMemoryTraits<Memory>>;
+// A shell item identifier list, from the shell's (COM task) allocator.
+using TItemIdList = TCoTaskMemory<ITEMIDLIST>;
 
 // The device context of a window for drawing outside WM_PAINT.
 class TWindowDC {
@@ -218,13 +220,6 @@ class TComApartment {
  private:
   bool initialized_;
 };
-
-struct TItemIdListTraits {
-  static LPITEMIDLIST None() noexcept { return nullptr; }
-  static void Close(LPITEMIDLIST list) noexcept { CoTaskMemFree(list); }
-};
-// A shell item identifier list, from the shell's (COM task) allocator.
-using TItemIdList = TUniqueHandle<LPITEMIDLIST, TItemIdListTraits>;
 
 // The clipboard, open for as long as the scope lasts.
 class TClipboardScope {
