@@ -1,6 +1,6 @@
 #include "app/form/Panel_win.h"
 
-#include "app/form/GdiCanvas_win.h"
+#include "app/paint/ColorRef_win.h"
 
 namespace {
 

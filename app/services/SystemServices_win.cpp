@@ -1,11 +1,9 @@
-#include "app/form/SystemServices_win.h"
+#include "app/services/SystemServices_win.h"
 
 #include <windows.h>
 #include <shlobj.h>
 
 #include <vector>
-
-#include "base/errors/ErrorBox_win.h"
 
 namespace {
 constexpr unsigned kDisplayToc = 0x0001;
@@ -16,27 +14,23 @@ void TWin32Shutdown::RequestShutdown() {
   // Systems that guard shutdown by a privilege want it enabled first.
   HANDLE token = nullptr;
   if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
+    const TKernelHandle owned(token);
     TOKEN_PRIVILEGES privileges{};
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
     if (LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid)) {
-      AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
+      AdjustTokenPrivileges(owned.Get(), FALSE, &privileges, 0, nullptr, nullptr);
     }
-    CloseHandle(token);
   }
   ExitWindowsEx(EWX_SHUTDOWN, SHTDN_REASON_FLAG_PLANNED);
 }
 
-THtmlHelpViewer::~THtmlHelpViewer() {
-  if (library_) FreeLibrary(static_cast<HMODULE>(library_));
-}
-
 THtmlHelpViewer::HtmlHelpFunction THtmlHelpViewer::Load() {
   if (!library_) {
-    library_ = LoadLibraryW(L"hhctrl.ocx");
+    library_.Reset(LoadLibraryW(L"hhctrl.ocx"));
     if (library_) {
       htmlHelp_ = reinterpret_cast<HtmlHelpFunction>(
-          reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library_), "HtmlHelpW")));
+          reinterpret_cast<void*>(GetProcAddress(library_.Get(), "HtmlHelpW")));
     }
   }
   return htmlHelp_;

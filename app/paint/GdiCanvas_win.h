@@ -10,8 +10,7 @@
 #include <utility>
 
 #include "app/paint/Canvas.h"
-
-[[nodiscard]] COLORREF ToColorRef(TColor color);
+#include "app/paint/ColorRef_win.h"
 
 class TGdiCanvas : public ICanvas {
  public:

@@ -1,9 +1,12 @@
 #pragma once
-// The real shutdown request and help viewer.
+// The real shutdown request and help viewer, and the program's own path.
 
 #include <cstdint>
+#include <string>
 
-#include "app/form/FormServices.h"
+#include "app/services/HelpViewer.h"
+#include "app/services/Shutdown.h"
+#include "base/win32/Handles_win.h"
 
 class TWin32Shutdown : public IShutdown {
  public:
@@ -14,14 +17,13 @@ class TWin32Shutdown : public IShutdown {
 // help file, shows nothing and does no harm.
 class THtmlHelpViewer : public IHelpViewer {
  public:
-  ~THtmlHelpViewer() override;
   void ShowContents(const std::wstring& helpFile) override;
   void CloseAll() override;
 
  private:
-  using HtmlHelpFunction = void* (__stdcall*)(void*, const wchar_t*, unsigned, std::uintptr_t);
+  using HtmlHelpFunction = HWND(WINAPI*)(HWND, const wchar_t*, UINT, DWORD_PTR);
   HtmlHelpFunction Load();
-  void* library_ = nullptr;  // HMODULE, owned
+  TModule library_;
   HtmlHelpFunction htmlHelp_ = nullptr;
 };
 
