@@ -8,8 +8,8 @@ void TFormControls::Create(HWND form) {
   font_.Reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
                           L"ＭＳ Ｐゴシック"));
   SendMessageW(form_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0,
-                             0, 0, form_, nullptr, nullptr, nullptr);
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0,
+                             0, 0, 0, form_, nullptr, nullptr, nullptr);
   // The application's hint pause.
   SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, 500);
 }

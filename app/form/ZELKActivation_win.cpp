@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "base/errors/Errors.h"
 #include "app/form/ControlIds.h"
 #include "app/form/ZELK_win.h"
+#include "base/errors/Errors.h"
 
 void TZELKForm::InstallMouseHook() {
   services_.MouseHook.SetHook(reinterpret_cast<std::uintptr_t>(Handle()));
@@ -16,10 +16,12 @@ void TZELKForm::InstallMouseHook() {
 void TZELKForm::HandleHookMessage(WPARAM mouseMessage) {
   POINT cursor{};
   GetCursorPos(&cursor);
-  const THookNotification notification{static_cast<unsigned>(mouseMessage),
-                                       {cursor.x, cursor.y},
-                                       {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}};
-  const TActivationStep step = activation_.HookMessage(notification, settings_, services_.DesktopTest);
+  const THookNotification notification{
+      static_cast<unsigned>(mouseMessage),
+      {cursor.x, cursor.y},
+      {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}};
+  const TActivationStep step =
+      activation_.HookMessage(notification, settings_, services_.DesktopTest);
   if (step.Action == TActivationAction::Show) ShowByActivation();
   if (step.Action == TActivationAction::Hide) HideByActivation();
   if (step.StartDblTimer) SetTimer(Handle(), kDblTimerId, 500, nullptr);

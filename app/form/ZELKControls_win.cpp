@@ -2,6 +2,7 @@
 // the regions.
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include "app/form/ControlIds.h"
@@ -20,7 +21,8 @@ void TZELKForm::CreateControls() {
   controls_.Create(Handle());
   controls_.Add(kPanel1, CreatePanel(Handle(), kPanel1, settings_.TopC, true));
   controls_.Add(kPanel2, CreatePanel(Handle(), kPanel2, settings_.TabBC, false));
-  controls_.Add(kStatusBar1, CreateChildControl(STATUSCLASSNAMEW, L"", SBARS_SIZEGRIP, Handle(), kStatusBar1));
+  controls_.Add(kStatusBar1,
+                CreateChildControl(STATUSCLASSNAMEW, L"", SBARS_SIZEGRIP, Handle(), kStatusBar1));
   SendMessageW(Control(kStatusBar1), SB_SIMPLE, TRUE, 0);
   CreateToolBar();
   quickBar_.Create(Control(kPanel2), settings_.LeftC, controls_);
@@ -33,7 +35,8 @@ void TZELKForm::CreateToolBar() {
   controls_.Add(kArcPnl, CreatePanel(bar, kArcPnl, settings_.TopC, true));
   MoveWindow(Control(kArcPnl), 2, 2, kDropTargetSize, kToolButtonHeight, FALSE);
   controls_.Add(kFreezePnl, CreatePanel(bar, kFreezePnl, settings_.TopC, true));
-  MoveWindow(Control(kFreezePnl), 2 + kDropTargetSize, 2, kDropTargetSize, kToolButtonHeight, FALSE);
+  MoveWindow(Control(kFreezePnl), 2 + kDropTargetSize, 2, kDropTargetSize, kToolButtonHeight,
+             FALSE);
   CreateChildControl(WC_STATICW, L"", SS_ETCHEDVERT, bar, 0, {84, 3, 86, 1 + kToolButtonHeight});
   struct TToolButton {
     int id;
@@ -42,16 +45,15 @@ void TZELKForm::CreateToolBar() {
     bool toggle;
   };
   const TToolButton buttons[] = {
-      {kSetteiBtn, L"設定", L"各種設定", false},
-      {kFowardBtn, L"前面", L"前面表示", true},
-      {kLDBtn, L"ｸｲｯｸ", L"クイックバー表示", true},
-      {kToolBtn, L"ﾂｰﾙ", L"ツールボックス", false},
+      {kSetteiBtn, L"設定", L"各種設定", false},    {kFowardBtn, L"前面", L"前面表示", true},
+      {kLDBtn, L"ｸｲｯｸ", L"クイックバー表示", true}, {kToolBtn, L"ﾂｰﾙ", L"ツールボックス", false},
       {kHelpBtn, L"?", L"ヘルプ", false},
   };
   int left = 88;
   for (const auto& button : buttons) {
     const RECT bounds{left, 2, left + kToolButtonWidth, 2 + kToolButtonHeight};
-    controls_.Add(button.id, CreateFlatButton(bar, button.id, button.caption, bounds, button.toggle),
+    controls_.Add(button.id,
+                  CreateFlatButton(bar, button.id, button.caption, bounds, button.toggle),
                   button.hint);
     left += kToolButtonWidth;
   }
@@ -61,7 +63,8 @@ void TZELKForm::CreateTabArea() {
   const HWND tabs = ATab_.Create(Control(kPanel2), moveTo_, controls_);
   controls_.Add(kPanel3, CreatePanel(tabs, kPanel3, settings_.FoldaC, false));
   controls_.Add(kProgBtn, CreateFlatButton(Control(kPanel3), kProgBtn, L"PROGRAM", {4, 3, 79, 25}));
-  controls_.Add(kStartBtn, CreateFlatButton(Control(kPanel3), kStartBtn, L"ｽﾀｰﾄｱｯﾌﾟ", {83, 3, 158, 25}));
+  controls_.Add(kStartBtn,
+                CreateFlatButton(Control(kPanel3), kStartBtn, L"ｽﾀｰﾄｱｯﾌﾟ", {83, 3, 158, 25}));
   controls_.Add(kPanel4, CreatePanel(tabs, kPanel4, settings_.BM, false));
   PAria_.Create(Control(kPanel4), tabs, controls_);
 }
@@ -106,8 +109,8 @@ void TZELKForm::LayoutRegions() {
   place(ATab_.Handle(), regions.ATab);
   RECT display{0, 0, regions.ATab.Width(), regions.ATab.Height()};
   TabCtrl_AdjustRect(ATab_.Handle(), FALSE, &display);
-  const TTabRegions inner = LayoutTabArea({display.left, display.top, display.right, display.bottom},
-                                          settings_.RS_Direction != 0);
+  const TTabRegions inner = LayoutTabArea(
+      {display.left, display.top, display.right, display.bottom}, settings_.RS_Direction != 0);
   place(Control(kPanel3), inner.Panel3);
   place(Control(kPanel4), inner.Panel4);
   place(PAria_.PaintBar(), inner.PaintBar);

@@ -10,14 +10,21 @@
 
 void TZELKForm::ItemCommand(int id) {
   switch (id) {
-    case kK9: OpenItemFolder(sheet_.Buffer(), PAria_.PressedSlot(), codec_, services_.Shell); break;
-    case kN7: EditItemText(true); break;
-    case kN5: EditItemText(false); break;
+    case kK9:
+      OpenItemFolder(sheet_.Buffer(), PAria_.PressedSlot(), codec_, services_.Shell);
+      break;
+    case kN7:
+      EditItemText(true);
+      break;
+    case kN5:
+      EditItemText(false);
+      break;
     case kDelete1:
       DeleteItemCommand(sheet_, PAria_.PressedSlot(), services_.MessageBoxes, ArrangeOptions());
       PAria_.Repaint();
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -33,7 +40,8 @@ void TZELKForm::EditItemText(bool display) {
 }
 
 void TZELKForm::K1Click(int entry) {
-  MoveItemToSheet(sheet_, sheetFiles_, PAria_.PressedSlot(), ATab_.SheetName(entry), ArrangeOptions());
+  MoveItemToSheet(sheet_, sheetFiles_, PAria_.PressedSlot(), ATab_.SheetName(entry),
+                  ArrangeOptions());
   PAria_.Repaint();
 }
 
@@ -49,7 +57,8 @@ void TZELKForm::PrepareItemMenu(bool onItem) {
 void TZELKForm::ShowItemMenu() {
   POINT screen;
   GetCursorPos(&screen);
-  TrackPopupMenu(pop_.Get(), TPM_LEFTBUTTON | TPM_LEFTALIGN, screen.x, screen.y, 0, Handle(), nullptr);
+  TrackPopupMenu(pop_.Get(), TPM_LEFTBUTTON | TPM_LEFTALIGN, screen.x, screen.y, 0, Handle(),
+                 nullptr);
 }
 
 void TZELKForm::SheetChanged() {

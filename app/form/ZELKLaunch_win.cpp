@@ -1,6 +1,7 @@
 // Starting the item of the pressed cell, and registering dropped files.
 
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <vector>

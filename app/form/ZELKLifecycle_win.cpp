@@ -1,6 +1,7 @@
 // Start-up, showing, hiding, closing and the end of the program.
 
 #include <windows.h>
+
 #include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
@@ -24,7 +25,8 @@ void TZELKForm::FormCreate() {
   exiting_ = false;
   activation_.SetDialogBusy(false);
   activation_.SetShown(true);
-  settings_ = ReadSettings(TPrivateProfile(files_.SettingsFile()), SpecialFolderPath(CSIDL_DESKTOPDIRECTORY));
+  settings_ = ReadSettings(TPrivateProfile(files_.SettingsFile()),
+                           SpecialFolderPath(CSIDL_DESKTOPDIRECTORY));
   SetTimeServerHost();
   ApplySettings();
   // From here on the tabs hold the sheet list.
@@ -41,7 +43,8 @@ void TZELKForm::FormCreate() {
   PAria_.SetItemAreaFont();
   sheet_.Arrange(ArrangeOptions());
   ShowWindow(quickBar_.Panel(), settings_.LDISPMODE == 1 ? SW_SHOW : SW_HIDE);
-  SendMessageW(Control(kLDBtn), BM_SETCHECK, settings_.LDISPMODE == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+  SendMessageW(Control(kLDBtn), BM_SETCHECK, settings_.LDISPMODE == 1 ? BST_CHECKED : BST_UNCHECKED,
+               0);
   ATab_.SetTabFont(settings_.FontSize);
   hotKeyRegistered_ = RegisterHotKey(Handle(), kHotKeyId, MOD_CONTROL | MOD_ALT, 'N');
   LayoutRegions();
@@ -55,10 +58,11 @@ void TZELKForm::ApplySettings() {
   SetPanelColor(Control(kPanel2), settings_.TabBC);
   SetPanelColor(quickBar_.Panel(), settings_.LeftC);
   SetPanelColor(Control(kPanel3), settings_.FoldaC);
-  SendMessageW(Control(kStatusBar1), SB_SETBKCOLOR, 0, static_cast<LPARAM>(ToColorRef(settings_.StatusC)));
+  SendMessageW(Control(kStatusBar1), SB_SETBKCOLOR, 0,
+               static_cast<LPARAM>(ToColorRef(settings_.StatusC)));
   quickBar_.LoadQuickBarIcons(settings_.LeftC);
-  const TWindowBounds bounds = InitialWindowBounds(settings_, GetSystemMetrics(SM_CXSCREEN),
-                                                   GetSystemMetrics(SM_CYSCREEN));
+  const TWindowBounds bounds =
+      InitialWindowBounds(settings_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   SetWindowPos(Handle(), nullptr, bounds.Left, bounds.Top, bounds.Width, bounds.Height,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -136,7 +140,8 @@ void TZELKForm::KWindows1Click() {
 void TZELKForm::HelpBtnClick() { services_.Help.ShowContents(files_.HelpFile()); }
 
 void TZELKForm::LeaveTopmost() {
-  if (Handle()) SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (Handle())
+    SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TZELKForm::RestoreTopmost() {

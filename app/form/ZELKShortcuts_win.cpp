@@ -15,11 +15,21 @@ TShortcutShell TZELKForm::ShortcutShell() {
 void TZELKForm::ShortcutCommand(int id) {
   TShortcutShell shell = ShortcutShell();
   switch (id) {
-    case kK8: CtrlPnl(services_.Shell); break;
-    case kN4: N4Click(services_.Shell); break;
-    case kProgBtn: IE30Btn7Click(shell); break;
-    case kStartBtn: StartBtnClick(shell); break;
-    default: QuickBarClick(static_cast<TQuickBarButton>(id - kMyDocBtn), shell); break;
+    case kK8:
+      CtrlPnl(services_.Shell);
+      break;
+    case kN4:
+      N4Click(services_.Shell);
+      break;
+    case kProgBtn:
+      IE30Btn7Click(shell);
+      break;
+    case kStartBtn:
+      StartBtnClick(shell);
+      break;
+    default:
+      QuickBarClick(static_cast<TQuickBarButton>(id - kMyDocBtn), shell);
+      break;
   }
 }
 

@@ -1,6 +1,7 @@
 #include "app/form/ZELK_win.h"
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include "app/form/ControlIds.h"
@@ -112,24 +113,44 @@ LRESULT TZELKForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 bool TZELKForm::HandleCommand(int id) {
   switch (id) {
-    case kKZELK1: KZELK1Click(); return true;
-    case kKWindows1: KWindows1Click(); return true;
-    case kHelpBtn: HelpBtnClick(); return true;
-    case kFowardBtn: FowardClick(); return true;
-    case kLDBtn: LDBtnClick(); return true;
-    case kToolBtn: ToolBtnClick(); return true;
+    case kKZELK1:
+      KZELK1Click();
+      return true;
+    case kKWindows1:
+      KWindows1Click();
+      return true;
+    case kHelpBtn:
+      HelpBtnClick();
+      return true;
+    case kFowardBtn:
+      FowardClick();
+      return true;
+    case kLDBtn:
+      LDBtnClick();
+      return true;
+    case kToolBtn:
+      ToolBtnClick();
+      return true;
     case kStCreate:
     case kStRename:
-    case kStDelete: SheetCommand(id); return true;
-    case kK4: K4Click(); return true;
+    case kStDelete:
+      SheetCommand(id);
+      return true;
+    case kK4:
+      K4Click();
+      return true;
     case kK9:
     case kN7:
     case kN5:
-    case kDelete1: ItemCommand(id); return true;
+    case kDelete1:
+      ItemCommand(id);
+      return true;
     case kK8:
     case kN4:
     case kProgBtn:
-    case kStartBtn: ShortcutCommand(id); return true;
+    case kStartBtn:
+      ShortcutCommand(id);
+      return true;
     default:
       if (TQuickBar::IsButton(id)) {
         ShortcutCommand(id);
@@ -157,6 +178,7 @@ bool TZELKForm::ApplicationMessage(const MSG& message) {
   const std::wstring hint = controls_.HintAt(message.hwnd);
   if (hint == statusHint_) return false;
   statusHint_ = hint;
-  SendMessageW(Control(kStatusBar1), SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(hint.c_str()));
+  SendMessageW(Control(kStatusBar1), SB_SETTEXTW, SB_SIMPLEID,
+               reinterpret_cast<LPARAM>(hint.c_str()));
   return false;
 }

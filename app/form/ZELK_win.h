@@ -6,6 +6,7 @@
 // handlers live in the ZELK*_win.cpp files of this folder.
 
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <string>

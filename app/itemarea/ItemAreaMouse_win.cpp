@@ -49,10 +49,12 @@ void TItemAreaWindow::PAriaMouseMove(TPoint point) {
   if (hovered < 0) {
     HideItemHint();
   } else {
-    ShowItemHint(DecodeField(sheet_.Buffer().Items[static_cast<std::size_t>(hovered)].Display, codec_));
+    ShowItemHint(
+        DecodeField(sheet_.Buffer().Items[static_cast<std::size_t>(hovered)].Display, codec_));
     hintWatch_.hoveredItem = hovered;
   }
-  if (mouse_.Move(CellAt(point, cellWidth_, cellHeight_)) != TItemAreaMouse::TMove::BeginDrag) return;
+  if (mouse_.Move(CellAt(point, cellWidth_, cellHeight_)) != TItemAreaMouse::TMove::BeginDrag)
+    return;
   // The drag begins at once; the item area takes every mouse message until the drop.
   dragging_ = true;
   SetCapture(Handle());

@@ -37,10 +37,11 @@ TItemAreaWindow::~TItemAreaWindow() {
 void TItemAreaWindow::Create(HWND panel, HWND tabs, TFormControls& controls) {
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(panel, GWLP_HINSTANCE));
   RegisterWindowClass(instance, kItemAreaClass, CS_DBLCLKS, nullptr);
-  controls.Add(kPAria, CreateWindowOf(0, kItemAreaClass, L"", WS_CHILD | WS_VISIBLE, {}, panel,
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPAria)),
-                                      instance));
-  paintBar_ = controls.Add(kPaintBar, CreateChildControl(WC_SCROLLBARW, L"", SBS_VERT, tabs, kPaintBar));
+  controls.Add(kPAria,
+               CreateWindowOf(0, kItemAreaClass, L"", WS_CHILD | WS_VISIBLE, {}, panel,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPAria)), instance));
+  paintBar_ =
+      controls.Add(kPaintBar, CreateChildControl(WC_SCROLLBARW, L"", SBS_VERT, tabs, kPaintBar));
   SCROLLINFO range{sizeof range, SIF_RANGE | SIF_POS | SIF_PAGE, 0, kMaxScrollPosition, 0, 0, 0};
   SetScrollInfo(paintBar_, SB_CTL, &range, FALSE);
 }
@@ -73,15 +74,30 @@ void TItemAreaWindow::PaintBarChange(int request, int thumb) {
   const int position = GetScrollPos(paintBar_, SB_CTL);
   int next = position;
   switch (request) {
-    case SB_LINEUP: next -= 1; break;
-    case SB_LINEDOWN: next += 1; break;
-    case SB_PAGEUP: next -= 10; break;
-    case SB_PAGEDOWN: next += 10; break;
-    case SB_TOP: next = 0; break;
-    case SB_BOTTOM: next = kMaxScrollPosition; break;
+    case SB_LINEUP:
+      next -= 1;
+      break;
+    case SB_LINEDOWN:
+      next += 1;
+      break;
+    case SB_PAGEUP:
+      next -= 10;
+      break;
+    case SB_PAGEDOWN:
+      next += 10;
+      break;
+    case SB_TOP:
+      next = 0;
+      break;
+    case SB_BOTTOM:
+      next = kMaxScrollPosition;
+      break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: next = thumb; break;
-    default: return;
+    case SB_THUMBPOSITION:
+      next = thumb;
+      break;
+    default:
+      return;
   }
   next = std::clamp(next, 0, kMaxScrollPosition);
   if (next == position) return;
@@ -149,4 +165,6 @@ LRESULT TItemAreaWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
   }
 }
 
-void TItemAreaWindow::ReportFailure() noexcept { messageBoxes_.ShowError(CurrentExceptionMessage()); }
+void TItemAreaWindow::ReportFailure() noexcept {
+  messageBoxes_.ShowError(CurrentExceptionMessage());
+}

@@ -3,6 +3,7 @@
 // created as the painting steps ask for them and released at the end.
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <map>

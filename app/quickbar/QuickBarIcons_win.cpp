@@ -48,7 +48,8 @@ std::wstring InternetOpenCommand() {
 
 HBITMAP MakeGlyph(const TIconSource& source, COLORREF background) {
   HICON extracted = nullptr;
-  if (!source.File.empty()) ExtractIconExW(source.File.c_str(), source.Index, &extracted, nullptr, 1);
+  if (!source.File.empty())
+    ExtractIconExW(source.File.c_str(), source.Index, &extracted, nullptr, 1);
   const TIcon icon(extracted);
   const SIZE size = IconSize(icon.Get());
   TBitmap glyph;

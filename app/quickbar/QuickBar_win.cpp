@@ -48,7 +48,8 @@ void TQuickBar::TQuickButton::Attach(HWND button, int id, IMessageBoxes& message
 LRESULT TQuickBar::TQuickButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_RBUTTONUP) return DefaultHandling(message, wParam, lParam);
   const auto button = static_cast<TQuickBarButton>(id_ - kMyDocBtn);
-  ShellContextMenu(GetAncestor(Handle(), GA_ROOT), {std::wstring(QuickBarEntry(button).SpecialObject)});
+  ShellContextMenu(GetAncestor(Handle(), GA_ROOT),
+                   {std::wstring(QuickBarEntry(button).SpecialObject)});
   return 0;
 }
 

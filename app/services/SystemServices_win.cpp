@@ -1,6 +1,7 @@
 #include "app/services/SystemServices_win.h"
 
 #include <windows.h>
+
 #include <shlobj.h>
 
 #include <vector>
@@ -48,7 +49,8 @@ void THtmlHelpViewer::CloseAll() {
 std::wstring ProgramPath() {
   std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    const DWORD length =
+        GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (length < buffer.size()) return std::wstring(buffer.data(), length);
     buffer.resize(buffer.size() * 2);
   }

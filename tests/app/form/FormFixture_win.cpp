@@ -10,8 +10,10 @@ void FormFixture::WriteSettings(const std::string& text) const {
 }
 
 TZELKForm& FormFixture::Create() {
-  form = std::make_unique<TZELKForm>(TProgramFiles{folder.File(L"ZELK.exe")},
-                                     TFormServices{messageBoxes, shutdown, help, shell, executor, folders, shortcuts, mouseHook, desktop, timeSource, clock, connection});
+  form = std::make_unique<TZELKForm>(
+      TProgramFiles{folder.File(L"ZELK.exe")},
+      TFormServices{messageBoxes, shutdown, help, shell, executor, folders, shortcuts, mouseHook,
+                    desktop, timeSource, clock, connection});
   const HWND window = form->Create(GetModuleHandleW(nullptr), nullptr);
   if (!window) throw std::runtime_error("the main window was not created");
   return *form;
