@@ -54,7 +54,6 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   [[nodiscard]] const TCurrentSheet& Sheet() const { return sheet_; }
   [[nodiscard]] const TItemAreaWindow& PAria() const { return PAria_; }
   [[nodiscard]] TItemAreaWindow& PAria() { return PAria_; }
-  [[nodiscard]] const TSheetTabs& ATab() const { return ATab_; }
   [[nodiscard]] bool Ready() const { return activation_.Ready(); }
   [[nodiscard]] bool Shown() const { return activation_.Shown(); }
   [[nodiscard]] bool DblTimerRunning() const { return activation_.DblTimerRunning(); }
