@@ -4,12 +4,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/form/SystemServices_win.h"
+#include "app/services/SystemServices_win.h"
 #include "base/errors/MessageBoxes_win.h"
-#include "app/activation/DesktopTest_win.h"
+#include "app/activation/EmptyDesktopCheck_win.h"
 #include "app/activation/SingleInstance_win.h"
 #include "base/errors/ErrorBox_win.h"
-#include "app/form/ZelkHook_win.h"
+#include "app/services/HookLibraryMouseHook_win.h"
 #include "app/form/ZELK_win.h"
 #include "app/launch/ShellRunner_win.h"
 #include "app/launch/ShortcutResolver_win.h"
@@ -62,8 +62,8 @@ static int Run(HINSTANCE instance) {
   TShellLinkResolver shortcuts;
   TWin32ShellExecutor executor(&owner);
   TWin32SpecialFolders folders;
-  TZelkMouseHook mouseHook;
-  TWin32DesktopTest desktopTest;
+  THookLibraryMouseHook mouseHook;
+  TEmptyDesktopCheck desktopTest;
   const TApplicationWindow application(instance);
   TZELKForm form(TProgramFiles{ProgramPath()}, TFormServices{messageBoxes, shutdown, help, shell, executor, folders, shortcuts,
                                             mouseHook, desktopTest, KiroTime1, clock, connection});

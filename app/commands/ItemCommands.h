@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/form/FormServices.h"
+#include "base/errors/MessageBoxes.h"
 #include "app/launch/ShellRunner.h"
 #include "app/sheets/CurrentSheet.h"
 #include "app/sheets/SheetFiles.h"

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/form/GdiCanvas_win.h"
+#include "app/paint/ColorRef_win.h"
 #include "base/win32/Handles_win.h"
 #include "base/win32/Window_win.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form/FormServices.h"
+#include "app/services/FormServices.h"
 #include "tests/net/NetDoubles.h"
 #include "tests/support/FakeMessageBoxes.h"
 

@@ -4,7 +4,7 @@
 #include <commctrl.h>
 
 #include "app/form/ControlIds.h"
-#include "app/form/SystemServices_win.h"
+#include "app/services/SystemServices_win.h"
 #include "app/sheets/SheetFiles.h"
 #include "base/text/AnsiCodec_win.h"
 #include "base/text/AnsiField.h"
@@ -189,7 +189,7 @@ TEST(MainWindow, ADamagedFirstSheetIsReportedAndTheWindowRunsOn) {
   TZELKForm& form = f.Create();
   ASSERT_EQ(f.messageBoxes.errors.size(), 1u);
   EXPECT_NE(f.messageBoxes.errors[0].find(L"一般"), std::wstring::npos);
-  EXPECT_EQ(form.CellHeight(), 36);  // the start-up steps after the sheet still ran
+  EXPECT_EQ(form.PAria().CellHeight(), 36);  // the start-up steps after the sheet still ran
 }
 
 TEST(MainWindow, PopMenuCarriesTheItemAndSystemCommands) {

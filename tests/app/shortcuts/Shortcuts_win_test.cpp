@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/shortcuts/QuickBarIcons_win.h"
+#include "app/quickbar/QuickBarIcons_win.h"
 #include "app/shortcuts/ShellContextMenu_win.h"
 #include "app/shortcuts/SpecialFolders_win.h"
 #include "tests/app/dialogs/DialogDriver_win.h"

@@ -1,11 +1,10 @@
-#include "app/form/SystemServices_win.h"
+#include "app/services/SystemServices_win.h"
 
 #include <windows.h>
+
 #include <shlobj.h>
 
 #include <vector>
-
-#include "base/errors/ErrorBox_win.h"
 
 namespace {
 constexpr unsigned kDisplayToc = 0x0001;
@@ -14,14 +13,14 @@ constexpr unsigned kCloseAll = 0x0012;
 
 void TWin32Shutdown::RequestShutdown() {
   // Systems that guard shutdown by a privilege want it enabled first.
-  HANDLE opened = nullptr;
-  if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &opened)) {
-    const TKernelHandle token(opened);
+  HANDLE token = nullptr;
+  if (OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
+    const TKernelHandle owned(token);
     TOKEN_PRIVILEGES privileges{};
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
     if (LookupPrivilegeValueW(nullptr, SE_SHUTDOWN_NAME, &privileges.Privileges[0].Luid)) {
-      AdjustTokenPrivileges(token.Get(), FALSE, &privileges, 0, nullptr, nullptr);
+      AdjustTokenPrivileges(owned.Get(), FALSE, &privileges, 0, nullptr, nullptr);
     }
   }
   ExitWindowsEx(EWX_SHUTDOWN, SHTDN_REASON_FLAG_PLANNED);
@@ -50,7 +49,8 @@ void THtmlHelpViewer::CloseAll() {
 std::wstring ProgramPath() {
   std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    const DWORD length =
+        GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
     if (length < buffer.size()) return std::wstring(buffer.data(), length);
     buffer.resize(buffer.size() * 2);
   }

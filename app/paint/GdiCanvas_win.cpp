@@ -1,9 +1,4 @@
-#include "app/form/GdiCanvas_win.h"
-
-COLORREF ToColorRef(TColor color) {
-  if (IsSystemColor(color)) return GetSysColor(SystemColorIndex(color));
-  return static_cast<COLORREF>(color) & 0x00FFFFFF;
-}
+#include "app/paint/GdiCanvas_win.h"
 
 HFONT CreatePointFont(std::wstring_view face, int points) {
   const HDC screen = GetDC(nullptr);

@@ -8,24 +8,17 @@
 
 #include "app/settings/Colors.h"
 #include "app/shortcuts/QuickBarIconSources.h"
+#include "base/win32/Handles_win.h"
 
 // Five glyph bitmaps in the order of kQuickBar; owns them.
 class TQuickBarGlyphs {
  public:
-  TQuickBarGlyphs() = default;
-  ~TQuickBarGlyphs();
-  TQuickBarGlyphs(TQuickBarGlyphs&& other) noexcept;
-  TQuickBarGlyphs& operator=(TQuickBarGlyphs&& other) noexcept;
-  TQuickBarGlyphs(const TQuickBarGlyphs&) = delete;
-  TQuickBarGlyphs& operator=(const TQuickBarGlyphs&) = delete;
-
   // The button keeps using it only while this object lives.
-  [[nodiscard]] HBITMAP Glyph(std::size_t button) const { return glyphs_.at(button); }
-  void Set(std::size_t button, HBITMAP glyph);
+  [[nodiscard]] HBITMAP Glyph(std::size_t button) const { return glyphs_.at(button).Get(); }
+  void Set(std::size_t button, HBITMAP glyph) { glyphs_.at(button).Reset(glyph); }
 
  private:
-  void Release();
-  std::array<HBITMAP, 5> glyphs_{};
+  std::array<TBitmap, 5> glyphs_;
 };
 
 // A bitmap of the icon's size filled with the colour, the icon drawn at

@@ -50,7 +50,7 @@ struct ItemArea {
     RECT client;
     GetClientRect(area, &client);
     const int width = (client.right - 3) / 3;
-    return MAKELPARAM(column * width + width / 2, row * form->CellHeight() + 10);
+    return MAKELPARAM(column * width + width / 2, row * form->PAria().CellHeight() + 10);
   }
   void Send(UINT message, LPARAM at) const { SendMessageW(area, message, 0, at); }
   void Click(LPARAM at) const {
@@ -156,10 +156,10 @@ TEST(ItemAreaMouse, APressOnAnEmptyCellDisablesTheItemEntriesOfThePopupMenu) {
 TEST(ItemAreaMouse, TheHintShowsTheDisplayNameUnderTheCursor) {
   ItemArea a("", {{L"メモ", 0}});
   a.Send(WM_MOUSEMOVE, a.Cell(0, 0));
-  EXPECT_NE(a.form->ItemHint().Handle(), nullptr);
-  EXPECT_EQ(a.form->ItemHint().Text(), L"メモ");
+  EXPECT_NE(a.form->PAria().ItemHint().Handle(), nullptr);
+  EXPECT_EQ(a.form->PAria().ItemHint().Text(), L"メモ");
   a.Send(WM_MOUSEMOVE, a.Cell(2, 2));
-  EXPECT_EQ(a.form->ItemHint().Handle(), nullptr);
+  EXPECT_EQ(a.form->PAria().ItemHint().Handle(), nullptr);
 }
 
 TEST(ItemAreaMouse, StartingWithExeHideHidesTheWindowBeforeTheTargetStarts) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/activation/DesktopTest_win.h"
+#include "app/activation/EmptyDesktopCheck_win.h"
 #include "hook/DesktopViews_win.h"
 #include "hook/HookRecord.h"
 #include "hook/zelkhook_win.h"
@@ -64,7 +64,7 @@ TEST(DesktopViews, AViewThatWasNotFoundMatchesNoWindow) {
 
 TEST(DesktopTest, JudgesTheRecordedMouseWindowAndTheSelectedIcons) {
   const StandIn desktop(TDesktopShape::WorkerW);
-  TWin32DesktopTest test;
+  TEmptyDesktopCheck test;
 
   SetMouseWindow(desktop->IconView);
   EXPECT_TRUE(IsEmptyDesktop(test.Look()));

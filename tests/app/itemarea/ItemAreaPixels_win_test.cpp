@@ -15,7 +15,7 @@ class PaintedArea {
     bitmap_ = CreateCompatibleBitmap(screen, width, height);
     ReleaseDC(nullptr, screen);
     old_ = SelectObject(dc_, bitmap_);
-    form.PAriaPaint(dc_, width, height);
+    form.PAria().PAriaPaint(dc_, width, height);
   }
   ~PaintedArea() {
     SelectObject(dc_, old_);
@@ -73,7 +73,7 @@ TEST(ItemAreaPixels, CellsGrowWithNameAndCountLines) {
   FormFixture f;
   f.WriteSettings(std::string(kColours) + "[\x90\xDD\x92\xE8]\r\nFILE_DISP=1\r\nCOUNT_DISP=1\r\n");
   TZELKForm& form = f.Create();
-  EXPECT_EQ(form.CellHeight(), 60);
+  EXPECT_EQ(form.PAria().CellHeight(), 60);
   const PaintedArea area(form, 251, 130);
   EXPECT_EQ(area.At(40, 60), kBlack);
   EXPECT_EQ(area.At(40, 36), kFace);

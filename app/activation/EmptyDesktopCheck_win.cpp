@@ -1,4 +1,4 @@
-#include "app/activation/DesktopTest_win.h"
+#include "app/activation/EmptyDesktopCheck_win.h"
 
 #include "hook/DesktopViews_win.h"
 #include "hook/HookRecord.h"
@@ -22,7 +22,7 @@ HWND ReadMouseWindow() {
 
 }  // namespace
 
-TDesktopLook TWin32DesktopTest::Look() {
+TDesktopLook TEmptyDesktopCheck::Look() {
   const TDesktopViews views = FindDesktopViews();
   TDesktopLook look;
   look.MouseOnDesktopView = IsDesktopView(views, ReadMouseWindow());

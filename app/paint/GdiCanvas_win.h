@@ -3,6 +3,7 @@
 // created as the painting steps ask for them and released at the end.
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <map>
@@ -10,8 +11,7 @@
 #include <utility>
 
 #include "app/paint/Canvas.h"
-
-[[nodiscard]] COLORREF ToColorRef(TColor color);
+#include "app/paint/ColorRef_win.h"
 
 class TGdiCanvas : public ICanvas {
  public:

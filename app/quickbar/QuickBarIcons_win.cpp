@@ -1,12 +1,12 @@
-#include "app/shortcuts/QuickBarIcons_win.h"
+#include "app/quickbar/QuickBarIcons_win.h"
 
 #include <shellapi.h>
 
 #include <string>
-#include <utility>
 
-#include "app/form/GdiCanvas_win.h"
+#include "app/paint/ColorRef_win.h"
 #include "app/shortcuts/SpecialFolders_win.h"
+#include "base/win32/Handles_win.h"
 
 namespace {
 
@@ -46,51 +46,27 @@ std::wstring InternetOpenCommand() {
 
 }  // namespace
 
-TQuickBarGlyphs::~TQuickBarGlyphs() { Release(); }
-
-TQuickBarGlyphs::TQuickBarGlyphs(TQuickBarGlyphs&& other) noexcept
-    : glyphs_(std::exchange(other.glyphs_, {})) {}
-
-TQuickBarGlyphs& TQuickBarGlyphs::operator=(TQuickBarGlyphs&& other) noexcept {
-  if (this != &other) {
-    Release();
-    glyphs_ = std::exchange(other.glyphs_, {});
-  }
-  return *this;
-}
-
-void TQuickBarGlyphs::Set(std::size_t button, HBITMAP glyph) {
-  if (glyphs_.at(button)) DeleteObject(glyphs_[button]);
-  glyphs_[button] = glyph;
-}
-
-void TQuickBarGlyphs::Release() {
-  for (HBITMAP& glyph : glyphs_) {
-    if (glyph) DeleteObject(glyph);
-    glyph = nullptr;
-  }
-}
-
 HBITMAP MakeGlyph(const TIconSource& source, COLORREF background) {
-  HICON icon = nullptr;
-  if (!source.File.empty()) ExtractIconExW(source.File.c_str(), source.Index, &icon, nullptr, 1);
-  const SIZE size = IconSize(icon);
-  const HDC screen = GetDC(nullptr);
-  const HBITMAP glyph = CreateCompatibleBitmap(screen, size.cx, size.cy);
-  const HDC dc = CreateCompatibleDC(screen);
-  ReleaseDC(nullptr, screen);
-  const HGDIOBJ original = SelectObject(dc, glyph);
-  const HBRUSH brush = CreateSolidBrush(background);
-  const RECT rect{0, 0, size.cx, size.cy};
-  FillRect(dc, &rect, brush);
-  DeleteObject(brush);
-  if (icon) {
-    DrawIconEx(dc, 0, 0, icon, size.cx, size.cy, 0, nullptr, DI_NORMAL);
-    DestroyIcon(icon);
+  HICON extracted = nullptr;
+  if (!source.File.empty())
+    ExtractIconExW(source.File.c_str(), source.Index, &extracted, nullptr, 1);
+  const TIcon icon(extracted);
+  const SIZE size = IconSize(icon.Get());
+  TBitmap glyph;
+  TMemoryDC dc;
+  {
+    const TWindowDC screen(nullptr);
+    glyph.Reset(CreateCompatibleBitmap(screen.Get(), size.cx, size.cy));
+    dc.Reset(CreateCompatibleDC(screen.Get()));
   }
-  SelectObject(dc, original);
-  DeleteDC(dc);
-  return glyph;
+  {
+    const TSelectObject selected(dc.Get(), glyph.Get());
+    const TBrush brush(CreateSolidBrush(background));
+    const RECT rect{0, 0, size.cx, size.cy};
+    FillRect(dc.Get(), &rect, brush.Get());
+    if (icon) DrawIconEx(dc.Get(), 0, 0, icon.Get(), size.cx, size.cy, 0, nullptr, DI_NORMAL);
+  }
+  return glyph.Release();
 }
 
 TQuickBarGlyphs LoadQuickBarIcons(TColor LeftC) {

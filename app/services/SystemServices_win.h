@@ -1,9 +1,11 @@
 #pragma once
-// The real shutdown request and help viewer.
+// The real shutdown request and help viewer, and the program's own path.
 
 #include <cstdint>
+#include <string>
 
-#include "app/form/FormServices.h"
+#include "app/services/HelpViewer.h"
+#include "app/services/Shutdown.h"
 #include "base/win32/Handles_win.h"
 
 class TWin32Shutdown : public IShutdown {
@@ -19,7 +21,7 @@ class THtmlHelpViewer : public IHelpViewer {
   void CloseAll() override;
 
  private:
-  using HtmlHelpFunction = void* (__stdcall*)(void*, const wchar_t*, unsigned, std::uintptr_t);
+  using HtmlHelpFunction = HWND(WINAPI*)(HWND, const wchar_t*, UINT, DWORD_PTR);
   HtmlHelpFunction Load();
   TModule library_;
   HtmlHelpFunction htmlHelp_ = nullptr;

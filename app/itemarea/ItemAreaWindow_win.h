@@ -1,0 +1,82 @@
+#pragma once
+// The item area PAria: the paint box that shows the current sheet's items
+// as a grid of cells, with its scroll bar PaintBar, the mouse on it
+// (pressing, starting, dragging) and the item hint.
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/form/FormControls_win.h"
+#include "app/form/ItemHint_win.h"
+#include "app/itemarea/ItemAreaEvents.h"
+#include "app/mouse/ItemAreaMouse.h"
+#include "app/paint/ItemArea.h"
+#include "app/settings/Settings.h"
+#include "app/sheets/CurrentSheet.h"
+#include "app/sheets/IconList_win.h"
+#include "base/errors/MessageBoxes.h"
+#include "base/text/TextCodec.h"
+#include "base/win32/Window_win.h"
+
+class TItemAreaWindow : public TWindow {
+ public:
+  // The settings, the sheet and the icons are the main window's; a drop
+  // may clear AUTOSORT.
+  TItemAreaWindow(TSettings& settings, TCurrentSheet& sheet, const TShellIconList& icons,
+                  const ITextCodec& codec, IMessageBoxes& messageBoxes, IItemAreaEvents& events);
+  ~TItemAreaWindow() override;
+
+  // PAria on the item panel, PaintBar on the tabs.
+  void Create(HWND panel, HWND tabs, TFormControls& controls);
+  [[nodiscard]] HWND PaintBar() const { return paintBar_; }
+
+  // The cell height for the settings' look on this screen.
+  void SetItemAreaFont();
+  void Repaint();
+  void PaintBarChange(int request, int thumb);
+  [[nodiscard]] int ScrollPosition() const;
+  [[nodiscard]] int CellHeight() const { return cellHeight_; }
+  // The slot of the last pressed cell, on which starting and item commands act.
+  [[nodiscard]] int PressedSlot() const;
+  // PAriaPaint onto any device context of the area's size (the screen, a
+  // memory bitmap, WM_PRINTCLIENT).
+  void PAriaPaint(HDC dc, int width, int height);
+
+  void HideItemHint() { itemHint_.Hide(); }
+  [[nodiscard]] const TItemHint& ItemHint() const { return itemHint_; }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void ReportFailure() noexcept override;
+
+ private:
+  enum class TMouseButton { Left, Right, Middle };
+  void PaintToScreen();
+  // ItemAreaMouse_win.cpp.
+  void AppliGridMouseDown(TMouseButton button, TPoint point);
+  void PAriaMouseUp();
+  void PAriaMouseMove(TPoint point);
+  void PAriaDblClick();
+  void PAriaDragDrop(TPoint point);
+  void EndDrag(bool dropped);
+  void RedrawPressedCell(bool released);
+  void ShowItemHint(const std::wstring& text);
+  void HintTmTimer();
+  [[nodiscard]] int ItemAtPoint(TPoint point) const;
+
+  TSettings& settings_;
+  TCurrentSheet& sheet_;
+  const TShellIconList& icons_;
+  const ITextCodec& codec_;
+  IMessageBoxes& messageBoxes_;
+  IItemAreaEvents& events_;
+  HWND paintBar_ = nullptr;  // not owned: a child of the tabs
+  int cellWidth_ = 0;        // set by each paint
+  int cellHeight_ = 0;
+  TColor itemFontColor_ = clBlack;  // as the last paint left it
+  TItemAreaMouse mouse_;
+  bool dragging_ = false;
+  TItemHint itemHint_;
+  THintWatch hintWatch_;
+};
