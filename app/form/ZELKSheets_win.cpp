@@ -20,7 +20,7 @@ void TZELKForm::LoadSheet() {
   } catch (const EZelkError& error) {
     services_.MessageBoxes.ShowError(error.Message());
   }
-  PAria_.Repaint();
+  PAria_.ShowLoadedSheet();
 }
 
 void TZELKForm::ApplySheetList(const std::vector<std::wstring>& names, int current) {
