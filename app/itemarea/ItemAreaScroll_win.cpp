@@ -77,8 +77,8 @@ void TItemAreaWindow::PaintBarChange(int request, int thumb) {
 
 void TItemAreaWindow::PAriaMouseWheel(int wheelDelta) {
   const TItemAreaScroll scroll = Scroll();
-  ScrollTo(WheelScrollPosition(ScrollPosition(), wheelDelta, RowsPerWheelNotch(scroll.Page),
-                               scroll));
+  ScrollTo(
+      WheelScrollPosition(ScrollPosition(), wheelDelta, RowsPerWheelNotch(scroll.Page), scroll));
 }
 
 bool TItemAreaWindow::FormMouseWheel(HWND form, WPARAM wParam, LPARAM lParam) {

@@ -61,9 +61,11 @@ struct ItemArea {
     std::vector<std::wstring> names;
     for (int slot = 0; slot < 9; ++slot) {
       const int index = form->Sheet().Buffer().ItemAtSlot(slot);
-      names.push_back(index < 0 ? L"-"
-                                : DecodeField(form->Sheet().Buffer().Items[static_cast<std::size_t>(index)].Display,
-                                              TAnsiCodec()));
+      names.push_back(
+          index < 0
+              ? L"-"
+              : DecodeField(form->Sheet().Buffer().Items[static_cast<std::size_t>(index)].Display,
+                            TAnsiCodec()));
     }
     return names;
   }
