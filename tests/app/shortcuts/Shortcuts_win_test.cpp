@@ -97,12 +97,15 @@ TEST(QuickBarIcons, GlyphIsTheIconOnTheBarColourAndWithoutAnyIconLeavesTheBarCol
   DeleteObject(shell);
 
   const TQuickBarGlyphs glyphs = LoadQuickBarIcons(static_cast<TColor>(kBarColour));
-  for (std::size_t i = 0; i < 5; ++i) EXPECT_NE(glyphs.Glyph(i), nullptr) << "button " << i;
+  for (std::size_t i = 0; i < 5; ++i) {
+    ASSERT_NE(glyphs.Glyph(i), nullptr) << "button " << i;
+    EXPECT_FALSE(Pixels(glyphs.Glyph(i)).AllOf(kBarColour)) << "button " << i << " is blank";
+  }
 }
 
 TEST(QuickBarIcons, AMissingIconFileGivesTheFolderItsOwnShellIcon) {
-  // My Documents (mydocs.dll) and the network: the files Wine lacks.
-  for (const int folder : {5, 18}) {
+  // My Documents (mydocs.dll) and My Computer (explorer.exe): Wine has neither icon.
+  for (const int folder : {5, 17}) {
     const HBITMAP glyph = MakeGlyph({L"C:\\no such folder\\mydocs.dll", 0}, folder, kBarColour);
     {
       const Pixels pixels(glyph);
