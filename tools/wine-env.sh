@@ -7,6 +7,7 @@
 # from the same sources.
 
 ZELK_ROOT=${ZELK_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+source "$ZELK_ROOT/tools/version.sh" || return 1
 # A developer may point WINEPREFIX at a prefix of their own while iterating.
 export WINEPREFIX="${WINEPREFIX:-$ZELK_ROOT/build/wineprefix}"
 export WINEDEBUG=-all
