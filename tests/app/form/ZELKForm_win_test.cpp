@@ -51,7 +51,7 @@ TEST(MainWindow, FirstStartHasFiveSheetsACentredWindowAndTheDataFolder) {
   EXPECT_TRUE(Exists(f.ProgramFile(L"Data")));
   wchar_t caption[64];
   GetWindowTextW(form.Handle(), caption, 64);
-  EXPECT_STREQ(caption, L"ZELK Ver.2.10");
+  EXPECT_STREQ(caption, L"ZELK Ver." ZELK_VERSION_TEXT);
   const LONG style = GetWindowLongW(form.Handle(), GWL_STYLE);
   EXPECT_TRUE(style & WS_THICKFRAME);
   EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
