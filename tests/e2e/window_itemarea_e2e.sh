@@ -18,7 +18,7 @@ journey_the_wheel_over_many_items_scrolls_the_first_rows_away_and_back() {
   # 90 items in 3 columns fill rows 0 to 29, past row 15 and the visible rows.
   "$WINE" zelk_sheet_tool.exe fill 一般 90 >/dev/null
   e2e_start ZELK.exe
-  e2e_wait_window "ZELK Ver.2.10" >/dev/null
+  e2e_wait_window "$ZELK_CAPTION" >/dev/null
   # Loaded: at the top, and the last position reaches beyond row 15.
   itemarea_wait_scroll '^0 (1[6-9]|2[0-9])$'
   local left top
