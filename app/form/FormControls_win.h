@@ -22,7 +22,9 @@ class TFormControls {
 
  private:
   HWND form_ = nullptr;     // not owned
-  HWND tooltip_ = nullptr;  // owned by the form's window, destroyed with it
+  // Not owned by the form's window: a window that owns a topmost popup
+  // never enters the topmost band under Wine.
+  TOwnedWindow tooltip_;
   TFont font_;              // outlives the controls, which use it
   std::map<int, HWND> controls_;
   std::map<HWND, std::wstring> hints_;

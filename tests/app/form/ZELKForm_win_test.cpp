@@ -30,10 +30,6 @@ std::vector<std::wstring> TabNames(const TZELKForm& form) {
   return names;
 }
 
-bool RunningUnderWine() {
-  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
-}
-
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace
@@ -373,14 +369,7 @@ TEST(MainWindow, TheQuickBarButtonTogglesTheBarAndTheOnTopButtonTheTopmostBand) 
   ShowWindow(form.Handle(), SW_SHOW);  // the button is pressed on the shown window
   click(kFowardBtn);
   EXPECT_EQ(SendMessageW(form.Control(kFowardBtn), BM_GETCHECK, 0, 0), BST_CHECKED);
-  const bool topmost = GetWindowLongW(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST;
-  if (RunningUnderWine()) {
-    // todo_wine: Wine keeps a window that owns a topmost popup (its tooltips)
-    // out of the topmost band; Windows lets it in.
-    EXPECT_FALSE(topmost) << "Wine now lets the window in: make this an ordinary check";
-  } else {
-    EXPECT_TRUE(topmost);
-  }
+  EXPECT_TRUE(GetWindowLongW(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   click(kFowardBtn);
   EXPECT_FALSE(GetWindowLongW(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
