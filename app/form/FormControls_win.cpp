@@ -53,9 +53,4 @@ HWND CreateChildControl(const wchar_t* className, const wchar_t* text, DWORD sty
                          nullptr);
 }
 
-HWND CreateFlatButton(HWND parent, int id, const wchar_t* text, RECT bounds, bool toggle) {
-  const DWORD style = toggle ? (BS_AUTOCHECKBOX | BS_PUSHLIKE) : BS_PUSHBUTTON;
-  return CreateChildControl(WC_BUTTONW, text, style | BS_FLAT, parent, id, bounds);
-}
-
 bool IsShown(HWND window) { return GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE; }

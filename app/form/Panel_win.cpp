@@ -31,7 +31,8 @@ class TPanel final : public TWindow {
 
   void SetColor(TColor color) {
     color_ = color;
-    InvalidateRect(Handle(), nullptr, TRUE);
+    // The flat buttons on it paint its colour behind themselves.
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   }
 
  private:

@@ -7,6 +7,7 @@
 
 #include "app/form/ControlIds.h"
 #include "app/form/Panel_win.h"
+#include "app/form/ToolButton_win.h"
 #include "app/form/ZELK_win.h"
 
 namespace {
