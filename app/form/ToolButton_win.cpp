@@ -15,13 +15,13 @@ class TToolButton final : public TWindow {
 
   // The button's window, which from then on owns this object; null when the
   // system refused, and the object is then freed here.
-  static HWND Create(std::unique_ptr<TToolButton> button, HWND parent, int id,
-                     const wchar_t* text, RECT bounds) {
+  static HWND Create(std::unique_ptr<TToolButton> button, HWND parent, int id, const wchar_t* text,
+                     RECT bounds) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
     RegisterWindowClass(instance, kToolButtonClass, CS_HREDRAW | CS_VREDRAW, nullptr);
-    const HWND window = button->CreateWindowOf(
-        0, kToolButtonClass, text, WS_CHILD | WS_VISIBLE, bounds, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance);
+    const HWND window =
+        button->CreateWindowOf(0, kToolButtonClass, text, WS_CHILD | WS_VISIBLE, bounds, parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance);
     if (window) button.release()->ownedByWindow_ = true;
     return window;
   }
@@ -109,8 +109,7 @@ class TToolButton final : public TWindow {
   void Click() {
     if (toggle_) down_ = !down_;
     Redraw();
-    SendMessageW(GetParent(Handle()), WM_COMMAND,
-                 MAKEWPARAM(GetDlgCtrlID(Handle()), BN_CLICKED),
+    SendMessageW(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Handle()), BN_CLICKED),
                  reinterpret_cast<LPARAM>(Handle()));
   }
 

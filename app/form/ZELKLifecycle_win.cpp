@@ -14,6 +14,7 @@
 #include "app/settings/WindowBounds.h"
 #include "app/sheets/DataIni.h"
 #include "app/shortcuts/SpecialFolders_win.h"
+#include "base/win32/Topmost_win.h"
 
 namespace {
 
@@ -136,14 +137,11 @@ void TZELKForm::KWindows1Click() {
 void TZELKForm::HelpBtnClick() { services_.Help.ShowContents(files_.HelpFile()); }
 
 void TZELKForm::LeaveTopmost() {
-  if (Handle())
-    SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (Handle()) SetTopmost(Handle(), false);
 }
 
 void TZELKForm::RestoreTopmost() {
-  if (Handle() && IsButtonDown(Control(kFowardBtn))) {
-    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
+  if (Handle() && IsButtonDown(Control(kFowardBtn))) SetTopmost(Handle(), true);
 }
 
 void TZELKForm::FowardClick() {

@@ -47,9 +47,9 @@ struct TMinimumSizeParts {
   int TabCount = 0;
   int WidestTab = 0;
   int TabRowHeight = 0;
-  int TabFrameHeight = 0;   // the tab control's height besides its rows and display area
-  int SideWidth = 0;        // the window's width that the tab rows cannot use
-  TSize WorkArea;           // the monitor's work area
+  int TabFrameHeight = 0;  // the tab control's height besides its rows and display area
+  int SideWidth = 0;       // the window's width that the tab rows cannot use
+  TSize WorkArea;          // the monitor's work area
 };
 [[nodiscard]] TSize MinimumWindowSize(const TMinimumSizeParts& parts);
 

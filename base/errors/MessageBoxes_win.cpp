@@ -1,13 +1,10 @@
 #include "base/errors/MessageBoxes_win.h"
 
+#include "base/win32/Topmost_win.h"
+
 namespace {
 
 constexpr wchar_t kCaption[] = L"ZELK";
-
-void SetTopmost(HWND window, bool topmost) {
-  SetWindowPos(window, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
 
 }  // namespace
 
@@ -44,6 +41,8 @@ bool TWin32MessageBoxes::AskYesNo(const std::wstring& text) {
   return Show(text, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-void TWin32MessageBoxes::Inform(const std::wstring& text) { Show(text, MB_OK | MB_ICONINFORMATION); }
+void TWin32MessageBoxes::Inform(const std::wstring& text) {
+  Show(text, MB_OK | MB_ICONINFORMATION);
+}
 
 void TWin32MessageBoxes::ShowError(const std::wstring& text) { Show(text, MB_OK | MB_ICONERROR); }

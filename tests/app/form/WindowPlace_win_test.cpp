@@ -99,9 +99,8 @@ TEST(MainWindowPlace, AResizeRepaintsTheToolBarAndTheStatusBarWhole) {
     RECT update{};
     GetClientRect(form.Control(id), &client);
     GetUpdateRect(form.Control(id), &update, FALSE);
-    EXPECT_TRUE(EqualRect(&client, &update))
-        << "control " << id << " repaints " << update.left << "-" << update.right << " of "
-        << client.right;
+    EXPECT_TRUE(EqualRect(&client, &update)) << "control " << id << " repaints " << update.left
+                                             << "-" << update.right << " of " << client.right;
   }
 }
 

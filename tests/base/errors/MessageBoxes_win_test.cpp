@@ -33,8 +33,8 @@ TEST(MessageBoxes, ABoxIsOwnedByTheWindowWhichLeavesTheTopmostBandWhileItIsOpen)
   EXPECT_EQ(seen.owner, nullptr);
   EXPECT_TRUE(seen.style & MB_TASKMODAL) << "without a window the box holds the whole program";
 
-  const TOwnedWindow window(CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"ZELK Ver.2.10", WS_POPUP,
-                                            0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr));
+  const TOwnedWindow window(CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"ZELK Ver.2.10", WS_POPUP, 0,
+                                            0, 100, 100, nullptr, nullptr, nullptr, nullptr));
   ASSERT_TRUE(Topmost(window.Get()));
   boxes.SetOwner(window.Get());
   boxes.ShowError(L"シート「一般」のファイルが壊れています。");
