@@ -51,6 +51,8 @@ static int Run(HINSTANCE instance) {
   InitCommonControlsEx(&controls);
   const TComApartment com;
   TWin32MessageBoxes messageBoxes;
+  // Failures at any window's edge reach the user through the same boxes.
+  const TErrorBoxRoute errorBoxRoute(messageBoxes);
   TWin32Shutdown shutdown;
   THtmlHelpViewer help;
   TKiroTime KiroTime1(messageBoxes);
@@ -70,6 +72,7 @@ static int Run(HINSTANCE instance) {
   const HWND window = form.Create(instance, application.Handle());
   if (!window) return 1;
   owner = window;
+  messageBoxes.SetOwner(window);
   ShowWindow(window, SW_SHOWNORMAL);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -8,10 +8,11 @@ void TFormControls::Create(HWND form) {
   font_.Reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
                           L"ＭＳ Ｐゴシック"));
   SendMessageW(form_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0,
-                             0, 0, 0, form_, nullptr, nullptr, nullptr);
+  tooltip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                 WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, nullptr, nullptr, nullptr,
+                                 nullptr));
   // The application's hint pause.
-  SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_INITIAL, 500);
+  SendMessageW(tooltip_.Get(), TTM_SETDELAYTIME, TTDT_INITIAL, 500);
 }
 
 HWND TFormControls::Add(int id, HWND window, const wchar_t* hint) {
@@ -25,7 +26,7 @@ HWND TFormControls::Add(int id, HWND window, const wchar_t* hint) {
     tool.hwnd = form_;
     tool.uId = reinterpret_cast<UINT_PTR>(window);
     tool.lpszText = const_cast<wchar_t*>(hints_[window].c_str());
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
   return window;
 }
@@ -50,11 +51,6 @@ HWND CreateChildControl(const wchar_t* className, const wchar_t* text, DWORD sty
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
                          nullptr);
-}
-
-HWND CreateFlatButton(HWND parent, int id, const wchar_t* text, RECT bounds, bool toggle) {
-  const DWORD style = toggle ? (BS_AUTOCHECKBOX | BS_PUSHLIKE) : BS_PUSHBUTTON;
-  return CreateChildControl(WC_BUTTONW, text, style | BS_FLAT, parent, id, bounds);
 }
 
 bool IsShown(HWND window) { return GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE; }

@@ -22,7 +22,9 @@ class TFormControls {
 
  private:
   HWND form_ = nullptr;     // not owned
-  HWND tooltip_ = nullptr;  // owned by the form's window, destroyed with it
+  // Not owned by the form's window: a window that owns a topmost popup
+  // never enters the topmost band under Wine.
+  TOwnedWindow tooltip_;
   TFont font_;              // outlives the controls, which use it
   std::map<int, HWND> controls_;
   std::map<HWND, std::wstring> hints_;
@@ -31,7 +33,5 @@ class TFormControls {
 // A visible child window of a system class with the identifier.
 HWND CreateChildControl(const wchar_t* className, const wchar_t* text, DWORD style, HWND parent,
                         int id, RECT bounds = {});
-// A flat push button, or a button that stays down when toggle is set.
-HWND CreateFlatButton(HWND parent, int id, const wchar_t* text, RECT bounds, bool toggle = false);
 // Shown by its own state, whether or not the main window is visible yet.
 [[nodiscard]] bool IsShown(HWND window);

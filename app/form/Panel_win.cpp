@@ -14,7 +14,8 @@ class TPanel final : public TWindow {
   TPanel(TColor color, bool beveled) : color_(color), beveled_(beveled) {}
 
   static void Register(HINSTANCE instance) {
-    RegisterWindowClass(instance, kPanelClass, 0, nullptr);
+    // A resized panel paints all of itself: its bevel lies at its edges.
+    RegisterWindowClass(instance, kPanelClass, CS_HREDRAW | CS_VREDRAW, nullptr);
   }
 
   // The panel's window, which from then on owns this object; null when the
@@ -30,7 +31,8 @@ class TPanel final : public TWindow {
 
   void SetColor(TColor color) {
     color_ = color;
-    InvalidateRect(Handle(), nullptr, TRUE);
+    // The flat buttons on it paint its colour behind themselves.
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   }
 
  private:

@@ -7,6 +7,7 @@
 
 #include "app/form/ControlIds.h"
 #include "app/form/Panel_win.h"
+#include "app/form/ToolButton_win.h"
 #include "app/form/ZELK_win.h"
 
 namespace {
@@ -94,14 +95,19 @@ void TZELKForm::LayoutRegions() {
   int statusHeight = 0;
   if (IsShown(status)) {
     SendMessageW(status, WM_SIZE, 0, 0);
+    // The bar places itself; its size grip moves with its right edge.
+    InvalidateRect(status, nullptr, TRUE);
     RECT statusRect;
     GetWindowRect(status, &statusRect);
     statusHeight = statusRect.bottom - statusRect.top;
   }
   const TFormRegions regions =
       LayoutForm(client.right, client.bottom, statusHeight, IsShown(quickBar_.Panel()));
+  // Each part repaints all of itself: edges drawn at its old size would
+  // otherwise be copied along.
   const auto place = [](HWND window, const TRect& r) {
-    MoveWindow(window, r.Left, r.Top, r.Width(), r.Height(), TRUE);
+    SetWindowPos(window, nullptr, r.Left, r.Top, r.Width(), r.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
   };
   place(Control(kPanel1), regions.Panel1);
   place(Control(kPanel2), regions.Panel2);

@@ -14,6 +14,7 @@
 #include "app/settings/WindowBounds.h"
 #include "app/sheets/DataIni.h"
 #include "app/shortcuts/SpecialFolders_win.h"
+#include "base/win32/Topmost_win.h"
 
 namespace {
 
@@ -61,13 +62,12 @@ void TZELKForm::ApplySettings() {
   SendMessageW(Control(kStatusBar1), SB_SETBKCOLOR, 0,
                static_cast<LPARAM>(ToColorRef(settings_.StatusC)));
   quickBar_.LoadQuickBarIcons(settings_.LeftC);
-  const TWindowBounds bounds =
-      InitialWindowBounds(settings_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-  SetWindowPos(Handle(), nullptr, bounds.Left, bounds.Top, bounds.Width, bounds.Height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  PlaceFromSettings(
+      InitialWindowBounds(settings_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
 }
 
 void TZELKForm::FormShow() {
+  KeepOnScreen();
   LayoutRegions();
   activation_.SetReady();
 }
@@ -75,12 +75,7 @@ void TZELKForm::FormShow() {
 void TZELKForm::FormResize() { PAria_.Repaint(); }
 
 void TZELKForm::SaveSettings() {
-  RECT frame{};
-  GetWindowRect(Handle(), &frame);
-  settings_.LEFT = frame.left;
-  settings_.TOP = frame.top;
-  settings_.Width = frame.right - frame.left;
-  settings_.Height = frame.bottom - frame.top;
+  SavePlace();
   settings_.TAB = ATab_.Current();
   TSettings saved = settings_;
   saved.SheetNames = ATab_.SheetNames();
@@ -92,6 +87,8 @@ void TZELKForm::SaveSettings() {
   WriteDataIni(sheet_.Buffer(), dataIni.Profile(), codec_);
   (void)dataIni.Commit();
 }
+
+void TZELKForm::FormEndSession() { SaveSettings(); }
 
 void TZELKForm::FormClose() {
   SaveSettings();
@@ -140,14 +137,11 @@ void TZELKForm::KWindows1Click() {
 void TZELKForm::HelpBtnClick() { services_.Help.ShowContents(files_.HelpFile()); }
 
 void TZELKForm::LeaveTopmost() {
-  if (Handle())
-    SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (Handle()) SetTopmost(Handle(), false);
 }
 
 void TZELKForm::RestoreTopmost() {
-  if (Handle() && IsButtonDown(Control(kFowardBtn))) {
-    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
+  if (Handle() && IsButtonDown(Control(kFowardBtn))) SetTopmost(Handle(), true);
 }
 
 void TZELKForm::FowardClick() {

@@ -63,6 +63,14 @@ LRESULT TZELKForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       LayoutRegions();
       FormResize();
       return 0;
+    case WM_GETMINMAXINFO:
+      FormGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) FormEndSession();
+      return 0;
     case WM_SHOWWINDOW:
       if (wParam) FormShow();
       break;

@@ -18,6 +18,7 @@
 #include "app/quickbar/QuickBar_win.h"
 #include "app/services/FormServices.h"
 #include "app/settings/Settings.h"
+#include "app/settings/WindowBounds.h"
 #include "app/sheets/CurrentSheet.h"
 #include "app/sheets/FileStore_win.h"
 #include "app/sheets/IconList_win.h"
@@ -89,6 +90,8 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   void FormClose();
   void FormDestroy();
   void SaveSettings();
+  // The end of the Windows session saves what a close saves.
+  void FormEndSession();
   void ShowByHotKey();
   void HelpBtnClick();
   void FowardClick();
@@ -96,6 +99,13 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   // Around every modal dialog: out of the topmost band, back on top after.
   void LeaveTopmost();
   void RestoreTopmost();
+
+  // ZELKWindowPlace_win.cpp: on a monitor's work area at every show, never
+  // smaller than the parts need.
+  void PlaceFromSettings(const TWindowBounds& bounds);
+  void KeepOnScreen();
+  void SavePlace();
+  void FormGetMinMaxInfo(MINMAXINFO& info) const;
 
   // ZELKLaunch_win.cpp: starting and registering items.
   void RunItem();
@@ -156,6 +166,7 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   bool netTimerEnabled_ = false;
 
   TSettings settings_;
+  TWindowPlace place_;
   std::wstring timeServerHost_;  // from NTP; empty until an index names one
   TClockAdjuster clockAdjuster_;
 

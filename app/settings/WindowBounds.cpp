@@ -21,11 +21,34 @@ TRect KeepOnWorkArea(TRect window, TRect workArea) {
   return {left, top, left + width, top + height};
 }
 
+void TWindowPlace::Follow(TRect current) {
+  // Anywhere else than where it was put, the user has placed it.
+  if (current != shown_) saved_ = shown_ = current;
+}
+
+TRect TWindowPlace::Show(TRect current, TRect workArea) {
+  Follow(current);
+  shown_ = KeepOnWorkArea(current, workArea);
+  return shown_;
+}
+
+TRect TWindowPlace::Saved(TRect current) {
+  Follow(current);
+  return saved_;
+}
+
 TSize MinimumWindowSize(const TMinimumSizeParts& parts) {
   // Never smaller than a window in which the tool bar's buttons and a few
   // cells can be used.
   constexpr TSize kSmallestUsable{200, 250};
-  const int clientHeight = kToolBarHeight + parts.TabRowsHeight + kFolderBarHeight +
-                           parts.CellHeight + parts.StatusBarHeight;
-  return {kSmallestUsable.Width, std::max(kSmallestUsable.Height, clientHeight + parts.Frame.Height)};
+  const auto heightAt = [&](int width) {
+    // A row holds at least as many tabs as the widest one fits.
+    const int perRow = std::max(1, (width - parts.SideWidth) / std::max(1, parts.WidestTab));
+    const int rows = std::max(1, (parts.TabCount + perRow - 1) / perRow);
+    return parts.Frame.Height + kToolBarHeight + rows * parts.TabRowHeight + parts.TabFrameHeight +
+           kFolderBarHeight + parts.CellHeight + parts.StatusBarHeight;
+  };
+  int width = kSmallestUsable.Width;
+  while (heightAt(width) > parts.WorkArea.Height && width < parts.WorkArea.Width) width += 8;
+  return {width, std::max(kSmallestUsable.Height, heightAt(width))};
 }

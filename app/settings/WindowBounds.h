@@ -18,14 +18,38 @@ struct TWindowBounds {
 // keeps its top-left corner on it.
 [[nodiscard]] TRect KeepOnWorkArea(TRect window, TRect workArea);
 
+// The window's place as the settings keep it. A window moved only to be
+// seen (its monitor gone, the resolution changed) keeps the place of the
+// settings until the user moves or sizes it.
+class TWindowPlace {
+ public:
+  explicit TWindowPlace(TRect saved = {}) : saved_(saved), shown_(saved) {}
+  // Where the window that stands at current is shown: on the work area.
+  [[nodiscard]] TRect Show(TRect current, TRect workArea);
+  // What the settings keep for the window that stands at current.
+  [[nodiscard]] TRect Saved(TRect current);
+
+ private:
+  void Follow(TRect current);
+  TRect saved_;
+  TRect shown_;  // where Show put the window last
+};
+
 // The smallest window at which the tool bar, the tab rows of the current
 // settings and one row of the item area stay visible: the frame's own sizes
-// (caption and borders) and the parts' heights, in pixels.
+// (caption and borders) and the parts' sizes, in pixels. The tab rows grow
+// as the window narrows, so the window is kept wide enough for them to fit
+// the work area, and tall enough for them at its narrowest.
 struct TMinimumSizeParts {
   TSize Frame;              // window size minus client size
   int StatusBarHeight = 0;  // 0 when hidden
-  int TabRowsHeight = 0;    // the tab rows and the tab control's borders
   int CellHeight = 0;
+  int TabCount = 0;
+  int WidestTab = 0;
+  int TabRowHeight = 0;
+  int TabFrameHeight = 0;  // the tab control's height besides its rows and display area
+  int SideWidth = 0;       // the window's width that the tab rows cannot use
+  TSize WorkArea;          // the monitor's work area
 };
 [[nodiscard]] TSize MinimumWindowSize(const TMinimumSizeParts& parts);
 

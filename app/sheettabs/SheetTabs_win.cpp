@@ -55,7 +55,10 @@ void TSheetTabs::ATabDrawTab(const DRAWITEMSTRUCT& item) const {
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, ToColorRef(settings_.TabC));
   const int left = rect.left + (rect.right - rect.left - size.cx) / 2;
-  TextOutW(item.hDC, left, rect.top + 3, name.c_str(), static_cast<int>(name.size()));
+  // Centred both ways: an unselected tab's rectangle is lower than the
+  // selected one's, and a fixed offset from its top let the text touch its bottom.
+  const int top = rect.top + (rect.bottom - rect.top - size.cy) / 2;
+  TextOutW(item.hDC, left, top, name.c_str(), static_cast<int>(name.size()));
 }
 
 void TSheetTabs::SetTabFont(int FontSize) {

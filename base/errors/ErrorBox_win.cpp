@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <string_view>
+#include <utility>
 
 #include "base/errors/Errors.h"
 #include "base/text/AnsiCodec_win.h"
@@ -20,6 +21,8 @@ std::wstring WideFromWhat(std::string_view what) {
   MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, what.data(), length, text.data(), size);
   return text;
 }
+
+IMessageBoxes* errorBoxRoute = nullptr;  // not owned: the live TErrorBoxRoute's boxes
 
 }  // namespace
 
@@ -50,4 +53,20 @@ std::wstring CurrentExceptionMessage() noexcept {
   }
 }
 
-void ShowCurrentException(HWND owner) noexcept { ShowErrorBox(owner, CurrentExceptionMessage()); }
+void ShowCurrentException(HWND owner) noexcept {
+  const std::wstring message = CurrentExceptionMessage();
+  try {
+    if (errorBoxRoute) {
+      errorBoxRoute->ShowError(message);
+      return;
+    }
+  } catch (...) {
+    // The routed box failed: the plain box below still tells the user.
+  }
+  ShowErrorBox(owner, message);
+}
+
+TErrorBoxRoute::TErrorBoxRoute(IMessageBoxes& boxes) noexcept
+    : previous_(std::exchange(errorBoxRoute, &boxes)) {}
+
+TErrorBoxRoute::~TErrorBoxRoute() { errorBoxRoute = previous_; }

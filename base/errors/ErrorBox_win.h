@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "base/errors/MessageBoxes.h"
+
 // Caption "ZELK", error icon, OK.
 void ShowErrorBox(HWND owner, const std::wstring& message);
 
@@ -15,5 +17,19 @@ void ShowErrorBox(HWND owner, const std::wstring& message);
 // catch block.
 [[nodiscard]] std::wstring CurrentExceptionMessage() noexcept;
 
-// Shows the exception being handled; call only inside a catch block.
+// Shows the exception being handled; call only inside a catch block. Through
+// the boxes of the live TErrorBoxRoute, else in a plain box of the owner.
 void ShowCurrentException(HWND owner) noexcept;
+
+// While it lives, failures caught at a window's edge are shown through the
+// given boxes (and so with their owner and topmost handling).
+class TErrorBoxRoute {
+ public:
+  explicit TErrorBoxRoute(IMessageBoxes& boxes) noexcept;
+  ~TErrorBoxRoute();
+  TErrorBoxRoute(const TErrorBoxRoute&) = delete;
+  TErrorBoxRoute& operator=(const TErrorBoxRoute&) = delete;
+
+ private:
+  IMessageBoxes* previous_;
+};

@@ -87,6 +87,14 @@ struct TMenuTraits {
 // A menu not attached to a window (a popup menu); its submenus go with it.
 using TMenu = TUniqueHandle<HMENU, TMenuTraits>;
 
+struct TWindowTraits {
+  static HWND None() noexcept { return nullptr; }
+  static void Close(HWND window) noexcept { DestroyWindow(window); }
+};
+// A top-level window of a system class that no other window owns (a tool tip
+// kept out of its form's owned windows, say).
+using TOwnedWindow = TUniqueHandle<HWND, TWindowTraits>;
+
 struct TIconTraits {
   static HICON None() noexcept { return nullptr; }
   static void Close(HICON icon) noexcept { DestroyIcon(icon); }

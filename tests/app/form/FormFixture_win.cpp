@@ -14,7 +14,11 @@ TZELKForm& FormFixture::Create() {
       TProgramFiles{folder.File(L"ZELK.exe")},
       TFormServices{messageBoxes, shutdown, help, shell, executor, folders, shortcuts, mouseHook,
                     desktop, timeSource, clock, connection});
-  const HWND window = form->Create(GetModuleHandleW(nullptr), nullptr);
+  if (!application) {
+    application.Reset(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"ZELK", WS_POPUP, 0, 0, 0, 0,
+                                      nullptr, nullptr, nullptr, nullptr));
+  }
+  const HWND window = form->Create(GetModuleHandleW(nullptr), application.Get());
   if (!window) throw std::runtime_error("the main window was not created");
   return *form;
 }

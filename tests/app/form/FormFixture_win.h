@@ -44,5 +44,7 @@ class FormFixture {
   FakeTimeSource timeSource;
   RecordingClock clock;
   FakeConnection connection;
+  // Stands for the hidden application window that owns the form.
+  TOwnedWindow application;
   std::unique_ptr<TZELKForm> form;
 };

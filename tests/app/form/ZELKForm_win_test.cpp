@@ -8,6 +8,7 @@
 #include "app/sheets/SheetFiles.h"
 #include "base/text/AnsiCodec_win.h"
 #include "base/text/AnsiField.h"
+#include "base/win32/Handles_win.h"
 #include "tests/app/form/FormFixture_win.h"
 
 namespace {
@@ -28,10 +29,6 @@ std::vector<std::wstring> TabNames(const TZELKForm& form) {
     names.emplace_back(text);
   }
   return names;
-}
-
-bool RunningUnderWine() {
-  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
 }
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -374,14 +371,70 @@ TEST(MainWindow, TheQuickBarButtonTogglesTheBarAndTheOnTopButtonTheTopmostBand) 
   ShowWindow(form.Handle(), SW_SHOW);  // the button is pressed on the shown window
   click(kFowardBtn);
   EXPECT_EQ(SendMessageW(form.Control(kFowardBtn), BM_GETCHECK, 0, 0), BST_CHECKED);
-  const bool topmost = GetWindowLongW(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST;
-  if (RunningUnderWine()) {
-    // todo_wine: Wine keeps a window that owns a topmost popup (its tooltips)
-    // out of the topmost band; Windows lets it in.
-    EXPECT_FALSE(topmost) << "Wine now lets the window in: make this an ordinary check";
-  } else {
-    EXPECT_TRUE(topmost);
-  }
+  EXPECT_TRUE(GetWindowLongW(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
   click(kFowardBtn);
   EXPECT_FALSE(GetWindowLongW(form.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+}
+
+TEST(MainWindow, ToolButtonsTakeNoFocusAndShowDownPlainly) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  ShowWindow(form.Handle(), SW_SHOW);
+  SetFocus(form.Handle());
+  const HWND button = form.Control(kFowardBtn);
+  SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  SendMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+  EXPECT_EQ(GetFocus(), form.Handle());
+  EXPECT_EQ(SendMessageW(button, BM_GETCHECK, 0, 0), BST_CHECKED);
+
+  // The share of the face in the highlight colour, down and up.
+  const auto highlighted = [&] {
+    RECT client;
+    GetClientRect(button, &client);
+    const TWindowDC screen(nullptr);
+    const TMemoryDC memory(CreateCompatibleDC(screen.Get()));
+    const TBitmap bitmap(CreateCompatibleBitmap(screen.Get(), client.right, client.bottom));
+    const TSelectObject selected(memory.Get(), bitmap.Get());
+    SendMessageW(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT);
+    int count = 0;
+    for (int y = 0; y < client.bottom; ++y) {
+      for (int x = 0; x < client.right; ++x) {
+        count += GetPixel(memory.Get(), x, y) == GetSysColor(COLOR_HIGHLIGHT);
+      }
+    }
+    return count * 100 / (client.right * client.bottom);
+  };
+  EXPECT_GT(highlighted(), 50);
+  SendMessageW(button, BM_SETCHECK, BST_UNCHECKED, 0);
+  EXPECT_EQ(highlighted(), 0);
+}
+
+TEST(MainWindow, ATabsCaptionIsCentredInItsRectangle) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  const TWindowDC screen(nullptr);
+  const TMemoryDC memory(CreateCompatibleDC(screen.Get()));
+  const TBitmap bitmap(CreateCompatibleBitmap(screen.Get(), 80, 40));
+  const TSelectObject selected(memory.Get(), bitmap.Get());
+  const TSelectObject font(memory.Get(), GetStockObject(DEFAULT_GUI_FONT));
+  DRAWITEMSTRUCT item{};
+  item.CtlType = ODT_TAB;
+  item.CtlID = kATab;
+  item.itemID = 1;  // "OFFICE", an unselected tab
+  item.hwndItem = form.Control(kATab);
+  item.hDC = memory.Get();
+  item.rcItem = {0, 0, 80, 40};
+  SendMessageW(form.Handle(), WM_DRAWITEM, kATab, reinterpret_cast<LPARAM>(&item));
+  const COLORREF background = GetPixel(memory.Get(), 0, 0);
+  int first = -1;
+  int last = -1;
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 80; ++x) {
+      if (GetPixel(memory.Get(), x, y) == background) continue;
+      if (first < 0) first = y;
+      last = y;
+    }
+  }
+  ASSERT_GE(first, 0) << "no caption drawn";
+  EXPECT_NEAR(first, 39 - last, 3) << "text rows " << first << "-" << last << " of 40";
 }

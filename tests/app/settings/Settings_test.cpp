@@ -202,9 +202,34 @@ TEST(WindowBounds, AWindowOffTheWorkAreaMovesOntoItKeepingItsSize) {
   EXPECT_EQ(KeepOnWorkArea({-300, 10, 31, 442}, {-1280, 0, 0, 1024}), (TRect{-331, 10, 0, 442}));
 }
 
+TEST(WindowBounds, APlaceMovedOnlyToBeSeenIsNotSavedUntilTheUserMovesTheWindow) {
+  const TRect work{0, 0, 1024, 768};
+  const TRect gone{2000, 1500, 2331, 1932};
+  TWindowPlace place(gone);
+  const TRect shown = place.Show(gone, work);
+  EXPECT_EQ(shown, (TRect{693, 336, 1024, 768}));
+  EXPECT_EQ(place.Saved(shown), gone);
+  EXPECT_EQ(place.Show(shown, work), shown);  // shown again where it stands
+  EXPECT_EQ(place.Saved(shown), gone);
+  const TRect moved{10, 20, 341, 452};
+  EXPECT_EQ(place.Saved(moved), moved);
+  EXPECT_EQ(place.Show(moved, work), moved);
+  EXPECT_EQ(place.Saved(moved), moved);
+}
+
 TEST(WindowBounds, MinimumSizeKeepsTheTabRowsAndOneItemRowVisible) {
-  TMinimumSizeParts parts{.Frame = {8, 27}, .StatusBarHeight = 20, .TabRowsHeight = 26, .CellHeight = 36};
+  TMinimumSizeParts parts{.Frame = {8, 27}, .StatusBarHeight = 20, .CellHeight = 36,
+                          .TabCount = 5, .WidestTab = 60, .TabRowHeight = 20,
+                          .TabFrameHeight = 6, .SideWidth = 60, .WorkArea = {1024, 738}};
   EXPECT_EQ(MinimumWindowSize(parts), (TSize{200, 250}));
-  parts.TabRowsHeight = 18 * 30;  // many rows of large tabs
-  EXPECT_EQ(MinimumWindowSize(parts).Height, 27 + 43 + 540 + 28 + 36 + 20);
+  // 52 large tabs: at 200 pixels one per row would not fit the work area.
+  parts.TabCount = 52;
+  parts.WidestTab = 90;
+  parts.TabRowHeight = 30;
+  const TSize minimum = MinimumWindowSize(parts);
+  const int perRow = (minimum.Width - 60) / 90;
+  const int rows = (52 + perRow - 1) / perRow;
+  EXPECT_EQ(minimum.Height, 27 + 43 + rows * 30 + 6 + 28 + 36 + 20);
+  EXPECT_LE(minimum.Height, 738) << "widened until the rows fit the work area";
+  EXPECT_GT(minimum.Width, 200);
 }

@@ -1,0 +1,6 @@
+# Helper program of the main window's journeys.
+if(WIN32)
+  add_executable(zelk_window_probe window/WindowProbe_win.cpp)
+  target_link_options(zelk_window_probe PRIVATE -municode)
+  zelk_warnings(zelk_window_probe)
+endif()
