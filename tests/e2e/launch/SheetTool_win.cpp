@@ -1,9 +1,12 @@
 // Journey helper. "SheetTool make <sheet> <target> <params>" writes a sheet
 // file with one item in slot 0 into the Data folder of the current folder;
 // "SheetTool count <sheet>" prints that item's use count; "SheetTool area"
-// prints the top-left corner of the running window's item area on screen, and
-// "SheetTool tabs" that of its sheet tabs.
+// prints the top-left corner of the running window's item area on screen,
+// "SheetTool tabs" that of its sheet tabs and "SheetTool tabcount" how many
+// sheet tabs it shows.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdio>
 #include <string>
@@ -58,9 +61,13 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("%d\n", sheet.Count > 0 ? sheet.Items[0].Count : -1);
     return 0;
   }
-  if (command == L"area" || command == L"tabs") {
+  if (command == L"area" || command == L"tabs" || command == L"tabcount") {
     TSearch search{command == L"area" ? L"TPaintBox" : L"SysTabControl32", nullptr};
     EnumChildWindows(FindWindowW(L"TZELKForm", nullptr), FindChild, reinterpret_cast<LPARAM>(&search));
+    if (command == L"tabcount" && search.found) {
+      std::printf("%d\n", static_cast<int>(SendMessageW(search.found, TCM_GETITEMCOUNT, 0, 0)));
+      return 0;
+    }
     RECT rect{};
     if (!search.found || !GetWindowRect(search.found, &rect)) return 1;
     std::printf("%ld %ld\n", rect.left, rect.top);
