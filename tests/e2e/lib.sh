@@ -13,9 +13,15 @@ e2e_run() {
   E2E_FOLDER=$(mktemp -d)
   cp "$E2E_BIN"/ZELK.exe "$E2E_FOLDER"/
   cp "$E2E_BIN"/*.dll "$E2E_FOLDER"/ 2>/dev/null || true
-  # A subshell outside any condition, so that set -e stops the journey at
-  # its first failing step.
-  (set -e; cd "$E2E_FOLDER"; "$journey") >"$E2E_FOLDER.log" 2>&1
+  # A new shell, so that set -e stops the journey at its first failing step
+  # even when e2e_run itself runs in a condition (where bash ignores set -e,
+  # in subshells too). It reads the helpers and the journey's script afresh.
+  local helpers script
+  helpers=$(realpath "${BASH_SOURCE[0]}")
+  script=$(realpath "$(shopt -s extdebug; declare -F "$journey" | cut -d' ' -f3-)")
+  (cd "$E2E_FOLDER" && E2E_FOLDER=$E2E_FOLDER ZELK_ROOT=$ZELK_ROOT bash -c \
+    'set -e; source "$1"; source "$2"; "$3"' journey "$helpers" "$script" "$journey") \
+    >"$E2E_FOLDER.log" 2>&1
   rc=$?
   if [ "$rc" -eq 0 ]; then echo "PASS $journey"; else
     echo "FAIL $journey"; sed 's/^/    /' "$E2E_FOLDER.log"; fi
