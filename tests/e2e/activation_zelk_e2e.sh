@@ -39,7 +39,7 @@ zelk_expect() {  # shown|hidden
 zelk_state() { e2e_window_changes zelk-window.txt | awk '{print $NF}' | grep . || echo shown; }
 
 # Ends ZELK as the system asks a program to close (a close message to each
-# of its windows) and compares the whole record of its window's changes,
+# of its windows; the hidden application window's ends the program) and compares the whole record of its window's changes,
 # complete once the window is destroyed, with the expected ones. The end
 # itself hides a shown window.
 zelk_expect_changes() {  # "hidden shown ..."
@@ -104,11 +104,21 @@ journey_zelk_sideclick_1_the_leftmost_column_shows_the_window_whatever_is_there(
   zelk_expect_changes "hidden shown"
 }
 
+# Ctrl+Alt+N from the ordinary window, which takes the keyboard focus: Wine
+# delivers a hot key only while one of its windows has it. The desktop's
+# thread hands the key on before any later click, so ZELK handles it after
+# every notification posted before.
+zelk_show_by_hot_key() {
+  xdotool windowfocus --sync "$(e2e_wait_window "Ordinary window")"
+  xdotool key --clearmodifiers ctrl+alt+n
+}
+
 journey_zelk_sideclick_0_the_leftmost_column_is_judged_by_the_desktop_test() {
   zelk_start SIDECLICK=0
   zelk_click 0 650         # the ordinary window: away from the desktop, no hide
-  zelk_double_click 0 260  # shows again after a wrong hide
-  zelk_click_until_hidden 0  # the wallpaper: DBLMODE 0 hides
+  zelk_show_by_hot_key     # shows again after a wrong hide
+  zelk_click 0 300         # the wallpaper: DBLMODE 0 hides
+  zelk_expect hidden
   zelk_click 0 610         # the ordinary window: no show
   zelk_expect_changes "hidden"
 }

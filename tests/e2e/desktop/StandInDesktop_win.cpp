@@ -85,6 +85,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   WriteIconCentre(desktop, __wargv[2]);
   CreateOrdinaryWindow();
   pressFile = __wargv[3];
+  // Not kept: the system removes the hook when this thread ends.
   SetWindowsHookExW(WH_MOUSE, RecordPress, nullptr, GetCurrentThreadId());
   SetTimer(nullptr, 0, kLifetimeMs, nullptr);
   MSG message;
