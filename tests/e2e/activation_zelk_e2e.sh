@@ -21,7 +21,9 @@ zelk_start() {  # [KEY=value ...]
   # The section name 設定 in Shift-JIS.
   if [ $# -gt 0 ]; then { printf '[\x90\xdd\x92\xe8]\r\n'; printf '%s\r\n' "$@"; } >ZELK.ini; fi
   e2e_start ZELK.exe
-  e2e_watch_window "$(e2e_wait_window "$ZELK_CAPTION")" zelk-window.txt
+  local window
+  window=$(e2e_wait_window "$ZELK_CAPTION")
+  e2e_watch_window "$window" zelk-window.txt
 }
 
 zelk_click() {  # x y
@@ -109,7 +111,9 @@ journey_zelk_sideclick_1_the_leftmost_column_shows_the_window_whatever_is_there(
 # thread hands the key on before any later click, so ZELK handles it after
 # every notification posted before.
 zelk_show_by_hot_key() {
-  xdotool windowfocus --sync "$(e2e_wait_window "Ordinary window")"
+  local ordinary
+  ordinary=$(e2e_wait_window "Ordinary window")
+  xdotool windowfocus --sync "$ordinary"
   xdotool key --clearmodifiers ctrl+alt+n
 }
 

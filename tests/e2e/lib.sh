@@ -76,9 +76,12 @@ e2e_start() { (cd "$E2E_FOLDER" && exec "$WINE" "$@" >/dev/null 2>&1 &); }
 
 e2e_visible_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 | grep .; }
 
-# Prints the X window id of the first visible window whose name matches, once there is one.
+# Prints the X window id of the first visible window whose name matches,
+# once there is one; else fails naming the visible windows.
 e2e_wait_window() {  # name
-  e2e_wait_for "a window named '$1'" e2e_visible_window "$1"
+  e2e_wait_for "a window named '$1'" e2e_visible_window "$1" ||
+    { echo "visible windows: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null |
+        paste -sd '|')" >&2; return 1; }
   e2e_visible_window "$1"
 }
 
