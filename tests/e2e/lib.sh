@@ -35,8 +35,11 @@ e2e_cleanup() {
     "$WINE" taskkill /f /im "$program" >/dev/null 2>&1 || true
   done
   wineserver -w 2>/dev/null || true
+  # The window watchers, by id, while each is still the xev this harness started.
   if [ -f "$E2E_FOLDER/watchers.pid" ]; then
-    while read -r pid; do kill "$pid" 2>/dev/null || true; done <"$E2E_FOLDER/watchers.pid"
+    while read -r pid; do
+      [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = xev ] && kill "$pid" 2>/dev/null
+    done <"$E2E_FOLDER/watchers.pid"
   fi
   rm -rf "$E2E_FOLDER" "$E2E_FOLDER.log"
 }
