@@ -144,7 +144,8 @@ e2e_desktop_click() {  # x y [button] [presses]
   local presses=${4:-1} before
   before=$(e2e_line_count presses.txt)
   xdotool mousemove "$1" "$2" click --repeat "$presses" --delay 80 "${3:-1}"
-  e2e_wait_lines presses.txt $((before + presses)) "the stand-in desktop to take the press at $1,$2"
+  e2e_wait_lines presses.txt $((before + presses)) "the stand-in desktop to take the press at $1,$2" ||
+    { echo "presses taken: $(paste -sd '|' presses.txt)" >&2; return 1; }
 }
 
 # Keeps a screenshot of the whole display as a test artefact.
