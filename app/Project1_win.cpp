@@ -3,19 +3,20 @@
 
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
 
-#include "app/form/SystemServices_win.h"
+#include "app/services/SystemServices_win.h"
 #include "base/errors/MessageBoxes_win.h"
-#include "app/activation/DesktopTest_win.h"
+#include "app/activation/EmptyDesktopCheck_win.h"
 #include "app/activation/SingleInstance_win.h"
 #include "base/errors/ErrorBox_win.h"
-#include "app/form/ZelkHook_win.h"
+#include "app/services/HookLibraryMouseHook_win.h"
 #include "app/form/ZELK_win.h"
 #include "app/launch/ShellRunner_win.h"
 #include "app/launch/ShortcutResolver_win.h"
 #include "app/shortcuts/ShellExecutor_win.h"
 #include "app/shortcuts/SpecialFolders_win.h"
+#include "base/win32/Handles_win.h"
+#include "base/win32/Window_win.h"
 #include "net/ClockSeams_win.h"
 #include "net/KiroTime_win.h"
 
@@ -23,16 +24,19 @@ namespace {
 
 // The application's own window: titled "ZELK", never shown. It owns the main
 // window, which therefore gets no taskbar button.
-HWND CreateApplicationWindow(HINSTANCE instance) {
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = DefWindowProcW;
-  windowClass.hInstance = instance;
-  windowClass.lpszClassName = L"TApplication";
-  RegisterClassExW(&windowClass);
-  return CreateWindowExW(WS_EX_TOOLWINDOW, L"TApplication", L"ZELK", WS_POPUP, 0, 0, 0, 0, nullptr,
-                         nullptr, instance, nullptr);
-}
+class TApplicationWindow final : public TWindow {
+ public:
+  explicit TApplicationWindow(HINSTANCE instance) {
+    RegisterWindowClass(instance, L"TApplication", 0, nullptr);
+    CreateWindowOf(WS_EX_TOOLWINDOW, L"TApplication", L"ZELK", WS_POPUP, RECT{}, nullptr, nullptr,
+                   instance);
+  }
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    return DefaultHandling(message, wParam, lParam);
+  }
+};
 
 }  // namespace
 
@@ -45,11 +49,11 @@ static int Run(HINSTANCE instance) {
   }
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
-  CoInitialize(nullptr);
+  const TComApartment com;
   TWin32MessageBoxes messageBoxes;
   TWin32Shutdown shutdown;
   THtmlHelpViewer help;
-  TKiroTime KiroTime1;
+  TKiroTime KiroTime1(messageBoxes);
   KiroTime1.TimeOut = 5000;
   TSystemClock clock;
   TInternetConnection connection;
@@ -58,12 +62,12 @@ static int Run(HINSTANCE instance) {
   TShellLinkResolver shortcuts;
   TWin32ShellExecutor executor(&owner);
   TWin32SpecialFolders folders;
-  TZelkMouseHook mouseHook;
-  TWin32DesktopTest desktopTest;
-  const HWND application = CreateApplicationWindow(instance);
+  THookLibraryMouseHook mouseHook;
+  TEmptyDesktopCheck desktopTest;
+  const TApplicationWindow application(instance);
   TZELKForm form(TProgramFiles{ProgramPath()}, TFormServices{messageBoxes, shutdown, help, shell, executor, folders, shortcuts,
                                             mouseHook, desktopTest, KiroTime1, clock, connection});
-  const HWND window = form.Create(instance, application);
+  const HWND window = form.Create(instance, application.Handle());
   if (!window) return 1;
   owner = window;
   ShowWindow(window, SW_SHOWNORMAL);
@@ -73,8 +77,6 @@ static int Run(HINSTANCE instance) {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
-  DestroyWindow(application);
-  CoUninitialize();
   return static_cast<int>(message.wParam);
 }
 

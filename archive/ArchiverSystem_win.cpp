@@ -4,6 +4,7 @@
 
 #include "base/errors/ErrorBox_win.h"
 #include "base/errors/Errors.h"
+#include "base/win32/Handles_win.h"
 
 namespace {
 
@@ -12,22 +13,6 @@ namespace {
   throw EInOutError(L"ファイル「" + path + L"」を" + what + L"できませんでした。\n" +
                     SystemErrorText(error));
 }
-
-// Owns a file handle for the length of one read or write.
-class TFile {
- public:
-  explicit TFile(HANDLE handle) : handle_(handle) {}
-  ~TFile() {
-    if (Valid()) CloseHandle(handle_);
-  }
-  TFile(const TFile&) = delete;
-  TFile& operator=(const TFile&) = delete;
-  [[nodiscard]] bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  [[nodiscard]] HANDLE Get() const { return handle_; }
-
- private:
-  HANDLE handle_;
-};
 
 std::wstring FullPathOf(const std::wstring& path) {
   const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
@@ -49,8 +34,8 @@ std::int64_t LocalTicks(const FILETIME& time) {
 }  // namespace
 
 std::vector<std::uint8_t> TWin32ArchiverSystem::ReadBytes(const std::wstring& path) {
-  TFile file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                         FILE_ATTRIBUTE_NORMAL, nullptr));
+  const TFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) RaiseInOut(L"開くことが", path);
   std::vector<std::uint8_t> bytes;
   std::uint8_t chunk[65536];
@@ -66,8 +51,8 @@ std::vector<std::uint8_t> TWin32ArchiverSystem::ReadBytes(const std::wstring& pa
 
 void TWin32ArchiverSystem::WriteBytes(const std::wstring& path,
                                       std::span<const std::uint8_t> bytes) {
-  TFile file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr));
+  const TFileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) RaiseInOut(L"作成することが", path);
   while (!bytes.empty()) {
     DWORD written = 0;
@@ -110,13 +95,12 @@ std::optional<std::wstring> TWin32ArchiverSystem::SevenZipFolder() {
 std::vector<TFoundFile> TWin32FileSearch::Find(const std::wstring& pattern) {
   std::vector<TFoundFile> files;
   WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW(pattern.c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return files;
+  const TFindHandle search(FindFirstFileW(pattern.c_str(), &found));
+  if (!search) return files;
   do {
     files.push_back({found.cFileName, found.cAlternateFileName, found.dwFileAttributes,
                      LocalTicks(found.ftLastWriteTime)});
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
+  } while (FindNextFileW(search.Get(), &found));
   return files;
 }
 

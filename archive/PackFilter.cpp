@@ -4,6 +4,7 @@
 #include <set>
 
 #include "archive/PackDates.h"
+#include "base/errors/Errors.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ class TCurrentFolderGuard {
     try {
       if (savedDrive_) search_.SetCurrentFolder(*savedDrive_);
       if (saved_) search_.SetCurrentFolder(*saved_);
-    } catch (...) {
+    } catch (const EInOutError&) {
       // A folder that vanished meanwhile cannot be restored; the list stands.
     }
   }

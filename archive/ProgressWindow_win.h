@@ -6,26 +6,24 @@
 #include <windows.h>
 
 #include "archive/ProgressWindow.h"
+#include "base/errors/MessageBoxes.h"
+#include "base/win32/HiddenWindow_win.h"
 
-class TProgressWindow : public IProgressWindow {
+class TProgressWindow : public IProgressWindow, private THiddenWindow {
  public:
-  explicit TProgressWindow(TProgressHandler handler);
-  ~TProgressWindow() override;
-  TProgressWindow(const TProgressWindow&) = delete;
-  TProgressWindow& operator=(const TProgressWindow&) = delete;
+  // A failure of the handler is shown through the message boxes. Raises
+  // EArchiver when the window cannot be made.
+  TProgressWindow(TProgressHandler handler, IMessageBoxes& messageBoxes);
 
-  [[nodiscard]] TWindowHandle Handle() const override { return window_; }
+  [[nodiscard]] TWindowHandle Handle() const override { return THiddenWindow::Handle(); }
 
   // The factory for the archive component.
-  static std::unique_ptr<IProgressWindow> Create(TProgressHandler handler);
+  [[nodiscard]] static TProgressWindowFactory Factory(IMessageBoxes& messageBoxes);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
-                                     LPARAM lParam) noexcept;
-  LRESULT OnArcExtract(WPARAM state, LPARAM info);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   TProgressHandler handler_;
-  HWND window_ = nullptr;
 };
 
 // The registered message, registered on first use.

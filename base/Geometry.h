@@ -7,6 +7,12 @@ struct TPoint {
   bool operator==(const TPoint&) const = default;
 };
 
+struct TSize {
+  int Width = 0;
+  int Height = 0;
+  bool operator==(const TSize&) const = default;
+};
+
 struct TRect {
   int Left = 0;
   int Top = 0;

@@ -8,11 +8,13 @@
 
 #include "net/KiroTime_win.h"
 #include "tests/net/LocalServer_win.h"
+#include "tests/support/FakeMessageBoxes.h"
 
 int main() {
   constexpr int kRuns = 50;
   TLocalServer server(SendAndClose(std::string("\xE1\x00\x00\x00", 4)));
-  TKiroTime time;
+  FakeMessageBoxes boxes;
+  TKiroTime time(boxes);
   time.Host = server.Address();
   time.Port = server.Port();
   time.TimeOut = 5000;

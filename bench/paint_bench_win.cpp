@@ -32,7 +32,7 @@ void MeasureLook(const char* name, const std::string& settings) {
   const HBITMAP bitmap = CreateCompatibleBitmap(screen, 251, 9000);
   ReleaseDC(nullptr, screen);
   const HGDIOBJ old = SelectObject(memory, bitmap);
-  const double time = MedianMilliseconds(21, [&] { form.PAriaPaint(memory, 251, 9000); });
+  const double time = MedianMilliseconds(21, [&] { form.PAria().PAriaPaint(memory, 251, 9000); });
   SelectObject(memory, old);
   DeleteObject(bitmap);
   DeleteDC(memory);

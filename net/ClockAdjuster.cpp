@@ -1,11 +1,13 @@
 #include "net/ClockAdjuster.h"
 
+#include "base/errors/Errors.h"
+
 TNetTimerChange TClockAdjuster::AdjustClock(const std::wstring& host) {
   std::uint32_t seconds = 0;
   try {
     source_.SetHost(host);
     seconds = source_.TimeInt();
-  } catch (...) {
+  } catch (const EZelkError&) {
     // Nothing is shown: the clock simply stays as it is.
     return TNetTimerChange::Keep;
   }

@@ -15,7 +15,7 @@ class ITimeSource {
  public:
   virtual ~ITimeSource() = default;
   virtual void SetHost(const std::wstring& host) = 0;
-  // One request; seconds since 1900-01-01 00:00 UTC. A failed request throws.
+  // One request; seconds since 1900-01-01 00:00 UTC. A failed request throws EZelkError.
   [[nodiscard]] virtual std::uint32_t TimeInt() = 0;
 };
 

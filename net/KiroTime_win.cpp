@@ -12,7 +12,7 @@ std::span<const std::uint8_t> Bytes(const std::string& reply) {
 
 }  // namespace
 
-TKiroTime::TKiroTime() {
+TKiroTime::TKiroTime(IMessageBoxes& messageBoxes) : TPowersock(messageBoxes) {
   Port = 37;
   TimeOut = 500;
 }
@@ -41,9 +41,11 @@ std::string TKiroTime::RequestTime() {
     WaitForFirstByte();
     reply = Read(0);
   } catch (...) {
+    // Whatever ended the request, the next one needs a fresh socket; the
+    // failure itself goes on to the caller.
     try {
       Disconnect();
-    } catch (...) {
+    } catch (const EZelkError&) {
       // The request's own failure is the one to report.
     }
     throw;
@@ -54,7 +56,7 @@ std::string TKiroTime::RequestTime() {
 
 void TKiroTime::ConnectToServer() {
   cancel_ = false;
-  if (connected_) throw ESockError(L"Already connected");
+  if (connected_) throw ESockError(TSockFailure::AlreadyConnected);
   ResolveHostWithRetry();
   ReportStatus(8, L"Connecting");
   success_ = false;
@@ -67,17 +69,18 @@ void TKiroTime::ConnectToServer() {
     // not end the wait: it ends by the time-out.
     while (!success_ && !timedOut_ && !cancel_) WaitAndProcessMessages();
   }
-  if (timedOut_) throw EZelkError(L"Connection Timed out");
-  if (cancel_) throw ESockError(L"Connection Canceled");
+  // The base failure kind, as the time client has always raised it.
+  if (timedOut_) throw EZelkError(SockFailureText(TSockFailure::ConnectionTimedOut));
+  if (cancel_) throw ESockError(TSockFailure::ConnectionCanceled);
 }
 
 void TKiroTime::WaitForFirstByte() {
   TTimedPhase phase(*this);
   while (!DataAvailable()) {
-    if (timedOut_) throw ESockError(L"Read Timed out");
-    if (cancel_) throw ESockError(L"Read Canceled");
+    if (timedOut_) throw ESockError(TSockFailure::ReadTimedOut);
+    if (cancel_) throw ESockError(TSockFailure::ReadCanceled);
     // The peer closed without a byte: the socket was closed on its notice.
-    if (!connected_) throw ESockError(L"Connection Closed");
+    if (!connected_) throw ESockError(TSockFailure::ConnectionClosed);
     WaitAndProcessMessages();
   }
 }

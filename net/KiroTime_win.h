@@ -12,7 +12,7 @@
 class TKiroTime : public TPowersock, public ITimeSource {
  public:
   // Port 37, TimeOut 500 ms.
-  TKiroTime();
+  explicit TKiroTime(IMessageBoxes& messageBoxes);
 
   // Seconds since 1900-01-01 00:00 UTC, unsigned.
   [[nodiscard]] std::uint32_t TimeInt() override;

@@ -66,6 +66,46 @@ constexpr std::array<TErrorRow, 51> kErrorRows{{
 
 }  // namespace
 
+std::wstring SockFailureText(TSockFailure failure) {
+  switch (failure) {
+    case TSockFailure::Winsock:
+      return {};
+    case TSockFailure::InitializationFailed:
+      return L"Initializaton of windows sockets failed";
+    case TSockFailure::AlreadyConnected:
+      return L"Already connected";
+    case TSockFailure::HostLookupTimedOut:
+      return L"Host Lookup Timed Out";
+    case TSockFailure::HostLookupCanceled:
+      return L"Host Lookup Canceled";
+    case TSockFailure::HostLookupFailed:
+      return L"Host Lookup Failed";
+    case TSockFailure::NullRemoteAddress:
+      return L"Null Remote Address";
+    case TSockFailure::ConnectionTimedOut:
+      return L"Connection Timed out";
+    case TSockFailure::ConnectionCanceled:
+      return L"Connection Canceled";
+    case TSockFailure::ConnectionFailed:
+      return L"Connection Failed";
+    case TSockFailure::ConnectionClosed:
+      return L"Connection Closed";
+    case TSockFailure::ReadTimedOut:
+      return L"Read Timed out";
+    case TSockFailure::ReadCanceled:
+      return L"Read Canceled";
+    case TSockFailure::AcceptingCanceled:
+      return L"Accepting Canceled";
+    case TSockFailure::DataConnectionFailed:
+      return L"Error creating Data Connection";
+    case TSockFailure::SendAborted:
+      return L"Socket send aborted";
+    case TSockFailure::ReadLnAborted:
+      return L"Socket readln aborted";
+  }
+  return {};
+}
+
 std::wstring SocketErrorText(int code) {
   if (code == 0) return {};
   for (const TErrorRow& row : kErrorRows) {

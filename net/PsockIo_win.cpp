@@ -55,7 +55,7 @@ std::string TPowersock::Read(std::uint16_t count) {
   }
   if (cancel_) {
     cancel_ = false;
-    throw EAbortError(L"Socket send aborted");
+    throw EAbortError(TSockFailure::SendAborted);
   }
   return TakeBytes(wanted);
 }
@@ -79,7 +79,7 @@ std::string TPowersock::ReadLn() {
     }
     if (cancel_) {
       cancel_ = false;
-      throw EAbortError(L"Socket readln aborted");
+      throw EAbortError(TSockFailure::ReadLnAborted);
     }
     WaitAndProcessMessages();
   }
@@ -96,7 +96,7 @@ void TPowersock::SendBuffer(const void* buffer, std::uint32_t length) {
   }
   if (cancel_) {
     cancel_ = false;
-    throw EAbortError(L"Socket send aborted");
+    throw EAbortError(TSockFailure::SendAborted);
   }
 }
 
@@ -150,14 +150,14 @@ SOCKET TPowersock::Accept() {
   }
   if (cancel_) {
     cancel_ = false;
-    throw ESockError(L"Accepting Canceled");
+    throw ESockError(TSockFailure::AcceptingCanceled);
   }
   sockaddr_in peer{};
   int peerSize = sizeof peer;
   const SOCKET accepted =
       success_ ? accept(socket_, reinterpret_cast<sockaddr*>(&peer), &peerSize) : INVALID_SOCKET;
-  if (accepted == INVALID_SOCKET) throw ESockError(L"Error creating Data Connection");
-  WSAAsyncSelect(accepted, window_.Handle(), kSocketMessage, kSocketEvents);
+  if (accepted == INVALID_SOCKET) throw ESockError(TSockFailure::DataConnectionFailed);
+  WSAAsyncSelect(accepted, Handle(), kSocketMessage, kSocketEvents);
   remote_ = peer;
   return accepted;
 }

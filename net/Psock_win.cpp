@@ -11,14 +11,15 @@ constexpr int kHostEntrySize = MAXGETHOSTSTRUCT;  // 1024 bytes
 
 }  // namespace
 
-TPowersock::TPowersock() : window_(L"PsockWindowClass", WindowProc, this), io_(kIoBufferSize) {
+TPowersock::TPowersock(IMessageBoxes& messageBoxes)
+    : THiddenWindow(L"PsockWindowClass", messageBoxes), timer_(messageBoxes), io_(kIoBufferSize) {
   ReportStatus(8, L"Create");
   timer_.SetEnabled(false);
   timer_.SetOnTimer([this](TThreadTimer&) { TimerTriggered(); });
   ReportStatus(8, L"Initializing Winsock");
   // The first socket resets its connection at once on close (SO_LINGER 0).
-  if (!window_.Handle() || !OpenSocket(true)) {
-    throw ESockError(L"Initializaton of windows sockets failed");
+  if (!Handle() || !OpenSocket(true)) {
+    throw ESockError(TSockFailure::InitializationFailed);
   }
 }
 
@@ -30,7 +31,7 @@ TPowersock::~TPowersock() {
   Cancel();
   try {
     CloseSocket();
-  } catch (...) {
+  } catch (const ESockError&) {
     // Nothing more can be done about a socket that does not close.
   }
   if (lookup_) AbandonLookup();
@@ -44,7 +45,7 @@ bool TPowersock::OpenSocket(bool lingerOff) {
     setsockopt(handle, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&option),
                sizeof option);
   }
-  if (WSAAsyncSelect(handle, window_.Handle(), kSocketMessage, kSocketEvents) == SOCKET_ERROR) {
+  if (WSAAsyncSelect(handle, Handle(), kSocketMessage, kSocketEvents) == SOCKET_ERROR) {
     closesocket(handle);
     return false;
   }
@@ -52,24 +53,24 @@ bool TPowersock::OpenSocket(bool lingerOff) {
   return true;
 }
 
-void TPowersock::ReportStatus(int level, const std::wstring& text) noexcept {
+void TPowersock::ReportStatus(int level, const std::wstring& text) {
   if (ReportLevel < level) return;
+  status_ = text;
+  if (destroying_ || !OnStatus) return;
   try {
-    status_ = text;
-    if (!destroying_ && OnStatus) OnStatus(*this, text);
-  } catch (...) {
-    // A status handler never ends an operation.
+    OnStatus(*this, text);
+  } catch (const EZelkError&) {
+    // A status handler's failure never ends an operation.
   }
 }
 
-LRESULT CALLBACK TPowersock::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                        LPARAM lParam) noexcept {
-  auto* socket = THiddenWindow::Object<TPowersock>(window);
-  if (!socket || message < kSocketMessage) return DefWindowProcW(window, message, wParam, lParam);
+LRESULT TPowersock::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message < kSocketMessage) return DefaultHandling(message, wParam, lParam);
   try {
-    socket->SocketWindowMessage(message, wParam, lParam);
-  } catch (...) {
-    // Failures of notification handlers stay inside the window procedure.
+    SocketWindowMessage(message, wParam, lParam);
+  } catch (const EZelkError&) {
+    // Failures of notification handlers stay inside the window procedure;
+    // anything else reaches the window's edge, which shows it.
   }
   return 0;
 }
@@ -92,7 +93,7 @@ void TPowersock::SocketEvent(WORD event, WORD error) {
     case FD_READ:
       try {
         if (OnDataArrival) OnDataArrival(*this);
-      } catch (...) {
+      } catch (const EZelkError&) {
         // The data stays pending for the next read.
       }
       break;
@@ -152,7 +153,7 @@ void TPowersock::ResolveRemoteHost() {
   const std::optional<std::string> host = TAnsiCodec().Encode(Host);
   if (!host || host->empty()) {
     remote_.sin_addr.s_addr = 0;
-    throw ESockError(L"Host Lookup Failed");
+    throw ESockError(TSockFailure::HostLookupFailed);
   }
   remote_.sin_addr.s_addr = inet_addr(host->c_str());
   if (remote_.sin_addr.s_addr != INADDR_NONE) return;
@@ -160,19 +161,19 @@ void TPowersock::ResolveRemoteHost() {
   TimerOn();
   lookupDone_ = false;
   if (!hostEntry_) hostEntry_ = std::make_unique<char[]>(kHostEntrySize);
-  lookup_ = WSAAsyncGetHostByName(window_.Handle(), kHostLookupMessage, host->c_str(),
-                                  hostEntry_.get(), kHostEntrySize);
+  lookup_ = WSAAsyncGetHostByName(Handle(), kHostLookupMessage, host->c_str(), hostEntry_.get(),
+                                  kHostEntrySize);
   while (lookup_ && !lookupDone_ && !timedOut_ && !cancel_) {
     Sleep(2);
     ProcessMessages();
   }
   TimerOff();
   if (lookup_) AbandonLookup();
-  if (timedOut_) throw ESockError(L"Host Lookup Timed Out");
-  if (cancel_) throw ESockError(L"Host Lookup Canceled");
+  if (timedOut_) throw ESockError(TSockFailure::HostLookupTimedOut);
+  if (cancel_) throw ESockError(TSockFailure::HostLookupCanceled);
   const auto* entry = reinterpret_cast<const hostent*>(hostEntry_.get());
   if (!lookupDone_ || !success_ || entry->h_length != 4 || !entry->h_addr_list[0]) {
-    throw ESockError(L"Host Lookup Failed");
+    throw ESockError(TSockFailure::HostLookupFailed);
   }
   std::memcpy(&remote_.sin_addr, entry->h_addr_list[0], 4);
   if (OnHostResolved) OnHostResolved(*this);
@@ -192,15 +193,16 @@ void TPowersock::ResolveHostWithRetry() {
     try {
       ResolveRemoteHost();
     } catch (const ESockError& error) {
-      if (error.Message() == L"Host Lookup Timed Out" ||
-          error.Message() == L"Host Lookup Canceled") {
+      // A lookup that ran out of time or was cancelled is not retried.
+      if (error.Failure() == TSockFailure::HostLookupTimedOut ||
+          error.Failure() == TSockFailure::HostLookupCanceled) {
         throw;
       }
     }
     if (remote_.sin_addr.s_addr != 0) return;
     bool handled = false;
     if (tries == 0 && OnInvalidHost) OnInvalidHost(handled);
-    if (!handled) throw ESockError(L"Null Remote Address");
+    if (!handled) throw ESockError(TSockFailure::NullRemoteAddress);
     ++tries;
   }
 }
@@ -214,7 +216,7 @@ const sockaddr* TPowersock::RemoteEndpoint() {
 void TPowersock::Connect() {
   ReportStatus(8, L"Connecting");
   cancel_ = false;
-  if (connected_) throw ESockError(L"Already connected");
+  if (connected_) throw ESockError(TSockFailure::AlreadyConnected);
   ResolveHostWithRetry();
   lookupDone_ = false;
   success_ = true;
@@ -230,9 +232,9 @@ void TPowersock::Connect() {
   }
   if (connected_ && !timedOut_ && !cancel_) return;
   if (OnConnectionFailed) OnConnectionFailed(*this);
-  if (timedOut_) throw ESockError(L"Connection Timed out");
-  if (cancel_) throw ESockError(L"Connection Canceled");
-  throw ESockError(L"Connection Failed");
+  if (timedOut_) throw ESockError(TSockFailure::ConnectionTimedOut);
+  if (cancel_) throw ESockError(TSockFailure::ConnectionCanceled);
+  throw ESockError(TSockFailure::ConnectionFailed);
 }
 
 void TPowersock::Disconnect() {
@@ -257,7 +259,7 @@ void TPowersock::CloseSocket() {
 
 void TPowersock::DiscardNotifications() {
   MSG message;
-  while (PeekMessageW(&message, window_.Handle(), kSocketMessage, kSocketMessage, PM_REMOVE)) {
+  while (PeekMessageW(&message, Handle(), kSocketMessage, kSocketMessage, PM_REMOVE)) {
   }
 }
 
@@ -265,8 +267,8 @@ void TPowersock::CheckSocketError(int ignoredCode) {
   lastError_ = WSAGetLastError();
   if (lastError_ == ignoredCode || lastError_ <= 10000) return;
   const std::wstring text = ErrorText(lastError_);
-  if (OnError) OnError(*this, static_cast<std::uint16_t>(lastError_), text);
-  throw ESockError(text);
+  if (!destroying_ && OnError) OnError(*this, static_cast<std::uint16_t>(lastError_), text);
+  throw ESockError(TSockFailure::Winsock, text);
 }
 
 std::wstring TPowersock::ErrorText(int code) {

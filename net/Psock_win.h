@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "base/errors/MessageBoxes.h"
 #include "base/win32/HiddenWindow_win.h"
 #include "net/PsockErrors.h"
 #include "net/ThreadTimer_win.h"
@@ -25,7 +26,7 @@ inline constexpr UINT kHostLookupMessage = WM_USER + 102;  // 1126
 inline constexpr long kSocketEvents = FD_READ | FD_OOB | FD_ACCEPT | FD_CONNECT | FD_CLOSE;
 inline constexpr int kIoBufferSize = 65536;
 
-class TPowersock {
+class TPowersock : private THiddenWindow {
  public:
   using TStatusEvent = std::function<void(TPowersock& sender, const std::wstring& status)>;
   using TNotifyEvent = std::function<void(TPowersock& sender)>;
@@ -33,9 +34,10 @@ class TPowersock {
   using TErrorEvent =
       std::function<void(TPowersock& sender, std::uint16_t error, const std::wstring& message)>;
 
-  // Throws ESockError "Initializaton of windows sockets failed".
-  TPowersock();
-  virtual ~TPowersock();
+  // A failure that no notification handler expects is shown through the
+  // message boxes. Throws ESockError "Initializaton of windows sockets failed".
+  explicit TPowersock(IMessageBoxes& messageBoxes);
+  ~TPowersock() override;
   TPowersock(const TPowersock&) = delete;
   TPowersock& operator=(const TPowersock&) = delete;
 
@@ -82,7 +84,7 @@ class TPowersock {
 
   [[nodiscard]] bool Connected() const { return connected_; }
   [[nodiscard]] SOCKET SocketHandle() const { return socket_; }
-  [[nodiscard]] HWND SocketWindow() const { return window_.Handle(); }
+  [[nodiscard]] HWND SocketWindow() const { return Handle(); }
   [[nodiscard]] const sockaddr_in& RemoteAddress() const { return remote_; }
   [[nodiscard]] const std::vector<std::wstring>& WinsockInfo() const { return winsock_.Info(); }
   [[nodiscard]] const std::wstring& Status() const { return status_; }
@@ -91,7 +93,8 @@ class TPowersock {
   [[nodiscard]] std::int16_t ReplyNumber() const { return replyNumber_; }
 
  protected:
-  void ReportStatus(int level, const std::wstring& text) noexcept;
+  // A status handler's own failure never ends an operation.
+  void ReportStatus(int level, const std::wstring& text);
   // ResolveRemoteHost until an address is known, giving OnInvalidHost one
   // chance; "Null Remote Address" when none is.
   void ResolveHostWithRetry();
@@ -116,8 +119,7 @@ class TPowersock {
   bool cancel_ = false;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
-                                     LPARAM lParam) noexcept;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void SocketWindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void SocketEvent(WORD event, WORD error);
   void TimerTriggered();
@@ -135,7 +137,6 @@ class TPowersock {
   void AbandonLookup();
 
   TWinsockUser winsock_;  // first member: the last to go
-  THiddenWindow window_;
   TThreadTimer timer_;
   SOCKET socket_ = INVALID_SOCKET;
   sockaddr_in remote_{};

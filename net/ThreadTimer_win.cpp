@@ -1,19 +1,19 @@
 #include "net/ThreadTimer_win.h"
 
-#include "base/errors/ErrorBox_win.h"
 #include "base/errors/Errors.h"
 
 namespace {
 constexpr UINT_PTR kTimerId = 1;
 }
 
-TThreadTimer::TThreadTimer() : window_(L"TmrWindowClass", WindowProc, this) {
-  if (!window_.Handle()) throw EZelkError(L"No Timer");
+TThreadTimer::TThreadTimer(IMessageBoxes& messageBoxes)
+    : THiddenWindow(L"TmrWindowClass", messageBoxes) {
+  if (!Handle()) throw EZelkError(L"No Timer");
 }
 
 TThreadTimer::~TThreadTimer() {
   enabled_ = false;
-  KillTimer(window_.Handle(), kTimerId);
+  KillTimer(Handle(), kTimerId);
 }
 
 void TThreadTimer::SetEnabled(bool enabled) {
@@ -34,25 +34,20 @@ void TThreadTimer::SetOnTimer(TNotifyEvent onTimer) {
 }
 
 void TThreadTimer::UpdateTimer() {
-  KillTimer(window_.Handle(), kTimerId);
+  KillTimer(Handle(), kTimerId);
   if (interval_ != 0 && enabled_ && onTimer_) {
-    if (!SetTimer(window_.Handle(), kTimerId, interval_, nullptr)) throw EZelkError(L"No Timer");
+    if (!SetTimer(Handle(), kTimerId, interval_, nullptr)) throw EZelkError(L"No Timer");
   }
 }
 
-LRESULT CALLBACK TThreadTimer::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                          LPARAM lParam) noexcept {
-  auto* timer = THiddenWindow::Object<TThreadTimer>(window);
-  if (!timer) return DefWindowProcW(window, message, wParam, lParam);
+LRESULT TThreadTimer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_TIMER) {
-    // A failure in the handler goes to the standard error box.
-    // A copy, so that the handler may replace itself.
-    const TNotifyEvent onTimer = timer->onTimer_;
-    RunGuarded(nullptr, [&] {
-      if (onTimer) onTimer(*timer);
-    });
+    // A copy, so that the handler may replace itself. A failure goes to the
+    // window's edge, which shows it.
+    const TNotifyEvent onTimer = onTimer_;
+    if (onTimer) onTimer(*this);
     return 0;
   }
   if (message == WM_ACTIVATEAPP) return 0;
-  return DefWindowProcW(window, message, wParam, lParam);
+  return DefaultHandling(message, wParam, lParam);
 }

@@ -7,16 +7,17 @@
 #include <cstdint>
 #include <functional>
 
+#include "base/errors/MessageBoxes.h"
 #include "base/win32/HiddenWindow_win.h"
 
-class TThreadTimer {
+class TThreadTimer : private THiddenWindow {
  public:
   using TNotifyEvent = std::function<void(TThreadTimer& sender)>;
 
-  TThreadTimer();
-  ~TThreadTimer();
-  TThreadTimer(const TThreadTimer&) = delete;
-  TThreadTimer& operator=(const TThreadTimer&) = delete;
+  // A failure of OnTimer is shown through the message boxes. Throws
+  // EZelkError "No Timer" when the window cannot be made.
+  explicit TThreadTimer(IMessageBoxes& messageBoxes);
+  ~TThreadTimer() override;
 
   [[nodiscard]] bool Enabled() const { return enabled_; }
   [[nodiscard]] std::uint32_t Interval() const { return interval_; }
@@ -25,13 +26,11 @@ class TThreadTimer {
   void SetOnTimer(TNotifyEvent onTimer);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
-                                     LPARAM lParam) noexcept;
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // Kills the system timer and sets it again when it can fire.
   void UpdateTimer();
 
   bool enabled_ = true;
   std::uint32_t interval_ = 1000;
   TNotifyEvent onTimer_;
-  THiddenWindow window_;
 };

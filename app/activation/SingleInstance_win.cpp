@@ -1,13 +1,8 @@
 #include "app/activation/SingleInstance_win.h"
 
-TSingleInstance::TSingleInstance() {
-  mutex_ = CreateMutexW(nullptr, FALSE, L"ZELKSingleInstance");
-  first_ = !(mutex_ && GetLastError() == ERROR_ALREADY_EXISTS);
-}
-
-TSingleInstance::~TSingleInstance() {
-  if (mutex_) CloseHandle(mutex_);
-}
+TSingleInstance::TSingleInstance()
+    : mutex_(CreateMutexW(nullptr, FALSE, L"ZELKSingleInstance")),
+      first_(!(mutex_ && GetLastError() == ERROR_ALREADY_EXISTS)) {}
 
 void BringRunningInstanceForward(const wchar_t* mainWindowClass) {
   const HWND window = FindWindowW(mainWindowClass, nullptr);

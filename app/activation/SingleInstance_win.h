@@ -4,19 +4,18 @@
 
 #include <windows.h>
 
+#include "base/win32/Handles_win.h"
+
 // Holds the named mutex "ZELKSingleInstance" for its lifetime.
 class TSingleInstance {
  public:
   TSingleInstance();
-  ~TSingleInstance();
-  TSingleInstance(const TSingleInstance&) = delete;
-  TSingleInstance& operator=(const TSingleInstance&) = delete;
 
   // No other ZELK held the mutex when this one was made.
   [[nodiscard]] bool First() const { return first_; }
 
  private:
-  HANDLE mutex_ = nullptr;
+  TKernelHandle mutex_;
   bool first_ = true;
 };
 

@@ -4,7 +4,7 @@ target_sources(zelk_app PRIVATE activation/DesktopActivation.cpp)
 
 if(WIN32)
   target_sources(zelk_app_win PRIVATE
-    activation/DesktopTest_win.cpp
+    activation/EmptyDesktopCheck_win.cpp
     activation/SingleInstance_win.cpp
   )
   # The desktop test reads the hook record through the library's exports.

@@ -23,28 +23,17 @@ void TModalDialog::CenterOnScreen() const {
 
 INT_PTR CALLBACK TModalDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam,
                                           LPARAM lParam) noexcept {
-  if (message == WM_INITDIALOG) {
-    auto* self = reinterpret_cast<TModalDialog*>(lParam);
-    SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-    self->handle_ = dialog;
-  }
-  auto* self = reinterpret_cast<TModalDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
-  if (!self) return FALSE;
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(dialog, DWLP_USER, 0);
-    self->handle_ = nullptr;
-    return FALSE;
-  }
-  try {
-    return self->HandleMessage(message, wParam);
-  } catch (...) {
-    self->failure_ = std::current_exception();
-    EndDialog(dialog, IDCANCEL);
-    return TRUE;
-  }
+  auto* arriving = message == WM_INITDIALOG ? reinterpret_cast<TModalDialog*>(lParam) : nullptr;
+  return ObjectThunk(dialog, message, wParam, lParam, arriving);
 }
 
-INT_PTR TModalDialog::HandleMessage(UINT message, WPARAM wParam) {
+INT_PTR TModalDialog::Failed(HWND dialog, UINT, WPARAM, LPARAM) noexcept {
+  failure_ = std::current_exception();
+  EndDialog(dialog, IDCANCEL);
+  return TRUE;
+}
+
+INT_PTR TModalDialog::Dispatch(UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
       OnInitDialog();

@@ -1,14 +1,19 @@
 #pragma once
-// A modal dialog from a resource template: one thunk for every dialog of
-// this folder. The dialog keeps `this` from WM_INITDIALOG to WM_NCDESTROY.
+// A modal dialog from a resource template, on the object thunk of every
+// window: the dialog keeps `this` from WM_INITDIALOG to WM_NCDESTROY.
 
 #include <windows.h>
 
 #include <exception>
 #include <string>
 
+#include "base/win32/ObjectThunk_win.h"
+
 class TModalDialog {
  public:
+  using TResult = INT_PTR;
+  static constexpr int kObjectSlot = DWLP_USER;
+
   virtual ~TModalDialog() = default;
 
  protected:
@@ -27,9 +32,20 @@ class TModalDialog {
   void CenterOnScreen() const;
 
  private:
+  template <typename Object>
+  friend typename Object::TResult ObjectThunk(HWND, UINT, WPARAM, LPARAM, Object*) noexcept;
   static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam,
                                      LPARAM lParam) noexcept;
-  INT_PTR HandleMessage(UINT message, WPARAM wParam);
+  // The thunk's steps.
+  static INT_PTR WithoutObject(HWND, UINT, WPARAM, LPARAM) noexcept { return FALSE; }
+  void Bind(HWND dialog) noexcept { handle_ = dialog; }
+  INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  // The failure is kept and raised again by RunModal once the dialog is closed.
+  INT_PTR Failed(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  INT_PTR Unbind(HWND, UINT, WPARAM, LPARAM) noexcept {
+    handle_ = nullptr;
+    return FALSE;
+  }
 
   HWND handle_ = nullptr;  // owned by the system while the dialog is shown
   std::exception_ptr failure_;

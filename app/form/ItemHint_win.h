@@ -7,21 +7,21 @@
 
 #include <string>
 
-class TItemHint {
+#include "base/win32/Window_win.h"
+
+class TItemHint : public TWindow {
  public:
   TItemHint() = default;
-  ~TItemHint() { Hide(); }
-  TItemHint(const TItemHint&) = delete;
-  TItemHint& operator=(const TItemHint&) = delete;
+  ~TItemHint() override { Hide(); }
 
   // At the cursor, moved down by a caption height.
   void Show(HINSTANCE instance, const std::wstring& text);
   void Hide();
-  [[nodiscard]] HWND Handle() const { return window_; }
   [[nodiscard]] const std::wstring& Text() const { return text_; }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-  HWND window_ = nullptr;  // owned
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void Paint() const;
+
   std::wstring text_;
 };

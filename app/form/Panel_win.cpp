@@ -1,44 +1,63 @@
 #include "app/form/Panel_win.h"
 
-#include "app/form/GdiCanvas_win.h"
+#include <memory>
+
+#include "app/paint/ColorRef_win.h"
+#include "base/win32/Handles_win.h"
+#include "base/win32/Window_win.h"
 
 namespace {
 
-struct TPanelLook {
-  TColor color;
-  bool beveled;
-};
+// The panel's look. The object belongs to its window and is freed with it.
+class TPanel final : public TWindow {
+ public:
+  TPanel(TColor color, bool beveled) : color_(color), beveled_(beveled) {}
 
-LRESULT CALLBACK PanelProc(HWND panel, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-  auto* look = reinterpret_cast<TPanelLook*>(GetWindowLongPtrW(panel, GWLP_USERDATA));
-  LRESULT forwarded = 0;
-  if (ForwardToMainWindow(panel, message, wParam, lParam, forwarded)) return forwarded;
-  switch (message) {
-    case WM_NCCREATE:
-      SetWindowLongPtrW(panel, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(
-          static_cast<CREATESTRUCTW*>(reinterpret_cast<void*>(lParam))->lpCreateParams));
-      break;
-    case WM_NCDESTROY:
-      delete look;
-      SetWindowLongPtrW(panel, GWLP_USERDATA, 0);
-      break;
-    case WM_ERASEBKGND: {
-      if (!look) break;
-      RECT client;
-      GetClientRect(panel, &client);
-      const HBRUSH brush = CreateSolidBrush(ToColorRef(look->color));
-      FillRect(reinterpret_cast<HDC>(wParam), &client, brush);
-      DeleteObject(brush);
-      if (look->beveled) {
-        DrawEdge(reinterpret_cast<HDC>(wParam), &client, BDR_RAISEDOUTER | BDR_SUNKENINNER, BF_RECT);
-      }
-      return 1;
-    }
-    default:
-      break;
+  static void Register(HINSTANCE instance) {
+    RegisterWindowClass(instance, kPanelClass, 0, nullptr);
   }
-  return DefWindowProcW(panel, message, wParam, lParam);
-}
+
+  // The panel's window, which from then on owns this object; null when the
+  // system refused, and the object is then freed here.
+  static HWND Create(std::unique_ptr<TPanel> panel, HWND parent, int id) {
+    const HWND window = panel->CreateWindowOf(
+        0, kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, RECT{},
+        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)));
+    if (window) panel.release()->ownedByWindow_ = true;
+    return window;
+  }
+
+  void SetColor(TColor color) {
+    color_ = color;
+    InvalidateRect(Handle(), nullptr, TRUE);
+  }
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    LRESULT forwarded = 0;
+    if (ForwardToMainWindow(Handle(), message, wParam, lParam, forwarded)) return forwarded;
+    if (message != WM_ERASEBKGND) return DefaultHandling(message, wParam, lParam);
+    EraseBackground(reinterpret_cast<HDC>(wParam));
+    return 1;
+  }
+
+  void EraseBackground(HDC dc) const {
+    RECT client;
+    GetClientRect(Handle(), &client);
+    const TBrush brush(CreateSolidBrush(ToColorRef(color_)));
+    FillRect(dc, &client, brush.Get());
+    if (beveled_) DrawEdge(dc, &client, BDR_RAISEDOUTER | BDR_SUNKENINNER, BF_RECT);
+  }
+
+  void OnFinalMessage() noexcept override {
+    if (ownedByWindow_) delete this;
+  }
+
+  TColor color_;
+  bool beveled_;
+  bool ownedByWindow_ = false;
+};
 
 }  // namespace
 
@@ -57,29 +76,12 @@ bool ForwardToMainWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam
   }
 }
 
-void RegisterPanelClass(HINSTANCE instance) {
-  WNDCLASSEXW panelClass{};
-  panelClass.cbSize = sizeof panelClass;
-  panelClass.lpfnWndProc = PanelProc;
-  panelClass.hInstance = instance;
-  panelClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  panelClass.lpszClassName = kPanelClass;
-  RegisterClassExW(&panelClass);
-}
+void RegisterPanelClass(HINSTANCE instance) { TPanel::Register(instance); }
 
 HWND CreatePanel(HWND parent, int id, TColor color, bool beveled) {
-  // The look is owned by the panel and freed when it is destroyed.
-  auto* look = new TPanelLook{color, beveled};
-  const HWND panel = CreateWindowExW(0, kPanelClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                         0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), look);
-  if (!panel) delete look;
-  return panel;
+  return TPanel::Create(std::make_unique<TPanel>(color, beveled), parent, id);
 }
 
 void SetPanelColor(HWND panel, TColor color) {
-  auto* look = reinterpret_cast<TPanelLook*>(GetWindowLongPtrW(panel, GWLP_USERDATA));
-  if (!look) return;
-  look->color = color;
-  InvalidateRect(panel, nullptr, TRUE);
+  if (auto* object = dynamic_cast<TPanel*>(TWindow::FromHandle(panel))) object->SetColor(color);
 }

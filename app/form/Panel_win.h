@@ -10,6 +10,7 @@
 inline constexpr wchar_t kPanelClass[] = L"TPanel";
 
 void RegisterPanelClass(HINSTANCE instance);
+// The panel's colour and bevel belong to its window and go with it.
 [[nodiscard]] HWND CreatePanel(HWND parent, int id, TColor color, bool beveled);
 void SetPanelColor(HWND panel, TColor color);
 

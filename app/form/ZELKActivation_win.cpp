@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include "base/errors/Errors.h"
 #include "app/form/ControlIds.h"
 #include "app/form/ZELK_win.h"
+#include "base/errors/Errors.h"
 
 void TZELKForm::InstallMouseHook() {
-  services_.MouseHook.SetHook(reinterpret_cast<std::uintptr_t>(handle_));
+  services_.MouseHook.SetHook(reinterpret_cast<std::uintptr_t>(Handle()));
   const std::string name = services_.MouseHook.HookMessageName();
   hookMessage_ = RegisterWindowMessageA(name.c_str());
   if (hookMessage_ == 0) throw EZelkError(L"Can't Regist Message ");
@@ -16,29 +16,31 @@ void TZELKForm::InstallMouseHook() {
 void TZELKForm::HandleHookMessage(WPARAM mouseMessage) {
   POINT cursor{};
   GetCursorPos(&cursor);
-  const THookNotification notification{static_cast<unsigned>(mouseMessage),
-                                       {cursor.x, cursor.y},
-                                       {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}};
-  const TActivationStep step = activation_.HookMessage(notification, settings_, services_.DesktopTest);
+  const THookNotification notification{
+      static_cast<unsigned>(mouseMessage),
+      {cursor.x, cursor.y},
+      {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}};
+  const TActivationStep step =
+      activation_.HookMessage(notification, settings_, services_.DesktopTest);
   if (step.Action == TActivationAction::Show) ShowByActivation();
   if (step.Action == TActivationAction::Hide) HideByActivation();
-  if (step.StartDblTimer) SetTimer(handle_, kDblTimerId, 500, nullptr);
+  if (step.StartDblTimer) SetTimer(Handle(), kDblTimerId, 500, nullptr);
 }
 
 void TZELKForm::ShowByActivation() {
-  ShowWindow(handle_, SW_SHOW);
-  SetForegroundWindow(handle_);
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
   // Through the topmost band, so that it comes above every other window.
-  SetWindowPos(handle_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   if (SendMessageW(Control(kFowardBtn), BM_GETCHECK, 0, 0) != BST_CHECKED) LeaveTopmost();
 }
 
 void TZELKForm::HideByActivation() {
   LeaveTopmost();
-  ShowWindow(handle_, SW_HIDE);
+  ShowWindow(Handle(), SW_HIDE);
 }
 
 void TZELKForm::DblTimerTimer() {
-  KillTimer(handle_, kDblTimerId);
+  KillTimer(Handle(), kDblTimerId);
   activation_.DblTimerStopped();
 }

@@ -17,9 +17,9 @@ void TZELKForm::NetTimerTimer() {
 
 void TZELKForm::ApplyNetTimer(TNetTimerChange change) {
   if (change == TNetTimerChange::Enable && !netTimerEnabled_) {
-    netTimerEnabled_ = SetTimer(handle_, kNetTimerId, kNetTimerInterval, nullptr) != 0;
+    netTimerEnabled_ = SetTimer(Handle(), kNetTimerId, kNetTimerInterval, nullptr) != 0;
   } else if (change == TNetTimerChange::Disable && netTimerEnabled_) {
-    KillTimer(handle_, kNetTimerId);
+    KillTimer(Handle(), kNetTimerId);
     netTimerEnabled_ = false;
   }
 }

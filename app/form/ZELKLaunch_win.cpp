@@ -1,6 +1,7 @@
 // Starting the item of the pressed cell, and registering dropped files.
 
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <vector>
@@ -10,17 +11,16 @@
 #include "app/launch/RunItem.h"
 
 void TZELKForm::RunItem() {
-  const int slot = SlotOfCell(mouse_.PressedCell(), settings_.Colum, ScrollPosition());
-  const auto start = ::RunItem(sheet_, slot, ArrangeOptions());
+  const auto start = ::RunItem(sheet_, PAria_.PressedSlot(), ArrangeOptions());
   if (!start) return;
-  RepaintItemArea();
+  PAria_.Repaint();
   if (settings_.EXE_HIDE == 1) {
     activation_.SetShown(false);
-    ShowWindow(handle_, SW_HIDE);
-    KillTimer(handle_, kDblTimerId);
+    ShowWindow(Handle(), SW_HIDE);
+    KillTimer(Handle(), kDblTimerId);
     activation_.DblTimerStopped();
   }
-  HideItemHint();
+  PAria_.HideItemHint();
   services_.Shell.ShellRun(start->File, start->Parameters, start->Folder, kShowNormal);
 }
 
@@ -45,6 +45,6 @@ void TZELKForm::DropFilesOnSheet(HDROP drop) {
   if (const std::wstring refused = RefusedFilesMessage(result.Refused); !refused.empty()) {
     services_.MessageBoxes.ShowError(refused);
   }
-  RepaintItemArea();
+  PAria_.Repaint();
   sheet_.Save();
 }

@@ -1,15 +1,15 @@
 // Start-up, showing, hiding, closing and the end of the program.
 
 #include <windows.h>
+
 #include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
 #include "app/form/ControlIds.h"
-#include "app/form/GdiCanvas_win.h"
 #include "app/form/Panel_win.h"
-#include "app/form/SystemServices_win.h"
 #include "app/form/ZELK_win.h"
+#include "app/paint/ColorRef_win.h"
 #include "app/settings/PrivateProfile_win.h"
 #include "app/settings/WindowBounds.h"
 #include "app/sheets/DataIni.h"
@@ -25,25 +25,28 @@ void TZELKForm::FormCreate() {
   exiting_ = false;
   activation_.SetDialogBusy(false);
   activation_.SetShown(true);
-  settings_ = ReadSettings(TPrivateProfile(files_.SettingsFile()), SpecialFolderPath(CSIDL_DESKTOPDIRECTORY));
+  settings_ = ReadSettings(TPrivateProfile(files_.SettingsFile()),
+                           SpecialFolderPath(CSIDL_DESKTOPDIRECTORY));
   SetTimeServerHost();
   ApplySettings();
-  AddSheetTabs();
-  BuildMoveToMenu();
+  // From here on the tabs hold the sheet list.
+  ATab_.SetSheets(std::move(settings_.SheetNames), 0);
+  settings_.SheetNames.clear();
   ShowWindow(Control(kStatusBar1), settings_.STATUS_DISP == 1 ? SW_SHOW : SW_HIDE);
-  DragAcceptFiles(Control(kATab), TRUE);
+  DragAcceptFiles(ATab_.Handle(), TRUE);
   DragAcceptFiles(Control(kArcPnl), TRUE);
   DragAcceptFiles(Control(kFreezePnl), TRUE);
   sheet_.Buffer().Count = 0;
   InstallMouseHook();
   sheetFiles_.EnsureDataFolder();
   LoadSheet();
-  SetItemAreaFont();
+  PAria_.SetItemAreaFont();
   sheet_.Arrange(ArrangeOptions());
-  ShowWindow(Control(kSysPanel), settings_.LDISPMODE == 1 ? SW_SHOW : SW_HIDE);
-  SendMessageW(Control(kLDBtn), BM_SETCHECK, settings_.LDISPMODE == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
-  SetTabFont();
-  hotKeyRegistered_ = RegisterHotKey(handle_, kHotKeyId, MOD_CONTROL | MOD_ALT, 'N');
+  ShowWindow(quickBar_.Panel(), settings_.LDISPMODE == 1 ? SW_SHOW : SW_HIDE);
+  SendMessageW(Control(kLDBtn), BM_SETCHECK, settings_.LDISPMODE == 1 ? BST_CHECKED : BST_UNCHECKED,
+               0);
+  ATab_.SetTabFont(settings_.FontSize);
+  hotKeyRegistered_ = RegisterHotKey(Handle(), kHotKeyId, MOD_CONTROL | MOD_ALT, 'N');
   LayoutRegions();
   ApplyNetTimer(clockAdjuster_.StartUp(timeServerHost_, settings_.AJCLK));
 }
@@ -53,13 +56,14 @@ void TZELKForm::ApplySettings() {
   SetPanelColor(Control(kArcPnl), settings_.TopC);
   SetPanelColor(Control(kFreezePnl), settings_.TopC);
   SetPanelColor(Control(kPanel2), settings_.TabBC);
-  SetPanelColor(Control(kSysPanel), settings_.LeftC);
+  SetPanelColor(quickBar_.Panel(), settings_.LeftC);
   SetPanelColor(Control(kPanel3), settings_.FoldaC);
-  SendMessageW(Control(kStatusBar1), SB_SETBKCOLOR, 0, static_cast<LPARAM>(ToColorRef(settings_.StatusC)));
-  LoadQuickBarIcons();
-  const TWindowBounds bounds = InitialWindowBounds(settings_, GetSystemMetrics(SM_CXSCREEN),
-                                                   GetSystemMetrics(SM_CYSCREEN));
-  SetWindowPos(handle_, nullptr, bounds.Left, bounds.Top, bounds.Width, bounds.Height,
+  SendMessageW(Control(kStatusBar1), SB_SETBKCOLOR, 0,
+               static_cast<LPARAM>(ToColorRef(settings_.StatusC)));
+  quickBar_.LoadQuickBarIcons(settings_.LeftC);
+  const TWindowBounds bounds =
+      InitialWindowBounds(settings_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  SetWindowPos(Handle(), nullptr, bounds.Left, bounds.Top, bounds.Width, bounds.Height,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -68,20 +72,21 @@ void TZELKForm::FormShow() {
   activation_.SetReady();
 }
 
-void TZELKForm::FormResize() { RepaintItemArea(); }
+void TZELKForm::FormResize() { PAria_.Repaint(); }
 
 void TZELKForm::SaveSettings() {
   RECT frame{};
-  GetWindowRect(handle_, &frame);
+  GetWindowRect(Handle(), &frame);
   settings_.LEFT = frame.left;
   settings_.TOP = frame.top;
   settings_.Width = frame.right - frame.left;
   settings_.Height = frame.bottom - frame.top;
-  settings_.TAB = TabCtrl_GetCurSel(Control(kATab));
-  settings_.SheetNames = SheetNames();
+  settings_.TAB = ATab_.Current();
+  TSettings saved = settings_;
+  saved.SheetNames = ATab_.SheetNames();
   // Failures to write the settings are not reported.
   TProfileTransaction settingsFile(files_.SettingsFile());
-  ::SaveSettings(settings_, settingsFile.Profile());
+  ::SaveSettings(saved, settingsFile.Profile());
   (void)settingsFile.Commit();
   TProfileTransaction dataIni(files_.DataIni());
   WriteDataIni(sheet_.Buffer(), dataIni.Profile(), codec_);
@@ -91,32 +96,32 @@ void TZELKForm::SaveSettings() {
 void TZELKForm::FormClose() {
   SaveSettings();
   activation_.SetShown(false);
-  ShowWindow(handle_, SW_HIDE);
-  KillTimer(handle_, kDblTimerId);
+  ShowWindow(Handle(), SW_HIDE);
+  KillTimer(Handle(), kDblTimerId);
   activation_.DblTimerStopped();
   if (!exiting_) return;  // the close button only hides
   services_.MouseHook.RemoveHook();
   icons_.Clear();
   services_.Help.CloseAll();
-  DestroyWindow(handle_);
+  DestroyWindow(Handle());
 }
 
 void TZELKForm::FormDestroy() {
-  if (hotKeyRegistered_) UnregisterHotKey(handle_, kHotKeyId);
+  if (hotKeyRegistered_) UnregisterHotKey(Handle(), kHotKeyId);
   hotKeyRegistered_ = false;
   PostQuitMessage(0);
 }
 
 void TZELKForm::ShowByHotKey() {
   activation_.SetShown(true);
-  ShowWindow(handle_, SW_SHOW);
-  SetForegroundWindow(handle_);
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
 }
 
 void TZELKForm::KZELK1Click() {
   if (services_.MessageBoxes.Confirm(L"ＺＥＬＫを終了します。よろしいですか？")) {
     exiting_ = true;
-    SendMessageW(handle_, WM_CLOSE, 0, 0);
+    SendMessageW(Handle(), WM_CLOSE, 0, 0);
   }
   RestoreTopmost();
 }
@@ -127,7 +132,7 @@ void TZELKForm::KWindows1Click() {
     SaveSettings();
     services_.Shutdown.RequestShutdown();
     exiting_ = true;
-    SendMessageW(handle_, WM_CLOSE, 0, 0);
+    SendMessageW(Handle(), WM_CLOSE, 0, 0);
   }
   RestoreTopmost();
 }
@@ -135,12 +140,13 @@ void TZELKForm::KWindows1Click() {
 void TZELKForm::HelpBtnClick() { services_.Help.ShowContents(files_.HelpFile()); }
 
 void TZELKForm::LeaveTopmost() {
-  if (handle_) SetWindowPos(handle_, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (Handle())
+    SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TZELKForm::RestoreTopmost() {
-  if (handle_ && IsButtonDown(Control(kFowardBtn))) {
-    SetWindowPos(handle_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (Handle() && IsButtonDown(Control(kFowardBtn))) {
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 }
 
@@ -154,7 +160,7 @@ void TZELKForm::FowardClick() {
 
 void TZELKForm::LDBtnClick() {
   settings_.LDISPMODE = IsButtonDown(Control(kLDBtn)) ? 1 : 0;
-  ShowWindow(Control(kSysPanel), settings_.LDISPMODE == 1 ? SW_SHOW : SW_HIDE);
+  ShowWindow(quickBar_.Panel(), settings_.LDISPMODE == 1 ? SW_SHOW : SW_HIDE);
   LayoutRegions();
   FormResize();
 }

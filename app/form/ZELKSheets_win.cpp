@@ -1,90 +1,60 @@
-// The sheet tabs: their drawing, the change of sheet and the move-to submenu.
+// The sheet popup menu seetpop and the change of sheet.
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <vector>
 
-#include "base/errors/Errors.h"
+#include "app/commands/SheetOperations.h"
+#include "app/dialogs/Sort/Sort_win.h"
+#include "app/dialogs/StNames/StNames_win.h"
 #include "app/form/ControlIds.h"
-#include "app/form/GdiCanvas_win.h"
 #include "app/form/ZELK_win.h"
-
-void TZELKForm::AddSheetTabs() {
-  const HWND tabs = Control(kATab);
-  TabCtrl_DeleteAllItems(tabs);
-  for (std::size_t i = 0; i < settings_.SheetNames.size(); ++i) {
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = const_cast<wchar_t*>(settings_.SheetNames[i].c_str());
-    TabCtrl_InsertItem(tabs, static_cast<int>(i), &item);
-  }
-  TabCtrl_SetCurSel(tabs, 0);
-}
-
-std::wstring TZELKForm::SheetName(int index) const {
-  wchar_t text[512] = {};
-  TCITEMW item{};
-  item.mask = TCIF_TEXT;
-  item.pszText = text;
-  item.cchTextMax = static_cast<int>(std::size(text));
-  if (!TabCtrl_GetItem(Control(kATab), index, &item)) return {};
-  return text;
-}
-
-std::vector<std::wstring> TZELKForm::SheetNames() const {
-  std::vector<std::wstring> names;
-  const int count = TabCtrl_GetItemCount(Control(kATab));
-  for (int i = 0; i < count; ++i) names.push_back(SheetName(i));
-  return names;
-}
-
-std::wstring TZELKForm::CurrentSheetName() const {
-  return SheetName(TabCtrl_GetCurSel(Control(kATab)));
-}
+#include "base/errors/Errors.h"
 
 void TZELKForm::ATabChange() { LoadSheet(); }
 
 void TZELKForm::LoadSheet() {
   // A sheet that cannot be read is reported and shown empty; the window goes on.
   try {
-    sheet_.Load(CurrentSheetName(), ArrangeOptions());
+    sheet_.Load(ATab_.CurrentSheetName(), ArrangeOptions());
   } catch (const EZelkError& error) {
     services_.MessageBoxes.ShowError(error.Message());
   }
-  RepaintItemArea();
+  PAria_.ShowLoadedSheet();
 }
 
-void TZELKForm::ATabDrawTab(const DRAWITEMSTRUCT& item) {
-  const RECT& rect = item.rcItem;
-  const HBRUSH brush = CreateSolidBrush(ToColorRef(settings_.TabBC));
-  FillRect(item.hDC, &rect, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
-  if (brush) DeleteObject(brush);
-  // Each tab reads only its own text: tabs are drawn on every repaint.
-  const std::wstring name = SheetName(static_cast<int>(item.itemID));
-  if (name.empty()) return;
-  SIZE size{};
-  GetTextExtentPoint32W(item.hDC, name.c_str(), static_cast<int>(name.size()), &size);
-  SetBkMode(item.hDC, TRANSPARENT);
-  SetTextColor(item.hDC, ToColorRef(settings_.TabC));
-  const int left = rect.left + (rect.right - rect.left - size.cx) / 2;
-  TextOutW(item.hDC, left, rect.top + 3, name.c_str(), static_cast<int>(name.size()));
+void TZELKForm::ApplySheetList(const std::vector<std::wstring>& names, int current) {
+  ATab_.SetSheets(names, current);
+  LayoutRegions();
 }
 
-void TZELKForm::SetTabFont() {
-  const HFONT font = CreatePointFont(L"ＭＳ Ｐゴシック", settings_.FontSize);
-  SendMessageW(Control(kATab), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  if (tabFont_) DeleteObject(tabFont_);
-  tabFont_ = font;
-}
-
-void TZELKForm::BuildMoveToMenu() {
-  for (int i = 0; i < moveToCount_; ++i) DeleteMenu(moveTo_, 0, MF_BYPOSITION);
-  const auto names = SheetNames();
-  moveToCount_ = 0;
-  for (const auto& name : names) {
-    InsertMenuW(moveTo_, static_cast<UINT>(moveToCount_), MF_BYPOSITION | MF_STRING,
-                static_cast<UINT_PTR>(kMoveToFirst + moveToCount_), name.c_str());
-    ++moveToCount_;
+void TZELKForm::SheetCommand(int id) {
+  TSheetList list{ATab_.SheetNames(), ATab_.Current()};
+  const std::wstring name = ATab_.CurrentSheetName();
+  if (id == kStDelete) {
+    if (!services_.MessageBoxes.Confirm(DeleteSheetQuestion(name))) return;
+    DeleteSheet(list);
+    ApplySheetList(list.Names, list.Current);
+    LoadSheet();
+    return;
   }
+  const bool create = id == kStCreate;
+  const auto text = WithDialog(
+      [&] { return AskSheetName(Handle(), list, !create, codec_, services_.MessageBoxes); });
+  if (!text) return;
+  const bool changed = create ? CreateSheet(list, *text, codec_)
+                              : RenameSheet(list, *text, sheet_, sheetFiles_, ArrangeOptions());
+  if (!changed) return;
+  ApplySheetList(list.Names, list.Current);
+  sheet_.Arrange(ArrangeOptions());
+  PAria_.Repaint();
+}
+
+void TZELKForm::K4Click() {
+  TSheetList list{ATab_.SheetNames(), ATab_.Current()};
+  const auto order = WithDialog([&] { return AskSheetOrder(Handle(), list.Names); });
+  if (order) ApplySheetOrder(list, *order);
+  ApplySheetList(list.Names, list.Current);
+  sheet_.Arrange(ArrangeOptions());
+  PAria_.Repaint();
 }

@@ -1,11 +1,13 @@
 #include "app/form/ZELK_win.h"
 
 #include <windows.h>
+
 #include <commctrl.h>
 
-#include "base/errors/ErrorBox_win.h"
 #include "app/form/ControlIds.h"
 #include "app/form/Panel_win.h"
+#include "app/settings/ArrangeOptions.h"
+#include "base/errors/ErrorBox_win.h"
 #include "base/text/Paths.h"
 
 std::wstring TProgramFiles::Folder() const { return FolderOf(ProgramPath); }
@@ -23,64 +25,32 @@ TZELKForm::TZELKForm(TProgramFiles files, TFormServices services)
       services_(services),
       clockAdjuster_(services.KiroTime1, services.Clock, services.Connection),
       sheetFiles_(files_.Folder(), store_),
-      sheet_(sheetFiles_, icons_, codec_) {}
+      sheet_(sheetFiles_, icons_, codec_),
+      ATab_(settings_),
+      PAria_(settings_, sheet_, icons_, codec_, services.MessageBoxes, *this),
+      quickBar_(services.MessageBoxes) {}
 
+// The window goes while this object's handlers can still see its messages.
 TZELKForm::~TZELKForm() {
-  if (handle_) DestroyWindow(handle_);
-  if (pop_) DestroyMenu(pop_);
-  if (seetpop_) DestroyMenu(seetpop_);
-  if (formFont_) DeleteObject(formFont_);
-  if (tabFont_) DeleteObject(tabFont_);
+  if (Handle()) DestroyWindow(Handle());
 }
 
 HWND TZELKForm::Create(HINSTANCE instance, HWND applicationWindow) {
   RegisterPanelClass(instance);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kMainWindowClass;
-  RegisterClassExW(&windowClass);
-  windowClass.lpfnWndProc = PAriaProc;
-  windowClass.style = CS_DBLCLKS;
-  windowClass.hbrBackground = nullptr;
-  windowClass.lpszClassName = L"TPaintBox";
-  RegisterClassExW(&windowClass);
+  RegisterWindowClass(instance, kMainWindowClass, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
   // Owned by the hidden application window, so no taskbar button shows. A
-  // sizeable frame with a system menu and no minimise or maximise button.
-  return CreateWindowExW(WS_EX_CONTROLPARENT, kMainWindowClass, kMainWindowCaption,
-                         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
-                         CW_USEDEFAULT, CW_USEDEFAULT, 331, 432, applicationWindow, nullptr, instance,
-                         this);
+  // sizeable frame with a system menu and no minimise or maximise button,
+  // 331 x 432 pixels at the system's default place.
+  return CreateWindowOf(WS_EX_CONTROLPARENT, kMainWindowClass, kMainWindowCaption,
+                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_CLIPCHILDREN,
+                        {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + 331, CW_USEDEFAULT + 432},
+                        applicationWindow, nullptr, instance);
 }
 
-HWND TZELKForm::Control(int id) const {
-  const auto found = controls_.find(id);
-  return found == controls_.end() ? nullptr : found->second;
-}
+TArrangeOptions TZELKForm::ArrangeOptions() const { return ArrangeOptionsOf(settings_); }
 
-LRESULT CALLBACK TZELKForm::WindowProc(HWND window, UINT message, WPARAM wParam,
-                                       LPARAM lParam) noexcept {
-  if (message == WM_NCCREATE) {
-    auto* form = static_cast<TZELKForm*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    form->handle_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-  }
-  auto* form = reinterpret_cast<TZELKForm*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!form) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    form->handle_ = nullptr;
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  try {
-    return form->HandleMessage(message, wParam, lParam);
-  } catch (...) {
-    form->services_.MessageBoxes.ShowError(CurrentExceptionMessage());
-    return message == WM_CREATE ? 0 : DefWindowProcW(window, message, wParam, lParam);
-  }
+void TZELKForm::ReportFailure() noexcept {
+  services_.MessageBoxes.ShowError(CurrentExceptionMessage());
 }
 
 LRESULT TZELKForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -104,7 +74,6 @@ LRESULT TZELKForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_TIMER:
       if (wParam == kNetTimerId) NetTimerTimer();
-      if (wParam == kHintTmId) HintTmTimer();
       if (wParam == kDblTimerId) DblTimerTimer();
       return 0;
     case WM_HOTKEY:
@@ -115,7 +84,7 @@ LRESULT TZELKForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
     case WM_DRAWITEM:
       if (wParam == kATab) {
-        ATabDrawTab(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        ATab_.ATabDrawTab(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
       }
       break;
@@ -127,10 +96,13 @@ LRESULT TZELKForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
     case WM_VSCROLL:
-      if (reinterpret_cast<HWND>(lParam) == Control(kPaintBar)) {
-        PaintBarChange(LOWORD(wParam), HIWORD(wParam));
+      if (reinterpret_cast<HWND>(lParam) == PAria_.PaintBar()) {
+        PAria_.PaintBarChange(LOWORD(wParam), HIWORD(wParam));
         return 0;
       }
+      break;
+    case WM_MOUSEWHEEL:
+      if (PAria_.FormMouseWheel(Handle(), wParam, lParam)) return 0;
       break;
     default:
       if (message == hookMessage_ && hookMessage_ != 0) {
@@ -139,7 +111,7 @@ LRESULT TZELKForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       }
       break;
   }
-  return DefWindowProcW(handle_, message, wParam, lParam);
+  return DefaultHandling(message, wParam, lParam);
 }
 
 bool TZELKForm::HandleCommand(int id) {
@@ -159,6 +131,9 @@ bool TZELKForm::HandleCommand(int id) {
     case kLDBtn:
       LDBtnClick();
       return true;
+    case kToolBtn:
+      ToolBtnClick();
+      return true;
     case kStCreate:
     case kStRename:
     case kStDelete:
@@ -171,22 +146,20 @@ bool TZELKForm::HandleCommand(int id) {
     case kN7:
     case kN5:
     case kDelete1:
+      ItemCommand(id);
+      return true;
     case kK8:
     case kN4:
     case kProgBtn:
     case kStartBtn:
-    case kMyDocBtn:
-    case kMyComBtn:
-    case kMyNetBtn:
-    case kIEBtn:
-    case kCtrlBtn:
-      ItemCommand(id);
-      return true;
-    case kToolBtn:
-      ToolBtnClick();
+      ShortcutCommand(id);
       return true;
     default:
-      if (id >= kMoveToFirst && id < kMoveToFirst + moveToCount_) {
+      if (TQuickBar::IsButton(id)) {
+        ShortcutCommand(id);
+        return true;
+      }
+      if (id >= kMoveToFirst && id < kMoveToFirst + ATab_.MoveToCount()) {
         K1Click(id - kMoveToFirst);
         return true;
       }
@@ -195,7 +168,7 @@ bool TZELKForm::HandleCommand(int id) {
 }
 
 bool TZELKForm::ApplicationMessage(const MSG& message) {
-  if (message.message == WM_DROPFILES && message.hwnd == Control(kATab)) {
+  if (message.message == WM_DROPFILES && message.hwnd == ATab_.Handle()) {
     try {
       DropFilesOnSheet(reinterpret_cast<HDROP>(message.wParam));
     } catch (...) {
@@ -204,18 +177,11 @@ bool TZELKForm::ApplicationMessage(const MSG& message) {
     return true;
   }
   if (message.message != WM_MOUSEMOVE) return false;
-  // The application hint: the hint of the control under the mouse, or of
-  // the nearest window around it that has one.
-  std::wstring hint;
-  for (HWND window = message.hwnd; window && window != handle_; window = GetParent(window)) {
-    const auto found = hints_.find(window);
-    if (found != hints_.end()) {
-      hint = found->second;
-      break;
-    }
-  }
+  // The application hint: the hint of the control under the mouse.
+  const std::wstring hint = controls_.HintAt(message.hwnd);
   if (hint == statusHint_) return false;
   statusHint_ = hint;
-  SendMessageW(Control(kStatusBar1), SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(hint.c_str()));
+  SendMessageW(Control(kStatusBar1), SB_SETTEXTW, SB_SIMPLEID,
+               reinterpret_cast<LPARAM>(hint.c_str()));
   return false;
 }

@@ -1,20 +1,11 @@
 #include "app/launch/ShortcutResolver_win.h"
 
 #include <windows.h>
-#include <objbase.h>
 #include <shlobj.h>
 
-namespace {
+#include "base/win32/Handles_win.h"
 
-// Releases a COM interface at the end of the scope.
-template <typename Interface>
-class TComPointer {
- public:
-  ~TComPointer() {
-    if (pointer) pointer->Release();
-  }
-  Interface* pointer = nullptr;
-};
+namespace {
 
 std::wstring Text(HRESULT result, const wchar_t* buffer) {
   return SUCCEEDED(result) ? std::wstring(buffer) : std::wstring();
@@ -23,24 +14,22 @@ std::wstring Text(HRESULT result, const wchar_t* buffer) {
 }  // namespace
 
 TShortcutInfo TShellLinkResolver::ResolveShortcut(const std::wstring& shortcut) {
-  TComPointer<IShellLinkW> link;
+  TComPtr<IShellLinkW> link;
   if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                              reinterpret_cast<void**>(&link.pointer)))) {
+                              link.PutVoid()))) {
     return {};
   }
-  TComPointer<IPersistFile> file;
-  if (FAILED(link.pointer->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file.pointer)))) {
-    return {};
-  }
-  if (FAILED(file.pointer->Load(shortcut.c_str(), STGM_READ))) return {};
+  TComPtr<IPersistFile> file;
+  if (FAILED(link->QueryInterface(IID_IPersistFile, file.PutVoid()))) return {};
+  if (FAILED(file->Load(shortcut.c_str(), STGM_READ))) return {};
   // The shell may look for a moved target with a window of its own.
-  if (FAILED(link.pointer->Resolve(GetActiveWindow(), SLR_ANY_MATCH))) return {};
+  if (FAILED(link->Resolve(GetActiveWindow(), SLR_ANY_MATCH))) return {};
   wchar_t target[MAX_PATH] = {};
   wchar_t folder[MAX_PATH] = {};
   wchar_t arguments[MAX_PATH] = {};
   TShortcutInfo info;
-  info.Target = Text(link.pointer->GetPath(target, MAX_PATH, nullptr, SLGP_UNCPRIORITY), target);
-  info.WorkingFolder = Text(link.pointer->GetWorkingDirectory(folder, MAX_PATH), folder);
-  info.Arguments = Text(link.pointer->GetArguments(arguments, MAX_PATH), arguments);
+  info.Target = Text(link->GetPath(target, MAX_PATH, nullptr, SLGP_UNCPRIORITY), target);
+  info.WorkingFolder = Text(link->GetWorkingDirectory(folder, MAX_PATH), folder);
+  info.Arguments = Text(link->GetArguments(arguments, MAX_PATH), arguments);
   return info;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/text/Paths.h"
+#include "base/win32/Handles_win.h"
 
 namespace {
 
@@ -58,12 +59,11 @@ bool TProfileTransaction::Commit() {
   if (!ready_) return false;
   // Flushes the system's cached copy of the file, then the file's own buffers.
   WritePrivateProfileStringW(nullptr, nullptr, nullptr, copy_.Path().c_str());
-  const HANDLE file = CreateFileW(copy_.Path().c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  const bool flushed = FlushFileBuffers(file);
-  CloseHandle(file);
-  if (!flushed) return false;
+  {
+    const TFileHandle file(CreateFileW(copy_.Path().c_str(), GENERIC_WRITE, 0, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file || !FlushFileBuffers(file.Get())) return false;
+  }  // closed before the move
   return MoveFileExW(copy_.Path().c_str(), path_.c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }

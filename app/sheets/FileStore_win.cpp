@@ -5,26 +5,9 @@
 #include "base/errors/ErrorBox_win.h"
 #include "base/errors/Errors.h"
 #include "base/text/Paths.h"
+#include "base/win32/Handles_win.h"
 
 namespace {
-
-// Owns a file handle for the length of one operation.
-class TFileHandle {
- public:
-  explicit TFileHandle(HANDLE handle) : handle_(handle) {}
-  ~TFileHandle() { Close(); }
-  TFileHandle(const TFileHandle&) = delete;
-  TFileHandle& operator=(const TFileHandle&) = delete;
-  [[nodiscard]] bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  [[nodiscard]] HANDLE Get() const { return handle_; }
-  void Close() {
-    if (Valid()) CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
-  }
-
- private:
-  HANDLE handle_;
-};
 
 [[noreturn]] void RaiseInOut(const std::wstring& what, const std::wstring& path, DWORD error) {
   throw EInOutError(L"ファイル「" + path + L"」を" + what + L"できませんでした。\n" +
@@ -44,8 +27,8 @@ bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
 }  // namespace
 
 std::optional<std::vector<std::uint8_t>> TWin32FileStore::Read(const std::wstring& path) const {
-  TFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr));
+  const TFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) {
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
@@ -80,7 +63,7 @@ void TWin32FileStore::Replace(const std::wstring& path, std::span<const std::uin
   if (!file.Valid() || !WriteAll(file.Get(), bytes) || !FlushFileBuffers(file.Get())) {
     error = GetLastError();
   }
-  file.Close();
+  file.Reset();  // closed before the move
   if (error == ERROR_SUCCESS &&
       !MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     error = GetLastError();

@@ -5,21 +5,17 @@
 #include <commctrl.h>
 
 #include "app/sheets/IconList.h"
+#include "base/win32/Handles_win.h"
 
 class TShellIconList : public IIconList {
  public:
-  TShellIconList() = default;
-  ~TShellIconList() override;
-  TShellIconList(const TShellIconList&) = delete;
-  TShellIconList& operator=(const TShellIconList&) = delete;
-
   void Clear() override;
   [[nodiscard]] bool AppendIconOf(std::wstring_view target) override;
   void Delete(int index) override;
 
   // Owned by this object.
-  [[nodiscard]] HIMAGELIST Handle() const { return images_; }
+  [[nodiscard]] HIMAGELIST Handle() const { return images_.Get(); }
 
  private:
-  HIMAGELIST images_ = nullptr;
+  TImageList images_;
 };

@@ -3,13 +3,15 @@
 #include <shlobj.h>
 #include <windows.h>
 
+#include "base/win32/Handles_win.h"
+
 std::wstring SpecialFolderPath(int folder) {
-  PIDLIST_ABSOLUTE list = nullptr;
-  if (FAILED(SHGetSpecialFolderLocation(nullptr, folder, &list)) || !list) return {};
+  PIDLIST_ABSOLUTE handedOver = nullptr;
+  if (FAILED(SHGetSpecialFolderLocation(nullptr, folder, &handedOver))) return {};
+  const TItemIdList list(handedOver);
+  if (!list) return {};
   wchar_t path[MAX_PATH] = {};
-  const bool found = SHGetPathFromIDListW(list, path);
-  CoTaskMemFree(list);
-  return found ? std::wstring(path) : std::wstring();
+  return SHGetPathFromIDListW(list.Get(), path) ? std::wstring(path) : std::wstring();
 }
 
 std::wstring WindowsFolder() {

@@ -10,7 +10,6 @@ if(WIN32)
   target_sources(zelk_app_win PRIVATE
     shortcuts/ShellExecutor_win.cpp
     shortcuts/SpecialFolders_win.cpp
-    shortcuts/QuickBarIcons_win.cpp
     shortcuts/ShellContextMenu_win.cpp
   )
   target_link_libraries(zelk_app_win PUBLIC shell32 ole32 uuid advapi32)

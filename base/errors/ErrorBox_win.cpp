@@ -1,8 +1,27 @@
 #include "base/errors/ErrorBox_win.h"
 
 #include <exception>
+#include <string_view>
 
 #include "base/errors/Errors.h"
+#include "base/text/AnsiCodec_win.h"
+
+namespace {
+
+// what() of a library or of our own code is UTF-8; text the system handed
+// over (a file name, a system message) may be in the ANSI code page.
+std::wstring WideFromWhat(std::string_view what) {
+  if (what.empty()) return {};
+  const int length = static_cast<int>(what.size());
+  const int size =
+      MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, what.data(), length, nullptr, 0);
+  if (size <= 0) return TAnsiCodec().Decode(what);
+  std::wstring text(static_cast<std::size_t>(size), L'\0');
+  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, what.data(), length, text.data(), size);
+  return text;
+}
+
+}  // namespace
 
 void ShowErrorBox(HWND owner, const std::wstring& message) {
   MessageBoxW(owner, message.c_str(), L"ZELK", MB_OK | MB_ICONERROR);
@@ -25,8 +44,7 @@ std::wstring CurrentExceptionMessage() noexcept {
   } catch (const EZelkError& error) {
     return error.Message();
   } catch (const std::exception& error) {
-    const std::string what = error.what();
-    return std::wstring(what.begin(), what.end());
+    return WideFromWhat(error.what());
   } catch (...) {
     return L"予期しないエラーが発生しました。";
   }

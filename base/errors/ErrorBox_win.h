@@ -1,6 +1,5 @@
 #pragma once
-// The application's standard error box and the one catch point that every
-// window procedure and callback runs its work in.
+// The application's standard error box and the finished message of a failure.
 
 #include <windows.h>
 
@@ -18,14 +17,3 @@ void ShowErrorBox(HWND owner, const std::wstring& message);
 
 // Shows the exception being handled; call only inside a catch block.
 void ShowCurrentException(HWND owner) noexcept;
-
-// Runs the work; a failure is shown in the standard error box and the
-// program goes on. No exception leaves a Win32 callback.
-template <typename Work>
-void RunGuarded(HWND owner, Work&& work) noexcept {
-  try {
-    work();
-  } catch (...) {
-    ShowCurrentException(owner);
-  }
-}

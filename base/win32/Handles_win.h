@@ -4,7 +4,9 @@
 // throws. A raw handle elsewhere is not owned and says so.
 
 #include <windows.h>
+#include <commctrl.h>
 #include <objbase.h>
+#include <shtypes.h>
 
 #include <utility>
 
@@ -43,6 +45,13 @@ struct TFileTraits {
 };
 // A file handle from CreateFileW (INVALID_HANDLE_VALUE when none).
 using TFileHandle = TUniqueHandle<HANDLE, TFileTraits>;
+
+struct TFindTraits {
+  static HANDLE None() noexcept { return INVALID_HANDLE_VALUE; }
+  static void Close(HANDLE search) noexcept { FindClose(search); }
+};
+// A file search from FindFirstFileW (INVALID_HANDLE_VALUE when none).
+using TFindHandle = TUniqueHandle<HANDLE, TFindTraits>;
 
 struct TKernelObjectTraits {
   static HANDLE None() noexcept { return nullptr; }
@@ -84,6 +93,12 @@ struct TIconTraits {
 };
 using TIcon = TUniqueHandle<HICON, TIconTraits>;
 
+struct TImageListTraits {
+  static HIMAGELIST None() noexcept { return nullptr; }
+  static void Close(HIMAGELIST images) noexcept { ImageList_Destroy(images); }
+};
+using TImageList = TUniqueHandle<HIMAGELIST, TImageListTraits>;
+
 struct TModuleTraits {
   static HMODULE None() noexcept { return nullptr; }
   static void Close(HMODULE module) noexcept { FreeLibrary(module); }
@@ -96,6 +111,17 @@ struct TRegistryKeyTraits {
   static void Close(HKEY key) noexcept { RegCloseKey(key); }
 };
 using TRegistryKey = TUniqueHandle<HKEY, TRegistryKeyTraits>;
+
+template <typename Memory>
+struct TCoTaskMemoryTraits {
+  static Memory* None() noexcept { return nullptr; }
+  static void Close(Memory* memory) noexcept { CoTaskMemFree(memory); }
+};
+// Memory that a COM or shell call handed over, such as an item identifier list.
+template <typename Memory>
+using TCoTaskMemory = TUniqueHandle<Memory*, TCoTaskMemoryTraits<Memory>>;
+// A shell item identifier list, from the shell's (COM task) allocator.
+using TItemIdList = TCoTaskMemory<ITEMIDLIST>;
 
 // The device context of a window for drawing outside WM_PAINT.
 class TWindowDC {
@@ -193,4 +219,36 @@ class TComApartment {
 
  private:
   bool initialized_;
+};
+
+// The clipboard, open for as long as the scope lasts.
+class TClipboardScope {
+ public:
+  explicit TClipboardScope(HWND owner) noexcept : open_(OpenClipboard(owner) != FALSE) {}
+  ~TClipboardScope() {
+    if (open_) CloseClipboard();
+  }
+  TClipboardScope(const TClipboardScope&) = delete;
+  TClipboardScope& operator=(const TClipboardScope&) = delete;
+  [[nodiscard]] bool Open() const noexcept { return open_; }
+
+ private:
+  bool open_;
+};
+
+// The memory of a global memory handle, locked for as long as the scope lasts.
+class TGlobalLock {
+ public:
+  explicit TGlobalLock(HGLOBAL memory) noexcept
+      : memory_(memory), data_(memory ? GlobalLock(memory) : nullptr) {}
+  ~TGlobalLock() {
+    if (data_) GlobalUnlock(memory_);
+  }
+  TGlobalLock(const TGlobalLock&) = delete;
+  TGlobalLock& operator=(const TGlobalLock&) = delete;
+  [[nodiscard]] void* Data() const noexcept { return data_; }
+
+ private:
+  HGLOBAL memory_;  // not owned
+  void* data_;
 };

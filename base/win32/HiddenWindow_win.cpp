@@ -1,25 +1,20 @@
 #include "base/win32/HiddenWindow_win.h"
 
-THiddenWindow::THiddenWindow(const wchar_t* className, WNDPROC procedure, void* object) {
+#include "base/errors/ErrorBox_win.h"
+
+THiddenWindow::THiddenWindow(const wchar_t* className, IMessageBoxes& messageBoxes)
+    : messageBoxes_(messageBoxes) {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSW windowClass{};
-  if (!GetClassInfoW(instance, className, &windowClass)) {
-    windowClass.lpfnWndProc = procedure;
-    windowClass.cbWndExtra = sizeof(LONG_PTR);
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = className;
-    RegisterClassW(&windowClass);
-  }
-  handle_ = CreateWindowExW(WS_EX_TOOLWINDOW, className, L"", WS_POPUP, 0, 0, 0, 0, nullptr,
-                            nullptr, instance, nullptr);
-  if (handle_) SetWindowLongPtrW(handle_, 0, reinterpret_cast<LONG_PTR>(object));
+  RegisterWindowClass(instance, className, 0, nullptr);
+  CreateWindowOf(WS_EX_TOOLWINDOW, className, L"", WS_POPUP, RECT{}, nullptr, nullptr, instance);
 }
 
 THiddenWindow::~THiddenWindow() {
-  if (!handle_) return;
-  SetWindowLongPtrW(handle_, 0, 0);
-  DestroyWindow(handle_);
+  // The base would destroy it too late: its messages would find no handler.
+  if (Handle()) DestroyWindow(Handle());
 }
+
+void THiddenWindow::ReportFailure() noexcept { messageBoxes_.ShowError(CurrentExceptionMessage()); }
 
 void ProcessMessages() {
   MSG message;

@@ -1,29 +1,35 @@
 #pragma once
-// The hidden tool windows through which the socket and timer components get
-// their notifications: the object lives in the first window-extra slot.
+// The hidden tool windows through which the socket, timer and archive
+// components get their notifications. Each is a window of the one window
+// base; a failure its handler lets through is reported through the message
+// boxes seam, so that tests answer it.
 
 #include <windows.h>
 
-class THiddenWindow {
+#include "base/errors/MessageBoxes.h"
+#include "base/win32/Window_win.h"
+
+class THiddenWindow : public TWindow {
  public:
-  // Registers the class once per process and creates a hidden popup tool
-  // window of it holding the object; a window that cannot be made is null.
-  THiddenWindow(const wchar_t* className, WNDPROC procedure, void* object);
-  // Lets go of the object and destroys the window.
-  ~THiddenWindow();
   THiddenWindow(const THiddenWindow&) = delete;
   THiddenWindow& operator=(const THiddenWindow&) = delete;
 
-  [[nodiscard]] HWND Handle() const { return handle_; }
+ protected:
+  // Registers the class once per process and creates a hidden popup tool
+  // window of it; Handle() is null when the system refused the window.
+  THiddenWindow(const wchar_t* className, IMessageBoxes& messageBoxes);
+  // Destroys the window while this part of the object still answers it.
+  ~THiddenWindow() override;
 
-  // The object a hidden window holds; nullptr once it was let go.
-  template <typename T>
-  [[nodiscard]] static T* Object(HWND window) {
-    return reinterpret_cast<T*>(GetWindowLongPtrW(window, 0));
+  // Messages the component does not handle.
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    return DefaultHandling(message, wParam, lParam);
   }
+  // The standard error box, through the seam.
+  void ReportFailure() noexcept override;
 
  private:
-  HWND handle_ = nullptr;
+  IMessageBoxes& messageBoxes_;
 };
 
 // Dispatches every message waiting in the thread's queue, so that timers,

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "base/errors/ErrorBox_win.h"
 
 namespace {
@@ -15,7 +17,18 @@ LRESULT AfterFailure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) no
 }  // namespace
 
 TWindow::~TWindow() {
-  if (handle_) DestroyWindow(handle_);
+  if (!handle_) return;
+  // The derived parts are gone: the last messages get the system's handling.
+  ForgetObject<TWindow>(handle_);
+  DestroyWindow(std::exchange(handle_, nullptr));
+}
+
+TWindow* TWindow::FromHandle(HWND window) noexcept {
+  if (!window ||
+      GetClassLongPtrW(window, GCLP_WNDPROC) != reinterpret_cast<ULONG_PTR>(&Procedure)) {
+    return nullptr;
+  }
+  return StoredObject<TWindow>(window);
 }
 
 void TWindow::RegisterWindowClass(HINSTANCE instance, const wchar_t* className, UINT style,
@@ -46,32 +59,38 @@ void TWindow::ReportFailure() noexcept {
 
 LRESULT CALLBACK TWindow::Procedure(HWND window, UINT message, WPARAM wParam,
                                     LPARAM lParam) noexcept {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->handle_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<TWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->OnWindowGone();
-    self->handle_ = nullptr;
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  try {
-    return self->HandleMessage(message, wParam, lParam);
-  } catch (...) {
-    self->ReportFailure();
-    return AfterFailure(window, message, wParam, lParam);
-  }
+  TWindow* arriving =
+      message == WM_NCCREATE
+          ? static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams)
+          : nullptr;
+  return ObjectThunk(window, message, wParam, lParam, arriving);
+}
+
+LRESULT TWindow::WithoutObject(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT TWindow::Failed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  ReportFailure();
+  return AfterFailure(window, message, wParam, lParam);
+}
+
+LRESULT TWindow::Unbind(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  OnWindowGone();
+  handle_ = nullptr;
+  const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+  OnFinalMessage();
+  return result;
 }
 
 TSubclass::~TSubclass() { Detach(); }
 
 bool TSubclass::Attach(HWND window) {
   Detach();
-  if (!window || !SetWindowSubclass(window, &Procedure, 0, reinterpret_cast<DWORD_PTR>(this))) {
+  // The object is its own subclass id, so that several objects can see one
+  // window (a control and the controls of its parent, say).
+  if (!window || !SetWindowSubclass(window, &Procedure, reinterpret_cast<UINT_PTR>(this),
+                                    reinterpret_cast<DWORD_PTR>(this))) {
     return false;
   }
   window_ = window;
@@ -79,7 +98,7 @@ bool TSubclass::Attach(HWND window) {
 }
 
 void TSubclass::Detach() noexcept {
-  if (window_) RemoveWindowSubclass(window_, &Procedure, 0);
+  if (window_) RemoveWindowSubclass(window_, &Procedure, reinterpret_cast<UINT_PTR>(this));
   window_ = nullptr;
 }
 

@@ -8,15 +8,24 @@
 
 #include <string>
 
+#include "base/win32/ObjectThunk_win.h"
+
 class TWindow {
  public:
+  using TResult = LRESULT;
+  static constexpr int kObjectSlot = GWLP_USERDATA;
+
   TWindow() = default;
-  // Destroys the window if it is still there.
+  // Destroys the window if it is still there, without the object's handler:
+  // a class whose handler must see its window's last messages destroys the
+  // window in its own destructor.
   virtual ~TWindow();
   TWindow(const TWindow&) = delete;
   TWindow& operator=(const TWindow&) = delete;
 
   [[nodiscard]] HWND Handle() const noexcept { return handle_; }
+  // The object of a window of this base; null for any other window.
+  [[nodiscard]] static TWindow* FromHandle(HWND window) noexcept;
 
  protected:
   // Registers a class of this base's procedure once per process. Class
@@ -39,10 +48,23 @@ class TWindow {
   virtual void ReportFailure() noexcept;
   // The window is being destroyed: the last message the object sees.
   virtual void OnWindowGone() noexcept {}
+  // Called last, once the object has let go of its window (Handle() is
+  // null): an object that its window owns frees itself here.
+  virtual void OnFinalMessage() noexcept {}
 
  private:
+  template <typename Object>
+  friend typename Object::TResult ObjectThunk(HWND, UINT, WPARAM, LPARAM, Object*) noexcept;
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam,
                                     LPARAM lParam) noexcept;
+  // The thunk's steps.
+  static LRESULT WithoutObject(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  void Bind(HWND window) noexcept { handle_ = window; }
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    return HandleMessage(message, wParam, lParam);
+  }
+  LRESULT Failed(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  LRESULT Unbind(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
   HWND handle_ = nullptr;  // owned: destroyed with the object at the latest
 };

@@ -164,6 +164,17 @@ TEST_F(ArchiveComponent, ProgressGoesThroughTheWindowWhileTheLibraryWorks) {
   EXPECT_EQ(states, (std::vector<int>{0, 1}));
 }
 
+TEST_F(ArchiveComponent, WithoutAProgressWindowTheOperationStillRuns) {
+  TArchiveFile withoutWindow{world.libraries, search,
+                             [](TProgressHandler) -> std::unique_ptr<IProgressWindow> {
+                               throw EArchiver(L"進行状況のウィンドウを作成できませんでした。");
+                             }};
+  withoutWindow.SetFileName(L"C:\\In\\a.lzh");
+  withoutWindow.OnProgress = [](TArchiveFile&, int, void*, bool&) {};
+  EXPECT_EQ(withoutWindow.Extract(nullptr, nullptr, L"C:\\Out", {}), 0);
+  EXPECT_EQ(withoutWindow.LastCommandLine(), L"x -+ \"C:\\In\\a.lzh\" \"C:\\Out\\\"");
+}
+
 TEST_F(ArchiveComponent, ResponseFilesAreUsedForTheOperationsOfResFileUsage) {
   archive.SetFileName(L"C:\\In\\a.lzh");
   archive.Options().ResFileName = L"C:\\T\\r.rsp";

@@ -12,6 +12,7 @@
 #include "archive/ZIP32.h"
 #include "tests/archive/ErrorMessage.h"
 #include "tests/archive/StandIns_win.h"
+#include "tests/support/FakeMessageBoxes.h"
 
 namespace {
 
@@ -66,7 +67,8 @@ struct PackOnDisk : ::testing::Test {
   TStandInLibraries standIns{{L"all\\UNLHA32.DLL"}};
   TTempFolder base;
   TWin32FileSearch search;
-  TArchiveFile archive{standIns.libraries, search, TProgressWindow::Create};
+  FakeMessageBoxes boxes;
+  TArchiveFile archive{standIns.libraries, search, TProgressWindow::Factory(boxes)};
 };
 
 }  // namespace
@@ -175,7 +177,8 @@ TEST(ArchiverProgressOnWindows, LibraryMessagesReachOnProgressAndItsAbortStopsTh
   TStandInLibraries standIns({L"all\\UNLHA32.DLL"});
   standIns.Answer(L"UNLHA32", L"Progress", 1);
   TWin32FileSearch search;
-  TArchiveFile archive(standIns.libraries, search, TProgressWindow::Create);
+  FakeMessageBoxes boxes;
+  TArchiveFile archive(standIns.libraries, search, TProgressWindow::Factory(boxes));
   archive.SetFileName(L"C:\\a.lzh");
   std::vector<int> states;
   std::vector<std::string> names;
@@ -200,6 +203,20 @@ TEST(ArchiverProgressOnWindows, LibraryMessagesReachOnProgressAndItsAbortStopsTh
   }
   EXPECT_EQ(owners, (std::vector<std::string>{"SetOwnerWindowEx", "KillOwnerWindowEx",
                                               "SetOwnerWindowEx", "KillOwnerWindowEx"}));
+}
+
+TEST(ArchiverProgressOnWindows, AFailingHandlerIsShownThroughTheMessageBoxesAndStopsTheLibrary) {
+  TStandInLibraries standIns({L"all\\UNLHA32.DLL"});
+  standIns.Answer(L"UNLHA32", L"Progress", 1);
+  TWin32FileSearch search;
+  FakeMessageBoxes boxes;
+  TArchiveFile archive(standIns.libraries, search, TProgressWindow::Factory(boxes));
+  archive.SetFileName(L"C:\\a.lzh");
+  archive.OnProgress = [](TArchiveFile&, int state, void*, bool&) {
+    if (state == 1) throw EArchiver(L"展開先に書き込めません。");
+  };
+  EXPECT_EQ(archive.Extract(nullptr, nullptr, L"C:\\Out", {}), 32800);
+  EXPECT_EQ(boxes.errors, std::vector<std::wstring>{L"展開先に書き込めません。"});
 }
 
 TEST_F(PackOnDisk, FolderEntryTakesItsVisibleFilesSortedAndNoSubfolders) {

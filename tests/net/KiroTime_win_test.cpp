@@ -5,6 +5,7 @@
 #include "tests/net/FailureOf.h"
 #include "tests/net/LocalServer_win.h"
 #include "tests/net/NetDoubles.h"
+#include "tests/support/FakeMessageBoxes.h"
 
 namespace {
 
@@ -18,7 +19,8 @@ void Aim(TKiroTime& time, const TLocalServer& server) {
 }  // namespace
 
 TEST(KiroTime, AsksPort37WithinHalfASecondByDefault) {
-  TKiroTime time;
+  FakeMessageBoxes boxes;
+  TKiroTime time(boxes);
   EXPECT_EQ(time.Port, 37);
   EXPECT_EQ(time.TimeOut, 500);
   EXPECT_EQ(time.ReportLevel, 0);
@@ -26,7 +28,8 @@ TEST(KiroTime, AsksPort37WithinHalfASecondByDefault) {
 
 TEST(KiroTime, TimeIntIsTheServersUnsignedSecondsRequestAfterRequest) {
   TLocalServer server(SendAndClose(kAugust2019));
-  TKiroTime time;
+  FakeMessageBoxes boxes;
+  TKiroTime time(boxes);
   Aim(time, server);
   EXPECT_EQ(time.TimeInt(), 3774873600u);
   EXPECT_FALSE(time.Connected());
@@ -38,14 +41,16 @@ TEST(KiroTime, TimeIntIsTheServersUnsignedSecondsRequestAfterRequest) {
 
 TEST(KiroTime, TimeStrIsTheUtcTimeOfDayInTheLongTimeFormat) {
   TLocalServer server(SendAndClose(std::string("\xE1\x00\x0E\x0F", 4)));
-  TKiroTime time;
+  FakeMessageBoxes boxes;
+  TKiroTime time(boxes);
   Aim(time, server);
   // The tests run in the Japanese locale, whose long time format is H:mm:ss.
   EXPECT_EQ(time.TimeStr(), L"16:59:59");
 }
 
 TEST(KiroTime, RefusedConnectionEndsAsConnectionTimedOut) {
-  TKiroTime time;
+  FakeMessageBoxes boxes;
+  TKiroTime time(boxes);
   time.Host = L"127.0.0.1";
   time.Port = RefusingPort();
   EXPECT_EQ(FailureOf([&] { (void)time.TimeInt(); }), L"Connection Timed out");
@@ -54,7 +59,8 @@ TEST(KiroTime, RefusedConnectionEndsAsConnectionTimedOut) {
 
 TEST(KiroTime, SilentServerFailsTheRequestInsteadOfHoldingTheWindow) {
   TLocalServer server(StaySilent());
-  TKiroTime time;
+  FakeMessageBoxes boxes;
+  TKiroTime time(boxes);
   Aim(time, server);
   EXPECT_EQ(FailureOf([&] { (void)time.TimeInt(); }), L"Read Timed out");
   EXPECT_FALSE(time.Connected());
@@ -62,7 +68,8 @@ TEST(KiroTime, SilentServerFailsTheRequestInsteadOfHoldingTheWindow) {
 
 TEST(KiroTime, ServerClosingWithoutAByteFailsTheRequest) {
   TLocalServer server(SendAndClose(""));
-  TKiroTime time;
+  FakeMessageBoxes boxes;
+  TKiroTime time(boxes);
   Aim(time, server);
   const std::wstring failure = FailureOf([&] { (void)time.TimeInt(); });
   // Normally the close is seen at once; a close that goes unnoticed still
@@ -73,7 +80,8 @@ TEST(KiroTime, ServerClosingWithoutAByteFailsTheRequest) {
 }
 
 TEST(KiroTime, UnresolvableOrEmptyHostEndsAsNullRemoteAddress) {
-  TKiroTime time;
+  FakeMessageBoxes boxes;
+  TKiroTime time(boxes);
   time.TimeOut = 10000;  // the lookup fails; it must not be cut short
   time.Host = L"zelk-test.invalid";
   EXPECT_EQ(FailureOf([&] { (void)time.TimeInt(); }), L"Null Remote Address");
@@ -83,7 +91,8 @@ TEST(KiroTime, UnresolvableOrEmptyHostEndsAsNullRemoteAddress) {
 
 TEST(KiroTime, StartUpAdjustsTheClockThroughTheSeamOnly) {
   TLocalServer server(SendAndClose(kAugust2019));
-  TKiroTime time;
+  FakeMessageBoxes boxes;
+  TKiroTime time(boxes);
   time.Port = server.Port();
   RecordingClock clock;
   FakeConnection connection;
@@ -96,7 +105,8 @@ TEST(KiroTime, StartUpAdjustsTheClockThroughTheSeamOnly) {
 }
 
 TEST(KiroTime, StartUpAgainstADeadServerEnablesNetTimer) {
-  TKiroTime time;
+  FakeMessageBoxes boxes;
+  TKiroTime time(boxes);
   time.Port = RefusingPort();
   RecordingClock clock;
   FakeConnection connection;

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <chrono>
+#include <stdexcept>
 
 #include "base/win32/HiddenWindow_win.h"
 #include "net/Psock_win.h"
 #include "tests/net/FailureOf.h"
 #include "tests/net/LocalServer_win.h"
+#include "tests/support/FakeMessageBoxes.h"
 
 namespace {
 
@@ -55,9 +57,10 @@ std::wstring ClassOf(HWND window) {
 
 TEST(Powersock, OnlyTheFirstLiveComponentStartsWinsock) {
   const int before = TWinsockUser::Count();
+  FakeMessageBoxes boxes;
   {
-    TPowersock first;
-    TPowersock second;
+    TPowersock first(boxes);
+    TPowersock second(boxes);
     EXPECT_EQ(TWinsockUser::Count(), before + 2);
     if (before == 0) {
       ASSERT_EQ(first.WinsockInfo().size(), 6u);
@@ -71,14 +74,15 @@ TEST(Powersock, OnlyTheFirstLiveComponentStartsWinsock) {
   EXPECT_EQ(TWinsockUser::Count(), before);
   // After the last one went, the next one starts Winsock again.
   if (before == 0) {
-    EXPECT_EQ(TPowersock().WinsockInfo().size(), 6u);
+    EXPECT_EQ(TPowersock(boxes).WinsockInfo().size(), 6u);
   }
 }
 
 TEST(Powersock, DottedAddressResolvesWithoutALookupAndNamesThroughOne) {
   StatusLog log;
   int resolved = 0;
-  TPowersock socket;
+  FakeMessageBoxes boxes;
+  TPowersock socket(boxes);
   log.Attach(socket);
   socket.Host = L"127.0.0.1";
   socket.ResolveRemoteHost();
@@ -97,7 +101,8 @@ TEST(Powersock, DottedAddressResolvesWithoutALookupAndNamesThroughOne) {
 TEST(Powersock, UnresolvableNameIsNullRemoteAddressUnlessTheHandlerRetries) {
   TLocalServer server(SendAndHold(kFourBytes));
   int asked = 0;
-  TPowersock socket;
+  FakeMessageBoxes boxes;
+  TPowersock socket(boxes);
   socket.TimeOut = 10000;
   socket.Port = server.Port();
   socket.Host = L"zelk-test.invalid";
@@ -114,10 +119,36 @@ TEST(Powersock, UnresolvableNameIsNullRemoteAddressUnlessTheHandlerRetries) {
   EXPECT_EQ(asked, 1);
 }
 
+TEST(Powersock, ACancelledLookupIsNotRetried) {
+  int asked = 0;
+  FakeMessageBoxes boxes;
+  TPowersock socket(boxes);
+  socket.TimeOut = 10000;
+  socket.Host = L"localhost";
+  socket.ReportLevel = 8;
+  // Cancelled as soon as the lookup is under way.
+  socket.OnStatus = [&](TPowersock& sender, const std::wstring& text) {
+    if (text == L"Timer On") sender.Cancel();
+  };
+  socket.OnInvalidHost = [&](bool& handled) {
+    ++asked;
+    handled = true;
+  };
+  try {
+    socket.Connect();
+    ADD_FAILURE() << "Connect succeeded";
+  } catch (const ESockError& error) {
+    EXPECT_EQ(error.Failure(), TSockFailure::HostLookupCanceled);
+    EXPECT_EQ(error.Message(), L"Host Lookup Canceled");
+  }
+  EXPECT_EQ(asked, 0);
+}
+
 TEST(Powersock, ReadOfZeroTakesExactlyWhatIsPending) {
   TLocalServer server(SendAndHold(kFourBytes));
   StatusLog log;
-  TPowersock socket;
+  FakeMessageBoxes boxes;
+  TPowersock socket(boxes);
   log.Attach(socket);
   Aim(socket, server);
   socket.Connect();
@@ -131,7 +162,8 @@ TEST(Powersock, ReadOfZeroTakesExactlyWhatIsPending) {
 TEST(Powersock, CloseWithDataPendingLeavesTheDataReadable) {
   TLocalServer server(SendAndClose(kFourBytes));
   int disconnects = 0;
-  TPowersock socket;
+  FakeMessageBoxes boxes;
+  TPowersock socket(boxes);
   socket.OnDisconnect = [&](TPowersock&) { ++disconnects; };
   Aim(socket, server);
   socket.Connect();
@@ -152,7 +184,8 @@ TEST(Powersock, CloseWithDataPendingLeavesTheDataReadable) {
 
 TEST(Powersock, RefusedConnectFailsAndKeepsItsSocket) {
   int failed = 0;
-  TPowersock socket;
+  FakeMessageBoxes boxes;
+  TPowersock socket(boxes);
   socket.Host = L"127.0.0.1";
   socket.Port = RefusingPort();
   socket.TimeOut = 10000;
@@ -167,7 +200,8 @@ TEST(Powersock, DisconnectLeavesAFreshSocketForTheNextConnection) {
   TLocalServer server(SendAndHold(kFourBytes));
   int connects = 0;
   int disconnects = 0;
-  TPowersock socket;
+  FakeMessageBoxes boxes;
+  TPowersock socket(boxes);
   socket.OnConnect = [&](TPowersock&) { ++connects; };
   socket.OnDisconnect = [&](TPowersock&) { ++disconnects; };
   Aim(socket, server);
@@ -184,7 +218,8 @@ TEST(Powersock, DisconnectLeavesAFreshSocketForTheNextConnection) {
 TEST(Powersock, TransactionWritesALineAndReadsTheNumberedReply) {
   TLocalServer server(AnswerLines("220 ready\r\n"));
   std::vector<std::wstring> replies;
-  TPowersock socket;
+  FakeMessageBoxes boxes;
+  TPowersock socket(boxes);
   socket.ReportLevel = 1;
   socket.OnStatus = [&](TPowersock&, const std::wstring& text) { replies.push_back(text); };
   Aim(socket, server);
@@ -198,11 +233,12 @@ TEST(Powersock, TransactionWritesALineAndReadsTheNumberedReply) {
 }
 
 TEST(Powersock, ReadLnGivesAnEmptyLineWithoutAConnectionAndAbortsOnTheTimeOut) {
-  TPowersock idle;
+  FakeMessageBoxes boxes;
+  TPowersock idle(boxes);
   EXPECT_EQ(idle.ReadLn(), "");
 
   TLocalServer server(StaySilent());
-  TPowersock socket;
+  TPowersock socket(boxes);
   Aim(socket, server);
   socket.Connect();
   socket.TimeOut = 200;
@@ -211,7 +247,8 @@ TEST(Powersock, ReadLnGivesAnEmptyLineWithoutAConnectionAndAbortsOnTheTimeOut) {
 
 TEST(Powersock, SendBufferToAPeerThatTakesNothingEndsByItsTimeOut) {
   TLocalServer server(StaySilent());
-  TPowersock socket;
+  FakeMessageBoxes boxes;
+  TPowersock socket(boxes);
   Aim(socket, server);
   socket.Connect();
   const int small = 4096;
@@ -230,7 +267,8 @@ TEST(Powersock, SendBufferToAPeerThatTakesNothingEndsByItsTimeOut) {
 
 TEST(Powersock, SocketErrorsBecomeTheirTextsExceptWouldBlock) {
   std::vector<std::uint16_t> reported;
-  TPowersock socket;
+  FakeMessageBoxes boxes;
+  TPowersock socket(boxes);
   socket.OnError = [&](TPowersock&, std::uint16_t code, const std::wstring&) {
     reported.push_back(code);
   };
@@ -246,7 +284,8 @@ TEST(Powersock, SocketErrorsBecomeTheirTextsExceptWouldBlock) {
 }
 
 TEST(Powersock, AcceptTakesAnIncomingConnectionOrEndsByTheTimeOut) {
-  TPowersock socket;
+  FakeMessageBoxes boxes;
+  TPowersock socket(boxes);
   socket.TimeOut = 200;
   sockaddr_in address{};
   address.sin_family = AF_INET;
@@ -270,4 +309,19 @@ TEST(Powersock, AcceptTakesAnIncomingConnectionOrEndsByTheTimeOut) {
   EXPECT_EQ(socket.RemoteAddress().sin_port, clientAddress.sin_port);
   closesocket(accepted);
   closesocket(client);
+}
+
+TEST(Powersock, NotificationHandlerFailuresOfTheProgramStayInsideOthersAreShown) {
+  FakeMessageBoxes boxes;
+  TPowersock socket(boxes);
+  const auto notifyConnect = [&] {
+    SendMessageW(socket.SocketWindow(), kSocketMessage, socket.SocketHandle(),
+                 WSAMAKESELECTREPLY(FD_CONNECT, 0));
+  };
+  socket.OnConnect = [](TPowersock&) { throw ESockError(TSockFailure::ConnectionFailed); };
+  notifyConnect();
+  EXPECT_TRUE(boxes.errors.empty());
+  socket.OnConnect = [](TPowersock&) { throw std::logic_error("接続の処理に誤りがあります"); };
+  notifyConnect();
+  EXPECT_EQ(boxes.errors, std::vector<std::wstring>{L"接続の処理に誤りがあります"});
 }

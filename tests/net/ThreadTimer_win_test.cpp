@@ -2,8 +2,10 @@
 
 #include <chrono>
 
+#include "base/errors/Errors.h"
 #include "base/win32/HiddenWindow_win.h"
 #include "net/ThreadTimer_win.h"
+#include "tests/support/FakeMessageBoxes.h"
 
 namespace {
 
@@ -19,7 +21,8 @@ int TicksWithin(TThreadTimer& timer, std::chrono::milliseconds duration) {
 }  // namespace
 
 TEST(ThreadTimer, FiresOnlyWhenEnabledWithAnIntervalAndAHandler) {
-  TThreadTimer timer;
+  FakeMessageBoxes boxes;
+  TThreadTimer timer(boxes);
   EXPECT_TRUE(timer.Enabled());
   EXPECT_EQ(timer.Interval(), 1000u);
 
@@ -34,9 +37,23 @@ TEST(ThreadTimer, FiresOnlyWhenEnabledWithAnIntervalAndAHandler) {
 }
 
 TEST(ThreadTimer, ItsWindowIsOfTheTimerClass) {
-  TThreadTimer timer;
+  FakeMessageBoxes boxes;
+  TThreadTimer timer(boxes);
   const HWND window = FindWindowW(L"TmrWindowClass", nullptr);
   ASSERT_NE(window, nullptr);
   EXPECT_EQ(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, WS_EX_TOOLWINDOW);
   EXPECT_FALSE(IsWindowVisible(window));
+}
+
+TEST(ThreadTimer, AFailingHandlerIsShownThroughTheMessageBoxes) {
+  FakeMessageBoxes boxes;
+  TThreadTimer timer(boxes);
+  timer.SetInterval(10);
+  timer.SetOnTimer([](TThreadTimer& sender) {
+    sender.SetEnabled(false);
+    throw EZelkError(L"時刻を合わせられませんでした。");
+  });
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (boxes.errors.empty() && std::chrono::steady_clock::now() < end) WaitAndProcessMessages();
+  EXPECT_EQ(boxes.errors, std::vector<std::wstring>{L"時刻を合わせられませんでした。"});
 }

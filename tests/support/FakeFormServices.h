@@ -1,32 +1,13 @@
 #pragma once
-// Message boxes that answer as told and record what they were asked, a
+// The form's services for tests: message boxes that answer as told, a
 // shutdown that only counts, a help viewer that records.
 
 #include <string>
 #include <vector>
 
-#include "app/form/FormServices.h"
+#include "app/services/FormServices.h"
 #include "tests/net/NetDoubles.h"
-
-class FakeMessageBoxes : public IMessageBoxes {
- public:
-  bool Confirm(const std::wstring& text) override {
-    confirmations.push_back(text);
-    return answer;
-  }
-  bool AskYesNo(const std::wstring& text) override {
-    questions.push_back(text);
-    return answer;
-  }
-  void Inform(const std::wstring& text) override { informations.push_back(text); }
-  void ShowError(const std::wstring& text) override { errors.push_back(text); }
-
-  bool answer = true;
-  std::vector<std::wstring> questions;
-  std::vector<std::wstring> informations;
-  std::vector<std::wstring> confirmations;
-  std::vector<std::wstring> errors;
-};
+#include "tests/support/FakeMessageBoxes.h"
 
 class RecordingShellRunner : public IShellRunner {
  public:

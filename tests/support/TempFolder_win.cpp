@@ -6,12 +6,14 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "base/win32/Handles_win.h"
+
 namespace {
 
 void RemoveTree(const std::wstring& path) {
   WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
+  const TFindHandle search(FindFirstFileW((path + L"\\*").c_str(), &found));
+  if (search) {
     do {
       const std::wstring name = found.cFileName;
       if (name == L"." || name == L"..") continue;
@@ -22,8 +24,7 @@ void RemoveTree(const std::wstring& path) {
         SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileW(child.c_str());
       }
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    } while (FindNextFileW(search.Get(), &found));
   }
   RemoveDirectoryW(path.c_str());
 }
@@ -48,13 +49,12 @@ std::vector<std::wstring> TTempFolder::Entries(const std::wstring& subfolder) co
   std::vector<std::wstring> names;
   const std::wstring folder = subfolder.empty() ? path_ : File(subfolder);
   WIN32_FIND_DATAW found;
-  const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
+  const TFindHandle search(FindFirstFileW((folder + L"\\*").c_str(), &found));
+  if (!search) return names;
   do {
     const std::wstring name = found.cFileName;
     if (name != L"." && name != L"..") names.push_back(name);
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
+  } while (FindNextFileW(search.Get(), &found));
   return names;
 }
 

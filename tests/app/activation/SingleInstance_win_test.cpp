@@ -37,5 +37,7 @@ TEST(SingleInstance, TheRunningWindowIsAskedToComeForwardAsOnItsHotKey) {
   ASSERT_TRUE(PeekMessageW(&message, window, WM_HOTKEY, WM_HOTKEY, PM_REMOVE));
   EXPECT_EQ(message.wParam, 0u) << "the hot key's identifier";
   DestroyWindow(window);
-  BringRunningInstanceForward(kRunningClass);  // no window: nothing to do
+  BringRunningInstanceForward(kRunningClass);
+  EXPECT_FALSE(PeekMessageW(&message, nullptr, WM_HOTKEY, WM_HOTKEY, PM_REMOVE))
+      << "no window, yet a hot key was posted";
 }

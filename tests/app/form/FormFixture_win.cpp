@@ -2,14 +2,18 @@
 
 #include <fstream>
 
+#include "base/win32/Handles_win.h"
+
 void FormFixture::WriteSettings(const std::string& text) const {
   std::ofstream file(folder.File(L"ZELK.ini").c_str(), std::ios::binary);
   file << text;
 }
 
 TZELKForm& FormFixture::Create() {
-  form = std::make_unique<TZELKForm>(TProgramFiles{folder.File(L"ZELK.exe")},
-                                     TFormServices{messageBoxes, shutdown, help, shell, executor, folders, shortcuts, mouseHook, desktop, timeSource, clock, connection});
+  form = std::make_unique<TZELKForm>(
+      TProgramFiles{folder.File(L"ZELK.exe")},
+      TFormServices{messageBoxes, shutdown, help, shell, executor, folders, shortcuts, mouseHook,
+                    desktop, timeSource, clock, connection});
   const HWND window = form->Create(GetModuleHandleW(nullptr), nullptr);
   if (!window) throw std::runtime_error("the main window was not created");
   return *form;
@@ -24,15 +28,10 @@ RECT FormFixture::ControlRect(int id) const {
 
 COLORREF FormFixture::BackgroundColor(int id) const {
   const HWND window = form->Control(id);
-  const HDC screen = GetDC(nullptr);
-  const HDC memory = CreateCompatibleDC(screen);
-  const HBITMAP bitmap = CreateCompatibleBitmap(screen, 64, 64);
-  const HGDIOBJ old = SelectObject(memory, bitmap);
-  SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
-  const COLORREF color = GetPixel(memory, 10, 10);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return color;
+  const TWindowDC screen(nullptr);
+  const TMemoryDC memory(CreateCompatibleDC(screen.Get()));
+  const TBitmap bitmap(CreateCompatibleBitmap(screen.Get(), 64, 64));
+  const TSelectObject selected(memory.Get(), bitmap.Get());
+  SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory.Get()), 0);
+  return GetPixel(memory.Get(), 10, 10);
 }

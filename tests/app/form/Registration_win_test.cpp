@@ -8,6 +8,7 @@
 #include "app/sheets/SheetFiles.h"
 #include "base/text/AnsiCodec_win.h"
 #include "base/text/AnsiField.h"
+#include "base/win32/Handles_win.h"
 #include "tests/app/form/FormFixture_win.h"
 #include "tests/support/DropHandle_win.h"
 
@@ -19,15 +20,13 @@ void Drop(TZELKForm& form, const std::vector<std::wstring>& paths) {
 }
 
 void MakeShortcut(const std::wstring& shortcut, const std::wstring& target) {
-  IShellLinkW* link = nullptr;
-  ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                         reinterpret_cast<void**>(&link))));
+  TComPtr<IShellLinkW> link;
+  ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                         IID_IShellLinkW, link.PutVoid())));
   link->SetPath(target.c_str());
-  IPersistFile* file = nullptr;
-  link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+  TComPtr<IPersistFile> file;
+  ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.PutVoid())));
   ASSERT_TRUE(SUCCEEDED(file->Save(shortcut.c_str(), TRUE)));
-  file->Release();
-  link->Release();
 }
 
 std::wstring Field(const char* field) { return DecodeField(field, 256, TAnsiCodec()); }

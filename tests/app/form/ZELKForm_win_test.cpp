@@ -4,7 +4,7 @@
 #include <commctrl.h>
 
 #include "app/form/ControlIds.h"
-#include "app/form/SystemServices_win.h"
+#include "app/services/SystemServices_win.h"
 #include "app/sheets/SheetFiles.h"
 #include "base/text/AnsiCodec_win.h"
 #include "base/text/AnsiField.h"
@@ -91,10 +91,11 @@ TEST(MainWindow, RegionsLieWhereTheLayoutPutsThemInTheirColours) {
   EXPECT_EQ(f.BackgroundColor(kSysPanel), RGB(0, 0, 255));
   EXPECT_EQ(f.BackgroundColor(kPanel3), RGB(128, 128, 128));
 
-  int minimum = -1, maximum = -1;
-  GetScrollRange(form.Control(kPaintBar), SB_CTL, &minimum, &maximum);
-  EXPECT_EQ(minimum, 0);
-  EXPECT_EQ(maximum, 15);
+  // An empty sheet still scrolls to row 15.
+  SCROLLINFO range{sizeof range, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
+  GetScrollInfo(form.Control(kPaintBar), SB_CTL, &range);
+  EXPECT_EQ(range.nMin, 0);
+  EXPECT_EQ(range.nMax - static_cast<int>(range.nPage) + 1, 15);
 }
 
 TEST(MainWindow, SettingsHideTheStatusAndQuickBarsAndPutTheFolderBarOnTop) {
@@ -189,7 +190,7 @@ TEST(MainWindow, ADamagedFirstSheetIsReportedAndTheWindowRunsOn) {
   TZELKForm& form = f.Create();
   ASSERT_EQ(f.messageBoxes.errors.size(), 1u);
   EXPECT_NE(f.messageBoxes.errors[0].find(L"一般"), std::wstring::npos);
-  EXPECT_EQ(form.CellHeight(), 36);  // the start-up steps after the sheet still ran
+  EXPECT_EQ(form.PAria().CellHeight(), 36);  // the start-up steps after the sheet still ran
 }
 
 TEST(MainWindow, PopMenuCarriesTheItemAndSystemCommands) {
@@ -238,11 +239,27 @@ TEST(MainWindow, HelpButtonOpensTheContentsOfTheHelpFileBesideTheProgram) {
 }
 
 TEST(HtmlHelp, AMissingHelpFileDoesNoHarm) {
+  struct Visible {
+    static BOOL CALLBACK Count(HWND window, LPARAM count) {
+      if (IsWindowVisible(window)) ++*reinterpret_cast<int*>(count);
+      return TRUE;
+    }
+  };
+  const auto visibleWindows = [] {
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), &Visible::Count, reinterpret_cast<LPARAM>(&count));
+    return count;
+  };
   TTempFolder folder;
-  THtmlHelpViewer viewer;
-  viewer.ShowContents(folder.File(L"ZELK.CHM"));
-  viewer.CloseAll();
-  SUCCEED();
+  const int before = visibleWindows();
+  {
+    THtmlHelpViewer viewer;
+    viewer.ShowContents(folder.File(L"ZELK.CHM"));
+    EXPECT_NE(GetModuleHandleW(L"hhctrl.ocx"), nullptr) << "the system's viewer was not asked";
+    EXPECT_EQ(visibleWindows(), before) << "a window opened for a missing file";
+    viewer.CloseAll();
+  }
+  EXPECT_EQ(GetModuleHandleW(L"hhctrl.ocx"), nullptr) << "the viewer library outlived the viewer";
 }
 
 TEST(MainWindowClock, StartUpWithAJCLKSetsTheClockFromTheChosenServerInUtc) {

@@ -190,3 +190,21 @@ TEST(TimeServers, FourteenHostsAndNoneOutsideTheRange) {
   EXPECT_EQ(TimeServerHost(14), std::nullopt);
   EXPECT_EQ(TimeServerHost(-1), std::nullopt);
 }
+
+TEST(WindowBounds, AWindowOffTheWorkAreaMovesOntoItKeepingItsSize) {
+  const TRect work{0, 0, 1024, 738};
+  EXPECT_EQ(KeepOnWorkArea({2000, 1500, 2331, 1932}, work), (TRect{693, 306, 1024, 738}));
+  EXPECT_EQ(KeepOnWorkArea({-500, -40, -169, 392}, work), (TRect{0, 0, 331, 432}));
+  EXPECT_EQ(KeepOnWorkArea({100, 100, 431, 532}, work), (TRect{100, 100, 431, 532}));
+  // Larger than the area: its top-left corner stays on it.
+  EXPECT_EQ(KeepOnWorkArea({-10, -10, 1090, 990}, work), (TRect{0, 0, 1100, 1000}));
+  // A second monitor left of the primary one.
+  EXPECT_EQ(KeepOnWorkArea({-300, 10, 31, 442}, {-1280, 0, 0, 1024}), (TRect{-331, 10, 0, 442}));
+}
+
+TEST(WindowBounds, MinimumSizeKeepsTheTabRowsAndOneItemRowVisible) {
+  TMinimumSizeParts parts{.Frame = {8, 27}, .StatusBarHeight = 20, .TabRowsHeight = 26, .CellHeight = 36};
+  EXPECT_EQ(MinimumWindowSize(parts), (TSize{200, 250}));
+  parts.TabRowsHeight = 18 * 30;  // many rows of large tabs
+  EXPECT_EQ(MinimumWindowSize(parts).Height, 27 + 43 + 540 + 28 + 36 + 20);
+}

@@ -10,6 +10,7 @@
 #include "app/sheets/IconList_win.h"
 #include "base/text/AnsiCodec_win.h"
 #include "base/text/AnsiField.h"
+#include "base/win32/Handles_win.h"
 #include "tests/support/TempFolder_win.h"
 
 namespace {
@@ -77,12 +78,14 @@ TEST(SheetFileOnDisk, AFailedSaveLeavesTheOldFileWholeAndNoTemporaryFile) {
   const auto before = ReadBytes(s.SheetPath(L"一般"));
 
   // Another program holds the file open and lets nobody replace it.
-  const HANDLE holder = CreateFileW(s.SheetPath(L"一般").c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-  Add(s.sheet, SystemFile(L"cmd.exe"), 1, s.codec);
-  EXPECT_THROW(s.sheet.Save(), EInOutError);
-  CloseHandle(holder);
+  {
+    const TFileHandle holder(CreateFileW(s.SheetPath(L"一般").c_str(), GENERIC_READ,
+                                         FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(holder.Valid());
+    Add(s.sheet, SystemFile(L"cmd.exe"), 1, s.codec);
+    EXPECT_THROW(s.sheet.Save(), EInOutError);
+  }
 
   EXPECT_EQ(ReadBytes(s.SheetPath(L"一般")), before);
   EXPECT_EQ(s.folder.Entries(L"Data"), std::vector<std::wstring>{L"一般"});

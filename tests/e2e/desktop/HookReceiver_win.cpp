@@ -15,7 +15,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/activation/DesktopTest_win.h"
+#include "app/activation/EmptyDesktopCheck_win.h"
 #include "hook/zelkhook_win.h"
 
 namespace {
@@ -34,7 +34,7 @@ void AppendLine(const std::string& line) {
 }
 
 void Notification(HWND window, WPARAM mouseMessage) {
-  TWin32DesktopTest desktop;
+  TEmptyDesktopCheck desktop;
   const bool onDesktop = IsEmptyDesktop(desktop.Look());
   AppendLine(std::to_string(mouseMessage) + (onDesktop ? " desktop" : " away"));
   if (!onDesktop) return;

@@ -1,0 +1,149 @@
+#include "app/itemarea/ItemAreaWindow_win.h"
+
+#include <commctrl.h>
+
+#include "app/form/ControlIds.h"
+#include "app/paint/GdiCanvas_win.h"
+#include "base/errors/ErrorBox_win.h"
+#include "base/win32/Handles_win.h"
+
+namespace {
+
+constexpr wchar_t kItemAreaClass[] = L"TPaintBox";
+
+TPoint PointOf(LPARAM lParam) {
+  return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+}  // namespace
+
+TItemAreaWindow::TItemAreaWindow(TSettings& settings, TCurrentSheet& sheet,
+                                 const TShellIconList& icons, const ITextCodec& codec,
+                                 IMessageBoxes& messageBoxes, IItemAreaEvents& events)
+    : settings_(settings),
+      sheet_(sheet),
+      icons_(icons),
+      codec_(codec),
+      messageBoxes_(messageBoxes),
+      events_(events) {}
+
+// The window goes while this object's handler can still see its messages.
+TItemAreaWindow::~TItemAreaWindow() {
+  if (Handle()) DestroyWindow(Handle());
+}
+
+void TItemAreaWindow::Create(HWND panel, HWND tabs, TFormControls& controls) {
+  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(panel, GWLP_HINSTANCE));
+  RegisterWindowClass(instance, kItemAreaClass, CS_DBLCLKS, nullptr);
+  controls.Add(kPAria,
+               CreateWindowOf(0, kItemAreaClass, L"", WS_CHILD | WS_VISIBLE, {}, panel,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPAria)), instance));
+  paintBar_ =
+      controls.Add(kPaintBar, CreateChildControl(WC_SCROLLBARW, L"", SBS_VERT, tabs, kPaintBar));
+  UpdateScrollRange();
+}
+
+void TItemAreaWindow::SetItemAreaFont() {
+  const TWindowDC screen(nullptr);
+  cellHeight_ = ::CellHeight(ItemAreaLook(settings_), GetDeviceCaps(screen.Get(), LOGPIXELSY));
+  UpdateScrollRange();
+}
+
+int TItemAreaWindow::PressedSlot() const {
+  return SlotOfCell(mouse_.PressedCell(), settings_.Colum, ScrollPosition());
+}
+
+void TItemAreaWindow::Repaint() {
+  UpdateScrollRange();
+  InvalidateRect(Handle(), nullptr, FALSE);
+  UpdateWindow(Handle());
+}
+
+void TItemAreaWindow::ShowLoadedSheet() {
+  HideItemHint();
+  SetScrollPos(paintBar_, SB_CTL, 0, FALSE);
+  Repaint();
+}
+
+void TItemAreaWindow::PAriaPaint(HDC dc, int width, int height) {
+  const TItemAreaLook look = ItemAreaLook(settings_);
+  TGdiCanvas canvas(dc, icons_.Handle(), itemFontColor_);
+  TItemAreaPainter painter(canvas, look, sheet_.Buffer(), codec_);
+  cellWidth_ = painter.Paint(width, height, cellHeight_, ScrollPosition());
+  itemFontColor_ = canvas.FontColor();
+}
+
+void TItemAreaWindow::PaintToScreen() {
+  const TPaintScope paint(Handle());
+  RECT client;
+  GetClientRect(Handle(), &client);
+  // Painted off screen first, so that a repaint does not flicker.
+  const TMemoryDC memory(CreateCompatibleDC(paint.Get()));
+  const TBitmap bitmap(CreateCompatibleBitmap(paint.Get(), client.right, client.bottom));
+  const TSelectObject selected(memory.Get(), bitmap.Get());
+  PAriaPaint(memory.Get(), client.right, client.bottom);
+  BitBlt(paint.Get(), 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+}
+
+LRESULT TItemAreaWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ERASEBKGND:
+      return 1;  // the paint covers the whole area
+    case WM_LBUTTONDOWN:
+      AppliGridMouseDown(TMouseButton::Left, PointOf(lParam));
+      return 0;
+    case WM_RBUTTONDOWN:
+      AppliGridMouseDown(TMouseButton::Right, PointOf(lParam));
+      return 0;
+    case WM_MBUTTONDOWN:
+      AppliGridMouseDown(TMouseButton::Middle, PointOf(lParam));
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      // Reported with the second press, just before it is handled as a press.
+      PAriaDblClick();
+      AppliGridMouseDown(TMouseButton::Left, PointOf(lParam));
+      return 0;
+    case WM_LBUTTONUP:
+      if (dragging_) {
+        PAriaDragDrop(PointOf(lParam));
+      } else {
+        PAriaMouseUp(PointOf(lParam));
+      }
+      return 0;
+    case WM_MOUSEMOVE:
+      PAriaMouseMove(PointOf(lParam));
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lParam) != Handle()) MouseCaptureLost();
+      return 0;
+    case WM_KEYDOWN:
+      if (wParam != VK_ESCAPE || !dragging_) break;
+      EndDrag();  // Escape cancels a drag
+      return 0;
+    case WM_MOUSEWHEEL:
+      PAriaMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+      return 0;
+    case WM_SIZE:
+      UpdateScrollRange();
+      return 0;
+    case WM_TIMER:
+      if (wParam == kHintTmId) HintTmTimer();
+      return 0;
+    case WM_PAINT:
+      PaintToScreen();
+      return 0;
+    case WM_PRINTCLIENT: {
+      RECT client;
+      GetClientRect(Handle(), &client);
+      PAriaPaint(reinterpret_cast<HDC>(wParam), client.right, client.bottom);
+      return 0;
+    }
+    default:
+      break;
+  }
+  return DefaultHandling(message, wParam, lParam);
+}
+
+void TItemAreaWindow::ReportFailure() noexcept {
+  messageBoxes_.ShowError(CurrentExceptionMessage());
+}

@@ -1,0 +1,102 @@
+#pragma once
+// The item area PAria: the paint box that shows the current sheet's items
+// as a grid of cells, with its scroll bar PaintBar and the mouse wheel, the
+// mouse on it (pressing, starting, dragging) and the item hint.
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/form/FormControls_win.h"
+#include "app/form/ItemHint_win.h"
+#include "app/itemarea/ItemAreaEvents.h"
+#include "app/mouse/ItemAreaMouse.h"
+#include "app/paint/ItemArea.h"
+#include "app/paint/ItemAreaScroll.h"
+#include "app/settings/Settings.h"
+#include "app/sheets/CurrentSheet.h"
+#include "app/sheets/IconList_win.h"
+#include "base/errors/MessageBoxes.h"
+#include "base/text/TextCodec.h"
+#include "base/win32/Window_win.h"
+
+class TItemAreaWindow : public TWindow {
+ public:
+  // The settings, the sheet and the icons are the main window's; a drop
+  // may clear AUTOSORT.
+  TItemAreaWindow(TSettings& settings, TCurrentSheet& sheet, const TShellIconList& icons,
+                  const ITextCodec& codec, IMessageBoxes& messageBoxes, IItemAreaEvents& events);
+  ~TItemAreaWindow() override;
+
+  // PAria on the item panel, PaintBar on the tabs.
+  void Create(HWND panel, HWND tabs, TFormControls& controls);
+  [[nodiscard]] HWND PaintBar() const { return paintBar_; }
+
+  // The cell height for the settings' look on this screen.
+  void SetItemAreaFont();
+  // Shows the sheet anew after any change to it: the scroll range follows
+  // the sheet, then the area is painted at once.
+  void Repaint();
+  // Another sheet was loaded: it shows from its top row, without the last
+  // sheet's item hint.
+  void ShowLoadedSheet();
+  // ItemAreaScroll_win.cpp: the scroll bar and the wheel.
+  void PaintBarChange(int request, int thumb);
+  [[nodiscard]] int ScrollPosition() const;
+  // A wheel message that reached the main window (the wheel goes to the
+  // focus window): true when it scrolled the item area, because the cursor
+  // is over it or the main window itself has the focus.
+  bool FormMouseWheel(HWND form, WPARAM wParam, LPARAM lParam);
+  [[nodiscard]] int CellHeight() const { return cellHeight_; }
+  // The slot of the last pressed cell, on which starting and item commands act.
+  [[nodiscard]] int PressedSlot() const;
+  // PAriaPaint onto any device context of the area's size (the screen, a
+  // memory bitmap, WM_PRINTCLIENT).
+  void PAriaPaint(HDC dc, int width, int height);
+
+  void HideItemHint() { itemHint_.Hide(); }
+  [[nodiscard]] const TItemHint& ItemHint() const { return itemHint_; }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void ReportFailure() noexcept override;
+
+ private:
+  enum class TMouseButton { Left, Right, Middle };
+  void PaintToScreen();
+  // ItemAreaScroll_win.cpp.
+  [[nodiscard]] TItemAreaScroll Scroll() const;
+  void UpdateScrollRange();
+  void ScrollTo(int position);
+  void PAriaMouseWheel(int wheelDelta);
+  // ItemAreaMouse_win.cpp.
+  void AppliGridMouseDown(TMouseButton button, TPoint point);
+  void PAriaMouseUp(TPoint point);
+  void PAriaMouseMove(TPoint point);
+  void PAriaDblClick();
+  void PAriaDragDrop(TPoint point);
+  void EndDrag();
+  // Another window took the mouse (a message box, a menu, Escape): a pending
+  // press is raised without starting its item, a drag ends without a drop.
+  void MouseCaptureLost();
+  void ReleaseMouse();
+  void RedrawPressedCell(bool released);
+  void ShowItemHint(const std::wstring& text);
+  void HintTmTimer();
+  [[nodiscard]] int ItemAtPoint(TPoint point) const;
+
+  TSettings& settings_;
+  TCurrentSheet& sheet_;
+  const TShellIconList& icons_;
+  const ITextCodec& codec_;
+  IMessageBoxes& messageBoxes_;
+  IItemAreaEvents& events_;
+  HWND paintBar_ = nullptr;  // not owned: a child of the tabs
+  int cellWidth_ = 0;        // set by each paint
+  int cellHeight_ = 0;
+  TColor itemFontColor_ = clBlack;  // as the last paint left it
+  TItemAreaMouse mouse_;
+  bool dragging_ = false;
+  TItemHint itemHint_;
+  THintWatch hintWatch_;
+};

@@ -1,0 +1,27 @@
+# Journeys of the item area's own window: the mouse wheel over many items.
+
+itemarea_scroll() { "$WINE" zelk_sheet_tool.exe scroll | tr -d '\r'; }
+itemarea_scroll_matches() { [[ $(itemarea_scroll) =~ $1 ]]; }
+
+# Waits until the item area's scroll bar, as "position last", matches a pattern.
+itemarea_wait_scroll() {  # pattern
+  e2e_wait_for "the scroll bar to match '$1'" itemarea_scroll_matches "$1" ||
+    { echo "scroll bar: expected '$1', got '$(itemarea_scroll 2>&1)'" >&2; return 1; }
+}
+
+journey_the_wheel_over_many_items_scrolls_the_first_rows_away_and_back() {
+  cp "$E2E_BIN"/zelk_sheet_tool.exe .
+  # 90 items in 3 columns fill rows 0 to 29, past row 15 and the visible rows.
+  "$WINE" zelk_sheet_tool.exe fill 一般 90 >/dev/null
+  e2e_start ZELK.exe
+  e2e_wait_window "ZELK Ver.2.10" >/dev/null
+  # Loaded: at the top, and the last position reaches beyond row 15.
+  itemarea_wait_scroll '^0 (1[6-9]|2[0-9])$'
+  local left top
+  read -r left top < <("$WINE" zelk_sheet_tool.exe area | tr -d '\r')
+  xdotool mousemove $((left + 20)) $((top + 15)) click 5
+  itemarea_wait_scroll '^[1-9][0-9]* '
+  e2e_screenshot itemarea-wheel-down
+  xdotool click 4
+  itemarea_wait_scroll '^0 '
+}
