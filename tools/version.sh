@@ -6,4 +6,5 @@ if [ -z "$ZELK_VERSION" ]; then
   echo "version: no 'project(ZELK VERSION ...)' in $ZELK_ROOT/CMakeLists.txt" >&2
   return 1
 fi
-ZELK_CAPTION="ZELK Ver.$ZELK_VERSION"
+export ZELK_VERSION
+export ZELK_CAPTION="ZELK Ver.$ZELK_VERSION"

@@ -1,5 +1,15 @@
 # Journeys of starting an item with a real click.
 
+# The started program's record, once it has written both of its lines.
+launch_record() {
+  [ -e tool/started.txt ] || return 1
+  local record
+  record=$(iconv -f UTF-16LE -t UTF-8 tool/started.txt | tr -d '\r')
+  [ "$(echo "$record" | wc -l)" -ge 2 ] && echo "$record"
+}
+
+launch_use_count() { "$WINE" zelk_sheet_tool.exe count 一般 | tr -d '\r'; }
+
 journey_a_click_on_an_item_starts_it_with_its_parameters_and_folder() {
   mkdir tool
   cp "$E2E_BIN"/zelk_record_start.exe tool/
@@ -9,17 +19,15 @@ journey_a_click_on_an_item_starts_it_with_its_parameters_and_folder() {
   "$WINE" zelk_sheet_tool.exe make 一般 "$target" "--from zelk" >/dev/null
   e2e_start ZELK.exe
   e2e_wait_window "$ZELK_CAPTION" >/dev/null
-  sleep 1
   local left top
   read -r left top < <("$WINE" zelk_sheet_tool.exe area | tr -d '\r')
   xdotool mousemove $((left + 20)) $((top + 15)) click 1
-  e2e_wait_file tool/started.txt
-  sleep 0.5
+  e2e_wait_for "the started program's record of its command line and folder" launch_record
   local started
-  started=$(iconv -f UTF-16LE -t UTF-8 tool/started.txt | tr -d '\r')
+  started=$(launch_record)
   echo "$started" | head -1 | grep -q -- "--from zelk" || { echo "command line: $started" >&2; return 1; }
   local folder
   folder=$(echo "$started" | sed -n 2p)
   e2e_expect_eq "${target%\\*}" "$folder" "working folder"
-  e2e_expect_eq "1" "$("$WINE" zelk_sheet_tool.exe count 一般 | tr -d '\r')" "use count in the sheet file"
+  e2e_wait_eq 1 "use count in the sheet file" launch_use_count
 }

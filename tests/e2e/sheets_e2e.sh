@@ -1,16 +1,19 @@
 # Journeys of the sheet operations, through the real menus and dialogs.
 
+sheets_tab_count() { "$WINE" zelk_sheet_tool.exe tabcount | tr -d '\r'; }
+sheets_visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
+
 journey_a_sheet_created_through_the_tab_menu_is_in_the_settings_after_a_close() {
   cp "$E2E_BIN"/zelk_sheet_tool.exe .
   e2e_start ZELK.exe
   local window
   window=$(e2e_wait_window "$ZELK_CAPTION")
-  sleep 1
-  local left top
+  local left top windows
   read -r left top < <("$WINE" zelk_sheet_tool.exe tabs | tr -d '\r')
+  windows=$(sheets_visible_windows)
   # A right press in the tab strip opens the sheet menu; its first entry creates.
   xdotool mousemove $((left + 100)) $((top + 8)) click 3
-  sleep 1
+  e2e_wait_eq $((windows + 1)) "visible windows with the sheet menu open" sheets_visible_windows
   xdotool key Down Return
   local dialog
   dialog=$(e2e_wait_window "シート名入力")
@@ -18,7 +21,7 @@ journey_a_sheet_created_through_the_tab_menu_is_in_the_settings_after_a_close() 
   xdotool type --delay 50 "Tools"
   xdotool key Return
   e2e_wait_hidden "$dialog"
-  sleep 0.5
+  e2e_wait_eq 6 "sheet tabs" sheets_tab_count
   e2e_screenshot sheet-created
   e2e_click_close_button "$window"
   e2e_wait_hidden "$window"

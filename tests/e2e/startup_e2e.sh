@@ -8,7 +8,7 @@ journey_first_start_opens_centred_and_the_close_button_only_hides() {
   e2e_expect_eq "331x432" "${WIDTH}x${HEIGHT}" "window size"
   e2e_expect_eq "346,168" "$X,$Y" "window place on a 1024 x 768 screen"
   [ -d Data ] || { echo "the Data folder was not created" >&2; return 1; }
-  sleep 1
+  e2e_wait_painted "$window"
   e2e_screenshot first-start
 
   e2e_click_close_button "$window"

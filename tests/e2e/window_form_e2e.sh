@@ -7,38 +7,12 @@ window_geometry() {
   echo "$X $Y $WIDTH $HEIGHT"
 }
 
-# Waits up to 20 s until the X window's geometry differs from the given one.
-window_wait_geometry_change() {  # window "X Y WIDTH HEIGHT"
-  for _ in $(seq 200); do
-    [ "$(window_geometry "$1")" != "$2" ] && return 0
-    sleep 0.1
-  done
-  echo "window $1 kept its geometry $2" >&2
-  return 1
-}
+# What the system knows of ZELK's window, as the probe program says it.
+window_probe() { "$WINE" zelk_window_probe.exe 2>/dev/null | tr -d '\r'; }
 
-# Waits up to 20 s until the probe says what the system knows of ZELK's window.
-window_wait_probe() {  # answer
-  local answer
-  for _ in $(seq 200); do
-    answer=$("$WINE" zelk_window_probe.exe 2>/dev/null | tr -d '\r')
-    [ "$answer" = "$1" ] && return 0
-    sleep 0.1
-  done
-  echo "ZELK's window: expected '$1', got '$answer'" >&2
-  return 1
-}
-
-# Waits up to 20 s for a visible window of the program other than the given one.
-window_wait_other_of() {  # class window
-  local id
-  for _ in $(seq 200); do
-    id=$(xdotool search --onlyvisible --classname "$1" 2>/dev/null | grep -vx "$2" | head -1)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  echo "no other window of $1 appeared" >&2
-  return 1
+# A visible window of the program other than the given one.
+window_other_of() {  # class window
+  xdotool search --onlyvisible --classname "$1" 2>/dev/null | grep -vx "$2" | head -1 | grep .
 }
 
 # Succeeds when the first window lies above the second one on the screen.
@@ -54,13 +28,14 @@ window_above() {  # upper lower
 journey_the_size_grip_stops_at_the_smallest_usable_window() {
   e2e_start ZELK.exe
   local window before
-  window=$(e2e_wait_window "ZELK Ver.2.10")
+  window=$(e2e_wait_window "$ZELK_CAPTION")
   before=$(window_geometry "$window")
   read -r x y width height <<<"$before"
   # From the grip at the status bar's right end to far past any useful size.
   xdotool mousemove $((x + width - 4)) $((y + height - 4)) mousedown 1
   xdotool mousemove $((x + 40)) $((y + 30)) mouseup 1
-  window_wait_geometry_change "$window" "$before"
+  e2e_wait_for "the size grip to change the window" \
+    test "$(window_geometry "$window")" != "$before"
   read -r x y width height <<<"$(window_geometry "$window")"
   e2e_expect_eq 200 "$width" "width at the grip's stop"
   [ "$height" -ge 250 ] && [ "$height" -lt 432 ] ||
@@ -70,12 +45,12 @@ journey_the_size_grip_stops_at_the_smallest_usable_window() {
 journey_the_exit_question_from_the_item_menu_is_owned_by_the_main_window() {
   e2e_start ZELK.exe
   local window box
-  window=$(e2e_wait_window "ZELK Ver.2.10")
+  window=$(e2e_wait_window "$ZELK_CAPTION")
   read -r x y width height <<<"$(window_geometry "$window")"
   # A right click in the item area opens the item menu; its last but one
   # entry is ZELKの終了.
   xdotool mousemove $((x + 120)) $((y + height - 70)) click 3
-  window_wait_other_of zelk.exe "$window" >/dev/null
+  e2e_wait_for "the item menu" window_other_of zelk.exe "$window"
   xdotool key Up Up Return
   box=$(e2e_wait_window '^ZELK$')
   e2e_expect_eq "window id # $(printf '0x%x' "$window")" \
@@ -90,12 +65,12 @@ journey_the_on_top_button_puts_the_window_into_the_topmost_band_and_out() {
   cp "$E2E_BIN"/zelk_window_probe.exe .
   e2e_start ZELK.exe
   local window
-  window=$(e2e_wait_window "ZELK Ver.2.10")
+  window=$(e2e_wait_window "$ZELK_CAPTION")
   read -r x y width height <<<"$(window_geometry "$window")"
-  window_wait_probe "not topmost"
+  e2e_wait_eq "not topmost" "ZELK's window" window_probe
   # 前面, the second tool button.
   xdotool mousemove $((x + 162)) $((y + 44)) click 1
-  window_wait_probe "topmost"
+  e2e_wait_eq "topmost" "ZELK's window" window_probe
   xdotool click 1
-  window_wait_probe "not topmost"
+  e2e_wait_eq "not topmost" "ZELK's window" window_probe
 }

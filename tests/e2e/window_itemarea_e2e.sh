@@ -1,16 +1,12 @@
 # Journeys of the item area's own window: the mouse wheel over many items.
 
-# Waits up to 20 s until the item area's scroll bar, as "position last",
-# matches a pattern.
+itemarea_scroll() { "$WINE" zelk_sheet_tool.exe scroll | tr -d '\r'; }
+itemarea_scroll_matches() { [[ $(itemarea_scroll) =~ $1 ]]; }
+
+# Waits until the item area's scroll bar, as "position last", matches a pattern.
 itemarea_wait_scroll() {  # pattern
-  local state=""
-  for _ in $(seq 200); do
-    state=$("$WINE" zelk_sheet_tool.exe scroll 2>/dev/null | tr -d '\r')
-    [[ $state =~ $1 ]] && return 0
-    sleep 0.1
-  done
-  echo "scroll bar: expected '$1', got '$state'" >&2
-  return 1
+  e2e_wait_for "the scroll bar to match '$1'" itemarea_scroll_matches "$1" ||
+    { echo "scroll bar: expected '$1', got '$(itemarea_scroll 2>&1)'" >&2; return 1; }
 }
 
 journey_the_wheel_over_many_items_scrolls_the_first_rows_away_and_back() {

@@ -1,10 +1,12 @@
 // A stand-in for the shell's desktop on a 1024 x 768 screen, for the
 // end-to-end journeys:
-//   zelk_desktop.exe progman ICONFILE   "Progman" holds the desktop views;
-//   zelk_desktop.exe workerw ICONFILE   a "WorkerW" holds them, with a web view.
+//   zelk_desktop.exe progman ICONFILE PRESSFILE  "Progman" holds the desktop views;
+//   zelk_desktop.exe workerw ICONFILE PRESSFILE  a "WorkerW" holds them, with a web view.
 // The desktop takes the rows 0 to 559; an ordinary window "Ordinary window"
 // takes the bottom strip (rows 560 to 767) beside it, the whole width. The
-// icon's centre "x y" is written to ICONFILE.
+// icon's centre "x y" is written to ICONFILE. Every button press this
+// program takes appends "message x y" to PRESSFILE once all mouse hooks have
+// seen it, so a journey knows when the hook library has judged a click.
 
 #include <windows.h>
 
@@ -20,6 +22,37 @@ constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 constexpr int kOrdinaryTop = 560;
 constexpr UINT kLifetimeMs = 120'000;  // never outlive a test run
+
+const wchar_t* pressFile = nullptr;
+
+bool IsPress(WPARAM message) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// A hook of this thread only. The other hooks run first, inside
+// CallNextHookEx, so a recorded press has been judged by the hook library,
+// and its notification, if any, is posted.
+LRESULT CALLBACK RecordPress(int code, WPARAM message, LPARAM info) noexcept {
+  const LRESULT result = CallNextHookEx(nullptr, code, message, info);
+  if (code == HC_ACTION && IsPress(message)) {
+    const POINT point = reinterpret_cast<const MOUSEHOOKSTRUCT*>(info)->pt;
+    if (FILE* file = _wfopen(pressFile, L"ab")) {
+      std::fprintf(file, "%u %ld %ld\n", static_cast<unsigned>(message), point.x, point.y);
+      std::fclose(file);
+    }
+  }
+  return result;
+}
 
 void WriteIconCentre(const TStandInDesktop& desktop, const wchar_t* path) {
   const POINT centre = IconCentre(desktop);
@@ -45,12 +78,15 @@ void CreateOrdinaryWindow() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-  if (__argc < 3) return 2;
+  if (__argc < 4) return 2;
   const auto shape =
       std::wstring(__wargv[1]) == L"workerw" ? TDesktopShape::WorkerW : TDesktopShape::Progman;
   const TStandInDesktop desktop = CreateStandInDesktop(shape, kScreenWidth, kOrdinaryTop);
   WriteIconCentre(desktop, __wargv[2]);
   CreateOrdinaryWindow();
+  pressFile = __wargv[3];
+  // Not kept: the system removes the hook when this thread ends.
+  SetWindowsHookExW(WH_MOUSE, RecordPress, nullptr, GetCurrentThreadId());
   SetTimer(nullptr, 0, kLifetimeMs, nullptr);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0 && message.message != WM_TIMER) {

@@ -4,9 +4,12 @@
 // first slots, each starting the system's notepad; "SheetTool count <sheet>"
 // prints that item's use count; "SheetTool area" prints the top-left corner of
 // the running window's item area on screen, and "SheetTool tabs" that of its
-// sheet tabs; "SheetTool scroll" prints the item area's scroll position and
-// the last position its scroll bar can take.
+// sheet tabs; "SheetTool tabcount" prints how many sheet tabs it shows;
+// "SheetTool scroll" prints the item area's scroll position and the last
+// position its scroll bar can take.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -90,6 +93,12 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"count" && argc == 3) {
     files.Load(argv[2], sheet);
     std::printf("%d\n", sheet.Count > 0 ? sheet.Items[0].Count : -1);
+    return 0;
+  }
+  if (command == L"tabcount") {
+    const HWND tabs = FindControl(L"SysTabControl32");
+    if (!tabs) return 1;
+    std::printf("%d\n", static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)));
     return 0;
   }
   if (command == L"area" || command == L"tabs") {
