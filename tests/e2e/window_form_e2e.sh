@@ -7,6 +7,8 @@ window_geometry() {
   echo "$X $Y $WIDTH $HEIGHT"
 }
 
+window_geometry_differs() { [ "$(window_geometry "$1")" != "$2" ]; }
+
 # What the system knows of ZELK's window, as the probe program says it.
 window_probe() { "$WINE" zelk_window_probe.exe 2>/dev/null | tr -d '\r'; }
 
@@ -34,8 +36,7 @@ journey_the_size_grip_stops_at_the_smallest_usable_window() {
   # From the grip at the status bar's right end to far past any useful size.
   xdotool mousemove $((x + width - 4)) $((y + height - 4)) mousedown 1
   xdotool mousemove $((x + 40)) $((y + 30)) mouseup 1
-  e2e_wait_for "the size grip to change the window" \
-    test "$(window_geometry "$window")" != "$before"
+  e2e_wait_for "the size grip to change the window" window_geometry_differs "$window" "$before"
   read -r x y width height <<<"$(window_geometry "$window")"
   e2e_expect_eq 200 "$width" "width at the grip's stop"
   [ "$height" -ge 250 ] && [ "$height" -lt 432 ] ||
