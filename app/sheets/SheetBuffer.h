@@ -30,6 +30,11 @@ struct TSheetBuffer {
   void RemoveAt(int index);
 };
 
+// Gives each item whose slot has no cell in the grid (outside 0 ... 400) or
+// is held by an earlier item the smallest free slot, so that every item can
+// be painted and reached. Only a damaged sheet file has such items.
+void GiveFreeSlotsToStrayItems(TSheetBuffer& sheet);
+
 // Asks for the icon of every valid item in a new list; an item without an
 // icon is removed and the same index looked at again.
 void RebuildIcons(TSheetBuffer& sheet, IIconList& icons, const ITextCodec& codec);

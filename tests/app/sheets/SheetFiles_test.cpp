@@ -71,7 +71,7 @@ TEST(SheetFiles, ItemWhoseTargetVanishedIsDroppedAtLoadButStaysInTheFile) {
 
 TEST(SheetFiles, DamagedFileIsReportedLeftEmptyAndKeptAsideForEveryLaterSave) {
   for (const auto& damaged : {FileWithCount(401), FileWithCount(-1), FileWithCount(2, 1000),
-                              FileWithCount(0, 2)}) {
+                              FileWithCount(0, 2), FileWithCount(2, kSheetFileSize + 1)}) {
     Sheets s;
     AddItem(s.current.Buffer(), MakeItem(L"C:\\previous.exe", 0));
     s.store.files[kSheetPath] = damaged;
@@ -92,6 +92,22 @@ TEST(SheetFiles, DamagedFileIsReportedLeftEmptyAndKeptAsideForEveryLaterSave) {
     EXPECT_EQ(s.store.files.at(kSheetPath + L".damaged2"), damaged);
     EXPECT_EQ(s.store.files.at(kSheetPath).size(), kSheetFileSize);
   }
+}
+
+TEST(SheetFiles, ItemsWithoutACellOfTheirOwnGetFreeSlotsAtLoad) {
+  Sheets s;
+  TSheetBuffer written;
+  for (const std::int32_t slot : {-1, 5, 5, 401, INT32_MAX, INT32_MIN, 1}) {
+    AddItem(written, MakeItem(L"C:\\item.exe", slot));
+  }
+  s.store.files[kSheetPath] = SheetFileBytes(written);
+
+  s.current.Load(L"一般", {.SORTMODE = 2, .AUTOSORT = false});
+  std::vector<std::int32_t> slots;
+  for (int i = 0; i < s.current.Buffer().Count; ++i) {
+    slots.push_back(s.current.Buffer().Items[static_cast<std::size_t>(i)].Slot);
+  }
+  EXPECT_EQ(slots, (std::vector<std::int32_t>{0, 5, 2, 3, 4, 6, 1}));
 }
 
 TEST(SheetFiles, NamesThatAreNoFileNameOfTheirOwnNeverReachTheStore) {

@@ -1,5 +1,6 @@
 // Journey helper. "SheetTool make <sheet> <target> <params>" writes a sheet
-// file with one item in slot 0 into the Data folder of the current folder;
+// file with one item in slot 0 into the Data folder of the current folder
+// ("SheetTool fill <sheet> <target> <n>": n such items in slots 0 ... n - 1);
 // "SheetTool count <sheet>" prints that item's use count; "SheetTool area"
 // prints the top-left corner of the running window's item area on screen, and
 // "SheetTool tabs" that of its sheet tabs.
@@ -42,13 +43,16 @@ int wmain(int argc, wchar_t** argv) {
   TWin32FileStore store;
   TSheetFiles files(CurrentFolder(), store);
   TSheetBuffer sheet;
-  if (command == L"make" && argc == 5) {
+  if ((command == L"make" || command == L"fill") && argc == 5) {
     const TAnsiCodec codec;
-    EncodeField(sheet.Items[0].Target, argv[3], codec);
-    EncodeField(sheet.Items[0].Params, argv[4], codec);
-    EncodeField(sheet.Items[0].Display, L"記録", codec);
-    sheet.Items[0].Slot = 0;
-    sheet.Count = 1;
+    sheet.Count = command == L"make" ? 1 : std::stoi(argv[4]);
+    for (int i = 0; i < sheet.Count; ++i) {
+      TLauncherItem& item = sheet.Items[static_cast<std::size_t>(i)];
+      EncodeField(item.Target, argv[3], codec);
+      if (command == L"make") EncodeField(item.Params, argv[4], codec);
+      EncodeField(item.Display, L"記録", codec);
+      item.Slot = i;
+    }
     files.EnsureDataFolder();
     files.Save(argv[2], sheet);
     return 0;
