@@ -60,7 +60,7 @@ journey_kills_while_saving_leave_every_sheet_and_settings_file_whole() {
   local settings_ref data_ref
   settings_ref=$(kill_ini_shape ZELK.ini)
   data_ref=$(kill_ini_shape DATA.INI)
-  e2e_expect_eq "Count=" "$(grep -a '^Count=' DATA.INI | head -1 | tr -d '\r')" "DATA.INI written"
+  grep -qa '^\[DATA400\]' DATA.INI || { echo "DATA.INI holds no 400 items" >&2; return 1; }
 
   local round changed=0 kept=0 temporaries=0 saving
   for round in $(seq "$KILL_ROUNDS"); do
