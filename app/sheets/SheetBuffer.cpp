@@ -131,15 +131,10 @@ void GiveFreeSlotsToStrayItems(TSheetBuffer& sheet) {
   }
 }
 
-void RebuildIcons(TSheetBuffer& sheet, IIconList& icons, const ITextCodec& codec) {
+void RebuildIcons(const TSheetBuffer& sheet, IIconList& icons, const ITextCodec& codec) {
   icons.Clear();
-  int i = 0;
-  while (i < sheet.Count) {
-    if (icons.AppendIconOf(DecodeField(sheet.Items[static_cast<std::size_t>(i)].Target, codec))) {
-      ++i;
-    } else {
-      sheet.RemoveAt(i);
-    }
+  for (std::size_t i = 0; i < static_cast<std::size_t>(sheet.Count); ++i) {
+    if (!icons.AppendIconOf(DecodeField(sheet.Items[i].Target, codec))) icons.AppendPlaceholder();
   }
 }
 

@@ -56,16 +56,22 @@ TEST(SheetFiles, SaveWritesCountAndAllFourHundredRecordsAsTheyStand) {
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes.data()) + 4 + 720), "C:\\stale.exe");
 }
 
-TEST(SheetFiles, ItemWhoseTargetVanishedIsDroppedAtLoadButStaysInTheFile) {
+TEST(SheetFiles, ItemsWhoseTargetIsAwayLoadWithTheNotFoundIconAndAreSavedAgain) {
   Sheets s;
   TSheetBuffer written;
-  AddItem(written, MakeItem(L"C:\\kept.exe", 0));
-  AddItem(written, MakeItem(L"C:\\gone.exe", 1));
+  for (const wchar_t* target : {L"C:\\kept.exe", L"E:\\usbtool\\tool.exe", L"\\\\nas\\share\\a.exe",
+                                L"\\\\?\\C:\\long\\b.exe", L"tools\\relative.exe"}) {
+    AddItem(written, MakeItem(target, written.Count));
+    if (written.Count > 1) s.icons.missing.insert(target);
+  }
   s.store.files[kSheetPath] = SheetFileBytes(written);
-  s.icons.missing = {L"C:\\gone.exe"};
 
   s.current.Load(L"一般", {.SORTMODE = 2, .AUTOSORT = false});
-  EXPECT_EQ(s.current.Buffer().Count, 1);
+  EXPECT_EQ(s.current.Buffer().Count, 5);
+  std::vector<std::wstring> icons(5, FakeIconList::kPlaceholder);
+  icons[0] = L"C:\\kept.exe";
+  EXPECT_EQ(s.icons.icons, icons);
+  s.current.Save();
   EXPECT_EQ(s.store.files.at(kSheetPath), SheetFileBytes(written));
 }
 

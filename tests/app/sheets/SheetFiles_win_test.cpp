@@ -56,7 +56,7 @@ TEST(SheetFileOnDisk, IsWrittenAndReadBackByteForByte) {
 
 }
 
-TEST(SheetFileOnDisk, ItemsWithoutAShellIconVanishAtLoadButStayInTheFile) {
+TEST(SheetFileOnDisk, ItemsWhoseTargetIsAwayKeepTheirPlaceWithAnIconAndInTheFile) {
   RealSheets s;
   s.sheet.Load(L"一般", {});
   Add(s.sheet, SystemFile(L"notepad.exe"), 0, s.codec);
@@ -65,8 +65,9 @@ TEST(SheetFileOnDisk, ItemsWithoutAShellIconVanishAtLoadButStayInTheFile) {
   const auto saved = ReadBytes(s.SheetPath(L"一般"));
 
   s.sheet.Load(L"一般", {.SORTMODE = 2, .AUTOSORT = true});
-  ASSERT_EQ(s.sheet.Buffer().Count, 1);
-  EXPECT_EQ(ImageList_GetImageCount(s.icons.Handle()), 1);
+  ASSERT_EQ(s.sheet.Buffer().Count, 2);
+  EXPECT_EQ(ImageList_GetImageCount(s.icons.Handle()), 2);
+  s.sheet.Save();
   EXPECT_EQ(ReadBytes(s.SheetPath(L"一般")), saved);
 }
 
