@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "net/TimeProtocol.h"
 
@@ -36,13 +37,21 @@ class IConnectionCheck {
 // What the main window does with NetTimer after a call.
 enum class TNetTimerChange { Keep, Enable, Disable };
 
+// Seconds since 1900-01-01 00:00 UTC of the start of a day written as the
+// compiler's __DATE__ ("Dec  8 2026"); 0 for a text of another form.
+[[nodiscard]] std::uint32_t SecondsOfCompilerDate(std::string_view date);
+
 class TClockAdjuster {
  public:
-  TClockAdjuster(ITimeSource& source, IClockSetter& clock, IConnectionCheck& connection)
-      : source_(source), clock_(clock), connection_(connection) {}
+  // No clock is set to a time before `earliest`, by default the day this
+  // program was built: no true reply can lie before it.
+  TClockAdjuster(ITimeSource& source, IClockSetter& clock, IConnectionCheck& connection,
+                 std::uint32_t earliest = SecondsOfCompilerDate(__DATE__))
+      : source_(source), clock_(clock), connection_(connection), earliest_(earliest) {}
 
-  // One adjustment from the host. A failed request leaves the clock and
-  // NetTimer as they are; a reply, even one the system refuses, disables it.
+  // One adjustment from the host. A failed request, or a reply before the
+  // earliest time, leaves the clock and NetTimer as they are; any other
+  // reply, even one the system refuses, disables NetTimer.
   [[nodiscard]] TNetTimerChange AdjustClock(const std::wstring& host);
 
   // The last step of the main window's creation. With AJCLK off nothing is
@@ -58,4 +67,5 @@ class TClockAdjuster {
   ITimeSource& source_;
   IClockSetter& clock_;
   IConnectionCheck& connection_;
+  std::uint32_t earliest_;
 };

@@ -38,8 +38,7 @@ std::string TKiroTime::RequestTime() {
   ConnectToServer();
   std::string reply;
   try {
-    WaitForFirstByte();
-    reply = Read(0);
+    reply = ReadWholeReply();
   } catch (...) {
     // Whatever ended the request, the next one needs a fresh socket; the
     // failure itself goes on to the caller.
@@ -74,13 +73,23 @@ void TKiroTime::ConnectToServer() {
   if (cancel_) throw ESockError(TSockFailure::ConnectionCanceled);
 }
 
-void TKiroTime::WaitForFirstByte() {
+std::string TKiroTime::ReadWholeReply() {
+  constexpr std::size_t kReplySize = 4;
   TTimedPhase phase(*this);
-  while (!DataAvailable()) {
-    if (timedOut_) throw ESockError(TSockFailure::ReadTimedOut);
+  std::string reply;
+  for (;;) {
+    if (DataAvailable()) {
+      reply += Read(0);
+      if (reply.size() > kReplySize) throw ESockError(TSockFailure::BadTimeReply);
+      continue;
+    }
+    if (PeerClosed()) break;
+    if (timedOut_)
+      throw ESockError(reply.empty() ? TSockFailure::ReadTimedOut : TSockFailure::BadTimeReply);
     if (cancel_) throw ESockError(TSockFailure::ReadCanceled);
-    // The peer closed without a byte: the socket was closed on its notice.
-    if (!connected_) throw ESockError(TSockFailure::ConnectionClosed);
     WaitAndProcessMessages();
   }
+  if (reply.empty()) throw ESockError(TSockFailure::ConnectionClosed);
+  if (reply.size() != kReplySize) throw ESockError(TSockFailure::BadTimeReply);
+  return reply;
 }

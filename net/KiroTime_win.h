@@ -21,10 +21,11 @@ class TKiroTime : public TPowersock, public ITimeSource {
   void SetHost(const std::wstring& host) override { Host = host; }
 
  private:
-  // One request; every byte the server had sent when the first one arrived.
+  // One request; the server's four bytes.
   [[nodiscard]] std::string RequestTime();
   void ConnectToServer();
-  // The first byte, within TimeOut: a server that stays silent or closes
-  // without a byte fails the request instead of holding the window.
-  void WaitForFirstByte();
+  // The whole reply: exactly four bytes and then the server's close, within
+  // TimeOut. A silent server, a shorter or longer reply, or one the server
+  // does not end fails the request: a broken reply must never set the clock.
+  [[nodiscard]] std::string ReadWholeReply();
 };

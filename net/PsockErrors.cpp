@@ -102,6 +102,8 @@ std::wstring SockFailureText(TSockFailure failure) {
       return L"Socket send aborted";
     case TSockFailure::ReadLnAborted:
       return L"Socket readln aborted";
+    case TSockFailure::BadTimeReply:
+      return L"Invalid Time Reply";
   }
   return {};
 }

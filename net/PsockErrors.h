@@ -26,6 +26,7 @@ enum class TSockFailure {
   DataConnectionFailed,
   SendAborted,
   ReadLnAborted,
+  BadTimeReply,  // a Time-protocol reply that is not four bytes and a close
 };
 
 // The fixed text of a failure ("Host Lookup Timed Out"); empty for Winsock.

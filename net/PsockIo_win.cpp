@@ -19,6 +19,11 @@ bool TPowersock::DataAvailable() {
   return Peek(1) >= 1;
 }
 
+bool TPowersock::PeerClosed() {
+  // A close seen with nothing pending has already replaced the socket.
+  return !connected_ || Peek(1) == 0;
+}
+
 int TPowersock::Peek(int limit) { return recv(socket_, io_.data(), limit, MSG_PEEK); }
 
 std::string TPowersock::TakeBytes(int count) {

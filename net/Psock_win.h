@@ -98,6 +98,8 @@ class TPowersock : private THiddenWindow {
   // ResolveRemoteHost until an address is known, giving OnInvalidHost one
   // chance; "Null Remote Address" when none is.
   void ResolveHostWithRetry();
+  // The peer ended the connection and nothing of it is left to read.
+  [[nodiscard]] bool PeerClosed();
   // The remote address with Port, ready for connect().
   [[nodiscard]] const sockaddr* RemoteEndpoint();
 

@@ -73,6 +73,7 @@ bool RenameSheet(TSheetList& sheets, std::wstring_view text, TCurrentSheet& shee
   if (text.empty()) return false;
   const std::wstring name = TrimSheetName(text);
   const std::wstring oldName = sheets.Names.at(static_cast<std::size_t>(sheets.Current));
+  if (!SameSheetName(name, oldName)) files.RefuseKeptFile(name);
   // A copy, so that a failed save leaves the buffer as it was.
   auto renamed = std::make_unique<TSheetBuffer>(sheet.Buffer());
   for (int i = 0; i < renamed->Count; ++i) {

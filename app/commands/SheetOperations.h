@@ -52,7 +52,8 @@ bool CreateSheet(TSheetList& sheets, std::wstring_view text, const ITextCodec& c
 // StRename: the current sheet's items that carry the old name in Group get
 // the new one, the buffer is saved under the new name and loaded again from
 // there, so the sheet stays current under its new name. The file under the
-// old name stays. False for an empty text; raises for a refused name.
+// old name stays. False for an empty text; raises for a refused name and for
+// a name whose file is kept in the data folder (from a deleted sheet).
 bool RenameSheet(TSheetList& sheets, std::wstring_view text, TCurrentSheet& sheet,
                  TSheetFiles& files, const TArrangeOptions& options);
 

@@ -15,8 +15,8 @@ class TCurrentSheet {
   // None owned: all outlive this object.
   TCurrentSheet(TSheetFiles& files, IIconList& icons, const ITextCodec& codec);
 
-  // LoadSheet: reads the sheet's file, rebuilds the icon list (dropping items
-  // without an icon) and arranges. On an error the sheet is left empty and
+  // LoadSheet: reads the sheet's file, rebuilds the icon list (the "not
+  // found" icon for a target that is away) and arranges. On an error the sheet is left empty and
   // current, and the error is raised for the standard error box.
   void Load(std::wstring_view sheetName, const TArrangeOptions& options);
   // SaveSheet.

@@ -11,8 +11,10 @@
 class IFileStore {
  public:
   virtual ~IFileStore() = default;
-  // The whole file; nullopt when there is no such file.
-  [[nodiscard]] virtual std::optional<std::vector<std::uint8_t>> Read(const std::wstring& path) const = 0;
+  // The file's first bytes, at most `limit` of them, so that an outsized file
+  // costs no more than a right one; nullopt when there is no such file.
+  [[nodiscard]] virtual std::optional<std::vector<std::uint8_t>> Read(const std::wstring& path,
+                                                                      std::size_t limit) const = 0;
   // Replaces the file atomically: a failed or interrupted write leaves the old
   // file whole.
   virtual void Replace(const std::wstring& path, std::span<const std::uint8_t> bytes) = 0;

@@ -9,9 +9,18 @@
 
 namespace {
 
-[[noreturn]] void RaiseInOut(const std::wstring& what, const std::wstring& path, DWORD error) {
-  throw EInOutError(L"ファイル「" + path + L"」を" + what + L"できませんでした。\n" +
-                    SystemErrorText(error));
+bool IsFileNotFolder(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// `failed` ends the sentence: "開けませんでした", "保存できませんでした"...
+[[noreturn]] void RaiseInOut(const std::wstring& failed, const std::wstring& path, DWORD error) {
+  const std::wstring folder = FolderOf(path);
+  const std::wstring reason = IsFileNotFolder(folder)
+                                  ? L"「" + folder + L"」はフォルダーではなくファイルです。"
+                                  : SystemErrorText(error);
+  throw EInOutError(L"ファイル「" + path + L"」を" + failed + L"。\n" + reason);
 }
 
 bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
@@ -26,23 +35,29 @@ bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
 
 }  // namespace
 
-std::optional<std::vector<std::uint8_t>> TWin32FileStore::Read(const std::wstring& path) const {
+std::optional<std::vector<std::uint8_t>> TWin32FileStore::Read(const std::wstring& path,
+                                                               std::size_t limit) const {
   const TFileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) {
     const DWORD error = GetLastError();
-    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
-    RaiseInOut(L"開く", path, error);
+    // A data folder that is a file is no empty folder: that must be said.
+    if ((error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) &&
+        !IsFileNotFolder(FolderOf(path))) {
+      return std::nullopt;
+    }
+    RaiseInOut(L"開けませんでした", path, error);
   }
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.Get(), &size)) RaiseInOut(L"読み込む", path, GetLastError());
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size.QuadPart));
+  if (!GetFileSizeEx(file.Get(), &size)) RaiseInOut(L"読み込めませんでした", path, GetLastError());
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(
+      std::min<std::uint64_t>(static_cast<std::uint64_t>(size.QuadPart), limit)));
   std::size_t done = 0;
   while (done < bytes.size()) {
     DWORD read = 0;
     const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
     if (!ReadFile(file.Get(), bytes.data() + done, chunk, &read, nullptr)) {
-      RaiseInOut(L"読み込む", path, GetLastError());
+      RaiseInOut(L"読み込めませんでした", path, GetLastError());
     }
     if (read == 0) break;
     done += read;
@@ -55,7 +70,7 @@ void TWin32FileStore::Replace(const std::wstring& path, std::span<const std::uin
   const std::wstring folder = FolderOf(path);
   wchar_t temporary[MAX_PATH];
   if (!GetTempFileNameW(folder.c_str(), L"zlk", 0, temporary)) {
-    RaiseInOut(L"保存", path, GetLastError());
+    RaiseInOut(L"保存できませんでした", path, GetLastError());
   }
   TFileHandle file(CreateFileW(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -70,7 +85,7 @@ void TWin32FileStore::Replace(const std::wstring& path, std::span<const std::uin
   }
   if (error != ERROR_SUCCESS) {
     DeleteFileW(temporary);
-    RaiseInOut(L"保存", path, error);
+    RaiseInOut(L"保存できませんでした", path, error);
   }
 }
 
@@ -80,12 +95,12 @@ bool TWin32FileStore::Exists(const std::wstring& path) const {
 
 void TWin32FileStore::Rename(const std::wstring& from, const std::wstring& to) {
   if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) {
-    RaiseInOut(L"移動", from, GetLastError());
+    RaiseInOut(L"移動できませんでした", from, GetLastError());
   }
 }
 
 void TWin32FileStore::EnsureFolder(const std::wstring& path) {
   if (!CreateDirectoryW(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
-    RaiseInOut(L"作成", path, GetLastError());
+    RaiseInOut(L"作成できませんでした", path, GetLastError());
   }
 }

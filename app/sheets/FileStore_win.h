@@ -5,7 +5,8 @@
 
 class TWin32FileStore : public IFileStore {
  public:
-  [[nodiscard]] std::optional<std::vector<std::uint8_t>> Read(const std::wstring& path) const override;
+  [[nodiscard]] std::optional<std::vector<std::uint8_t>> Read(const std::wstring& path,
+                                                              std::size_t limit) const override;
   void Replace(const std::wstring& path, std::span<const std::uint8_t> bytes) override;
   [[nodiscard]] bool Exists(const std::wstring& path) const override;
   void Rename(const std::wstring& from, const std::wstring& to) override;

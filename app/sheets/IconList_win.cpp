@@ -19,6 +19,17 @@ bool TShellIconList::AppendIconOf(std::wstring_view target) {
   return icon && ImageList_AddIcon(images_.Get(), icon.Get()) >= 0;
 }
 
+void TShellIconList::AppendPlaceholder() {
+  if (!images_) Clear();
+  // A shared system icon: not owned, never destroyed. The list keeps a copy.
+  const HICON warning = LoadIconW(nullptr, IDI_WARNING);
+  if (ImageList_AddIcon(images_.Get(), warning) < 0) {
+    // Keeps the icons at their items' indexes even without a picture.
+    ImageList_SetImageCount(images_.Get(),
+                            static_cast<UINT>(ImageList_GetImageCount(images_.Get()) + 1));
+  }
+}
+
 void TShellIconList::Delete(int index) {
   if (images_) ImageList_Remove(images_.Get(), index);
 }

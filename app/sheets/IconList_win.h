@@ -11,6 +11,7 @@ class TShellIconList : public IIconList {
  public:
   void Clear() override;
   [[nodiscard]] bool AppendIconOf(std::wstring_view target) override;
+  void AppendPlaceholder() override;
   void Delete(int index) override;
 
   // Owned by this object.

@@ -112,15 +112,29 @@ void TSheetBuffer::RemoveAt(int index) {
   --Count;
 }
 
-void RebuildIcons(TSheetBuffer& sheet, IIconList& icons, const ITextCodec& codec) {
-  icons.Clear();
-  int i = 0;
-  while (i < sheet.Count) {
-    if (icons.AppendIconOf(DecodeField(sheet.Items[static_cast<std::size_t>(i)].Target, codec))) {
-      ++i;
+void GiveFreeSlotsToStrayItems(TSheetBuffer& sheet) {
+  std::bitset<kSlotCount> held;
+  std::vector<std::size_t> strays;
+  for (std::size_t i = 0; i < static_cast<std::size_t>(sheet.Count); ++i) {
+    const std::int32_t slot = sheet.Items[i].Slot;
+    if (IsSlotNumber(slot) && !held.test(static_cast<std::size_t>(slot))) {
+      held.set(static_cast<std::size_t>(slot));
     } else {
-      sheet.RemoveAt(i);
+      strays.push_back(i);
     }
+  }
+  std::size_t nextFree = 0;
+  for (const std::size_t i : strays) {
+    while (held.test(nextFree)) ++nextFree;  // 400 items never fill 401 slots
+    held.set(nextFree);
+    sheet.Items[i].Slot = static_cast<std::int32_t>(nextFree);
+  }
+}
+
+void RebuildIcons(const TSheetBuffer& sheet, IIconList& icons, const ITextCodec& codec) {
+  icons.Clear();
+  for (std::size_t i = 0; i < static_cast<std::size_t>(sheet.Count); ++i) {
+    if (!icons.AppendIconOf(DecodeField(sheet.Items[i].Target, codec))) icons.AppendPlaceholder();
   }
 }
 

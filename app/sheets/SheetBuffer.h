@@ -30,9 +30,15 @@ struct TSheetBuffer {
   void RemoveAt(int index);
 };
 
-// Asks for the icon of every valid item in a new list; an item without an
-// icon is removed and the same index looked at again.
-void RebuildIcons(TSheetBuffer& sheet, IIconList& icons, const ITextCodec& codec);
+// Gives each item whose slot has no cell in the grid (outside 0 ... 400) or
+// is held by an earlier item the smallest free slot, so that every item can
+// be painted and reached. Only a damaged sheet file has such items.
+void GiveFreeSlotsToStrayItems(TSheetBuffer& sheet);
+
+// Asks for the icon of every valid item in a new list. An item whose target
+// cannot be had now (an unplugged stick, a sleeping share) gets the "not
+// found" icon and stays: deleting it is the user's decision.
+void RebuildIcons(const TSheetBuffer& sheet, IIconList& icons, const ITextCodec& codec);
 
 // Removes the item and its icon, then arranges. The caller saves.
 void DeleteItem(TSheetBuffer& sheet, int index, IIconList& icons, const ITextCodec& codec,

@@ -17,11 +17,12 @@ void ReadSheetFileBytes(std::span<const std::uint8_t> bytes, std::wstring_view s
                         TSheetBuffer& sheet) {
   std::int32_t count = -1;
   if (bytes.size() >= sizeof count) std::memcpy(&count, bytes.data(), sizeof count);
-  if (bytes.size() < kSheetFileSize || count < 0 || count > kItemLimit) {
+  if (bytes.size() != kSheetFileSize || count < 0 || count > kItemLimit) {
     throw ESheetDamaged(L"シート「" + std::wstring(sheetName) + L"」のファイルが壊れています。");
   }
   sheet.Count = count;
   std::memcpy(sheet.Items.data(), bytes.data() + 4, sizeof(TLauncherItem) * kItemLimit);
+  GiveFreeSlotsToStrayItems(sheet);
 }
 
 TSheetFiles::TSheetFiles(std::wstring programFolder, IFileStore& store)
@@ -45,9 +46,19 @@ std::wstring TSheetFiles::FreeBackupPath(const std::wstring& path) const {
   return candidate;
 }
 
+void TSheetFiles::RefuseKeptFile(std::wstring_view sheetName) const {
+  const std::wstring path = PathOf(sheetName);
+  if (!store_.Exists(path)) return;
+  throw EZelkError(
+      L"ファイル「" + path + L"」が既にあり、シート「" + std::wstring(sheetName) +
+      L"」の項目が入っています。名前を変更するとこの項目が失われるため、変更しません。\n"
+      L"その項目を戻すには、この名前でシートを作成してください。");
+}
+
 void TSheetFiles::Load(std::wstring_view sheetName, TSheetBuffer& sheet) {
   const std::wstring path = PathOf(sheetName);
-  const auto bytes = store_.Read(path);
+  // One byte past the format tells a longer file without reading it all.
+  const auto bytes = store_.Read(path, kSheetFileSize + 1);
   if (!bytes) {
     sheet.Count = 0;
     return;

@@ -15,7 +15,8 @@ class ClockAdjustment : public ::testing::Test {
   FakeTimeSource source;
   RecordingClock clock;
   FakeConnection connection;
-  TClockAdjuster adjuster{source, clock, connection};
+  static constexpr std::uint32_t kBuilt = 3774816000u;  // 2019-08-15 00:00 UTC
+  TClockAdjuster adjuster{source, clock, connection, kBuilt};
   const std::wstring host = L"time.example";
 };
 
@@ -29,12 +30,24 @@ TEST_F(ClockAdjustment, AReplySetsTheClockInUtcAndDisablesNetTimer) {
   EXPECT_EQ(source.hostsAsked, std::vector<std::wstring>{host});
 }
 
-TEST_F(ClockAdjustment, ZeroSecondsAreStillHandedToTheClockAndDisableNetTimer) {
-  // 1900-01-01 is refused by the system; the adjustment does not look.
+TEST_F(ClockAdjustment, ATimeBeforeTheBuildIsNeverSetAndCountsAsAFailedRequest) {
+  // 1900 (a short reply) by default; with a build day, anything before it.
   source.seconds = 0;
+  TClockAdjuster byDefault(source, clock, connection);
+  EXPECT_EQ(TNetTimerChange::Keep, byDefault.AdjustClock(host));
+  source.seconds = kBuilt - 1;
+  EXPECT_EQ(TNetTimerChange::Keep, adjuster.AdjustClock(host));
+  EXPECT_TRUE(clock.set.empty());
+  source.seconds = kBuilt;
   EXPECT_EQ(TNetTimerChange::Disable, adjuster.AdjustClock(host));
-  ASSERT_EQ(clock.set.size(), 1u);
-  EXPECT_EQ(clock.set[0], (TClockTime{1900, 1, 1, 0, 0, 0, 0}));
+  EXPECT_EQ(clock.set.size(), 1u);
+}
+
+TEST(CompilerDate, GivesTheStartOfThatDayInProtocolSeconds) {
+  EXPECT_EQ(SecondsOfCompilerDate("Dec  8 2026"), 4005676800u);
+  EXPECT_EQ(SecondsOfCompilerDate("Feb 29 2024"), 3918153600u);
+  EXPECT_EQ(SecondsOfCompilerDate("Jan  1 1900"), 0u);
+  EXPECT_EQ(SecondsOfCompilerDate("??? ?? ????"), 0u);
 }
 
 TEST_F(ClockAdjustment, AFailedRequestLeavesClockAndNetTimerAlone) {
@@ -61,7 +74,7 @@ TEST_F(ClockAdjustment, StartUpWithoutConnectionEnablesNetTimerWithoutARequest) 
 TEST_F(ClockAdjustment, StartUpThatFailsEnablesNetTimerAndOneThatSucceedsDisablesIt) {
   EXPECT_EQ(TNetTimerChange::Enable, adjuster.StartUp(host, true));
   EXPECT_TRUE(clock.set.empty());
-  source.seconds = 86400;
+  source.seconds = kBuilt + 86400;
   EXPECT_EQ(TNetTimerChange::Disable, adjuster.StartUp(host, true));
   EXPECT_EQ(clock.set.size(), 1u);
 }

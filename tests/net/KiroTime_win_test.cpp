@@ -79,6 +79,31 @@ TEST(KiroTime, ServerClosingWithoutAByteFailsTheRequest) {
   EXPECT_FALSE(time.Connected());
 }
 
+TEST(KiroTime, AReplyOtherThanFourBytesAndACloseFailsAndSetsNoClock) {
+  const std::string four = kAugust2019;
+  const struct {
+    const char* what;
+    TLocalServer::TAnswer answer;
+  } cases[] = {{"1 byte", SendAndClose(four.substr(0, 1))},
+               {"2 bytes", SendAndClose(four.substr(0, 2))},
+               {"3 bytes", SendAndClose(four.substr(0, 3))},
+               {"5 bytes", SendAndClose(four + '\x01')},
+               {"4 bytes, no close", SendAndHold(four)},
+               {"4 bytes, then more", SendTwiceAndClose(four, four)}};
+  for (const auto& c : cases) {
+    TLocalServer server(c.answer);
+    FakeMessageBoxes boxes;
+    TKiroTime time(boxes);
+    time.Port = server.Port();
+    RecordingClock clock;
+    FakeConnection connection;
+    TClockAdjuster adjuster(time, clock, connection, 0);
+    EXPECT_EQ(adjuster.AdjustClock(server.Address()), TNetTimerChange::Keep) << c.what;
+    EXPECT_TRUE(clock.set.empty()) << c.what;
+    EXPECT_FALSE(time.Connected()) << c.what;
+  }
+}
+
 TEST(KiroTime, UnresolvableOrEmptyHostEndsAsNullRemoteAddress) {
   FakeMessageBoxes boxes;
   TKiroTime time(boxes);
@@ -96,7 +121,8 @@ TEST(KiroTime, StartUpAdjustsTheClockThroughTheSeamOnly) {
   time.Port = server.Port();
   RecordingClock clock;
   FakeConnection connection;
-  TClockAdjuster adjuster(time, clock, connection);
+  // No build-day floor here: the reply is of 2019.
+  TClockAdjuster adjuster(time, clock, connection, 0);
 
   EXPECT_EQ(adjuster.StartUp(server.Address(), true), TNetTimerChange::Disable);
   ASSERT_EQ(clock.set.size(), 1u);

@@ -71,6 +71,16 @@ TLocalServer::TAnswer SendAndClose(std::string bytes) {
   return [bytes](SOCKET client, const std::atomic<bool>&) { SendAll(client, bytes); };
 }
 
+TLocalServer::TAnswer SendTwiceAndClose(std::string first, std::string rest) {
+  return [first, rest](SOCKET client, const std::atomic<bool>&) {
+    SendAll(client, first);
+    // Either way the client must refuse the reply; the pause only makes a
+    // separate segment likely.
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    SendAll(client, rest);
+  };
+}
+
 TLocalServer::TAnswer SendAndHold(std::string bytes) {
   return [bytes](SOCKET client, const std::atomic<bool>& stopping) {
     SendAll(client, bytes);

@@ -37,6 +37,9 @@ class TLocalServer {
 
 // Sends the bytes and closes.
 [[nodiscard]] TLocalServer::TAnswer SendAndClose(std::string bytes);
+// Sends the first bytes, then, a moment later as a segment of its own, the
+// rest, and closes.
+[[nodiscard]] TLocalServer::TAnswer SendTwiceAndClose(std::string first, std::string rest);
 // Sends the bytes and keeps the connection open until the server stops.
 [[nodiscard]] TLocalServer::TAnswer SendAndHold(std::string bytes);
 // Accepts and says nothing until the server stops.

@@ -1,6 +1,7 @@
 #pragma once
 // A data folder in memory.
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -9,10 +10,12 @@
 
 class MemoryFileStore : public IFileStore {
  public:
-  std::optional<std::vector<std::uint8_t>> Read(const std::wstring& path) const override {
+  std::optional<std::vector<std::uint8_t>> Read(const std::wstring& path,
+                                                std::size_t limit) const override {
     const auto found = files.find(path);
     if (found == files.end()) return std::nullopt;
-    return found->second;
+    const auto& bytes = found->second;
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + std::min(bytes.size(), limit));
   }
   void Replace(const std::wstring& path, std::span<const std::uint8_t> bytes) override {
     if (failWrites) throw EInOutError(L"write failed: " + path);
@@ -20,8 +23,9 @@ class MemoryFileStore : public IFileStore {
   }
   bool Exists(const std::wstring& path) const override { return files.contains(path); }
   void Rename(const std::wstring& from, const std::wstring& to) override {
-    files[to] = files.at(from);
+    auto bytes = std::move(files.at(from));
     files.erase(from);
+    files[to] = std::move(bytes);
   }
   void EnsureFolder(const std::wstring& path) override { folders.insert(path); }
 

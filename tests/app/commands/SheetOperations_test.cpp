@@ -106,6 +106,25 @@ TEST(SheetOperations, RenameToARefusedNameOrOneThatCannotBeSavedChangesNothing) 
   EXPECT_FALSE(RenameSheet(sheets, L"", f.current, f.files, f.options));
 }
 
+TEST(SheetOperations, RenameOntoTheKeptFileOfADeletedSheetIsRefusedAndOverwritesNothing) {
+  SheetFixture f;
+  f.WriteSheet(L"旧", {GroupItem(L"C:\\kept.exe", 0, L"旧")});  // a deleted sheet's file
+  f.WriteSheet(L"OFFICE", {GroupItem(L"C:\\word.exe", 0, L"OFFICE")});
+  const auto kept = f.store.files.at(L"C:\\ZELK\\Data\\旧");
+  TSheetList sheets{kFive, 1};
+  f.current.Load(L"OFFICE", f.options);
+
+  try {
+    RenameSheet(sheets, L"旧", f.current, f.files, f.options);
+    FAIL() << "the rename must be refused";
+  } catch (const EZelkError& error) {
+    EXPECT_NE(error.Message().find(L"C:\\ZELK\\Data\\旧"), std::wstring::npos) << "names the file";
+  }
+  EXPECT_EQ(f.store.files.at(L"C:\\ZELK\\Data\\旧"), kept);
+  EXPECT_EQ(sheets.Names[1], L"OFFICE");
+  EXPECT_EQ(f.current.Name(), L"OFFICE");
+}
+
 TEST(SheetOperations, DeleteRemovesTheCurrentSheetAndRecreatingItBringsItsItemsBack) {
   SheetFixture f;
   f.WriteSheet(L"画像", {GroupItem(L"C:\\paint.exe", 0, L"画像")});

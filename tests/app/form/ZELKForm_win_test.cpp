@@ -262,15 +262,17 @@ TEST(HtmlHelp, AMissingHelpFileDoesNoHarm) {
 TEST(MainWindowClock, StartUpWithAJCLKSetsTheClockFromTheChosenServerInUtc) {
   FormFixture f;
   f.WriteSettings("[\x90\xDD\x92\xE8]\r\nAJCLK=1\r\nNTP=2\r\n");
-  f.timeSource.seconds = 3774873600u;  // E1 00 00 00
+  // The last time the protocol can tell: no build day lies after it, so the
+  // clock takes it.
+  f.timeSource.seconds = 0xFFFFFFFFu;
   TZELKForm& form = f.Create();
   ASSERT_EQ(f.timeSource.hostsAsked.size(), 1u);
   EXPECT_EQ(f.timeSource.hostsAsked[0], form.TimeServerHost());
   ASSERT_EQ(f.clock.set.size(), 1u);
-  EXPECT_EQ(f.clock.set[0].Year, 2019);
-  EXPECT_EQ(f.clock.set[0].Month, 8);
-  EXPECT_EQ(f.clock.set[0].Day, 15);
-  EXPECT_EQ(f.clock.set[0].Hour, 16);
+  EXPECT_EQ(f.clock.set[0].Year, 2036);
+  EXPECT_EQ(f.clock.set[0].Month, 2);
+  EXPECT_EQ(f.clock.set[0].Day, 7);
+  EXPECT_EQ(f.clock.set[0].Hour, 6);
   EXPECT_FALSE(form.NetTimerEnabled());
 }
 

@@ -44,16 +44,17 @@ TEST(ArrangeItems, FrequencySortKeepsTheOccupiedCellsAndGivesTheFirstToTheMostUs
   EXPECT_EQ(SlotOf(a.sheet, L"C:\\two.exe"), 2);
 }
 
-TEST(ArrangeItems, FrequencySortDropsItemsWithoutAnIcon) {
+TEST(ArrangeItems, FrequencySortKeepsItemsWhoseTargetIsAwayWithTheNotFoundIcon) {
   Arranged a;
   AddItem(a.sheet, MakeItem(L"C:\\a.exe", 0, 1));
-  AddItem(a.sheet, MakeItem(L"C:\\gone.exe", 1, 5));
+  AddItem(a.sheet, MakeItem(L"E:\\usbtool\\tool.exe", 1, 5));
   AddItem(a.sheet, MakeItem(L"C:\\b.exe", 2, 3));
-  a.icons.missing = {L"C:\\gone.exe"};
+  a.icons.missing = {L"E:\\usbtool\\tool.exe"};
   ArrangeItems(a.sheet, a.icons, a.codec, {.SORTMODE = 1, .AUTOSORT = false});
-  ASSERT_EQ(a.sheet.Count, 2);
-  EXPECT_EQ(TargetOf(a.sheet, 0), L"C:\\b.exe");
-  EXPECT_EQ(a.icons.icons.size(), 2u);
+  ASSERT_EQ(a.sheet.Count, 3);
+  EXPECT_EQ(TargetOf(a.sheet, 0), L"E:\\usbtool\\tool.exe");
+  EXPECT_EQ(a.icons.icons,
+            (std::vector<std::wstring>{FakeIconList::kPlaceholder, L"C:\\b.exe", L"C:\\a.exe"}));
 }
 
 TEST(ArrangeItems, PackingClosesHolesAndKeepsTheGridOrder) {

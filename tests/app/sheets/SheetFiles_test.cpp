@@ -56,22 +56,28 @@ TEST(SheetFiles, SaveWritesCountAndAllFourHundredRecordsAsTheyStand) {
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(bytes.data()) + 4 + 720), "C:\\stale.exe");
 }
 
-TEST(SheetFiles, ItemWhoseTargetVanishedIsDroppedAtLoadButStaysInTheFile) {
+TEST(SheetFiles, ItemsWhoseTargetIsAwayLoadWithTheNotFoundIconAndAreSavedAgain) {
   Sheets s;
   TSheetBuffer written;
-  AddItem(written, MakeItem(L"C:\\kept.exe", 0));
-  AddItem(written, MakeItem(L"C:\\gone.exe", 1));
+  for (const wchar_t* target : {L"C:\\kept.exe", L"E:\\usbtool\\tool.exe", L"\\\\nas\\share\\a.exe",
+                                L"\\\\?\\C:\\long\\b.exe", L"tools\\relative.exe"}) {
+    AddItem(written, MakeItem(target, written.Count));
+    if (written.Count > 1) s.icons.missing.insert(target);
+  }
   s.store.files[kSheetPath] = SheetFileBytes(written);
-  s.icons.missing = {L"C:\\gone.exe"};
 
   s.current.Load(L"一般", {.SORTMODE = 2, .AUTOSORT = false});
-  EXPECT_EQ(s.current.Buffer().Count, 1);
+  EXPECT_EQ(s.current.Buffer().Count, 5);
+  std::vector<std::wstring> icons(5, FakeIconList::kPlaceholder);
+  icons[0] = L"C:\\kept.exe";
+  EXPECT_EQ(s.icons.icons, icons);
+  s.current.Save();
   EXPECT_EQ(s.store.files.at(kSheetPath), SheetFileBytes(written));
 }
 
 TEST(SheetFiles, DamagedFileIsReportedLeftEmptyAndKeptAsideForEveryLaterSave) {
   for (const auto& damaged : {FileWithCount(401), FileWithCount(-1), FileWithCount(2, 1000),
-                              FileWithCount(0, 2)}) {
+                              FileWithCount(0, 2), FileWithCount(2, kSheetFileSize + 1)}) {
     Sheets s;
     AddItem(s.current.Buffer(), MakeItem(L"C:\\previous.exe", 0));
     s.store.files[kSheetPath] = damaged;
@@ -92,6 +98,22 @@ TEST(SheetFiles, DamagedFileIsReportedLeftEmptyAndKeptAsideForEveryLaterSave) {
     EXPECT_EQ(s.store.files.at(kSheetPath + L".damaged2"), damaged);
     EXPECT_EQ(s.store.files.at(kSheetPath).size(), kSheetFileSize);
   }
+}
+
+TEST(SheetFiles, ItemsWithoutACellOfTheirOwnGetFreeSlotsAtLoad) {
+  Sheets s;
+  TSheetBuffer written;
+  for (const std::int32_t slot : {-1, 5, 5, 401, INT32_MAX, INT32_MIN, 1}) {
+    AddItem(written, MakeItem(L"C:\\item.exe", slot));
+  }
+  s.store.files[kSheetPath] = SheetFileBytes(written);
+
+  s.current.Load(L"一般", {.SORTMODE = 2, .AUTOSORT = false});
+  std::vector<std::int32_t> slots;
+  for (int i = 0; i < s.current.Buffer().Count; ++i) {
+    slots.push_back(s.current.Buffer().Items[static_cast<std::size_t>(i)].Slot);
+  }
+  EXPECT_EQ(slots, (std::vector<std::int32_t>{0, 5, 2, 3, 4, 6, 1}));
 }
 
 TEST(SheetFiles, NamesThatAreNoFileNameOfTheirOwnNeverReachTheStore) {

@@ -56,7 +56,7 @@ TEST(SheetFileOnDisk, IsWrittenAndReadBackByteForByte) {
 
 }
 
-TEST(SheetFileOnDisk, ItemsWithoutAShellIconVanishAtLoadButStayInTheFile) {
+TEST(SheetFileOnDisk, ItemsWhoseTargetIsAwayKeepTheirPlaceWithAnIconAndInTheFile) {
   RealSheets s;
   s.sheet.Load(L"一般", {});
   Add(s.sheet, SystemFile(L"notepad.exe"), 0, s.codec);
@@ -65,8 +65,9 @@ TEST(SheetFileOnDisk, ItemsWithoutAShellIconVanishAtLoadButStayInTheFile) {
   const auto saved = ReadBytes(s.SheetPath(L"一般"));
 
   s.sheet.Load(L"一般", {.SORTMODE = 2, .AUTOSORT = true});
-  ASSERT_EQ(s.sheet.Buffer().Count, 1);
-  EXPECT_EQ(ImageList_GetImageCount(s.icons.Handle()), 1);
+  ASSERT_EQ(s.sheet.Buffer().Count, 2);
+  EXPECT_EQ(ImageList_GetImageCount(s.icons.Handle()), 2);
+  s.sheet.Save();
   EXPECT_EQ(ReadBytes(s.SheetPath(L"一般")), saved);
 }
 
@@ -92,18 +93,38 @@ TEST(SheetFileOnDisk, AFailedSaveLeavesTheOldFileWholeAndNoTemporaryFile) {
 }
 
 TEST(SheetFileOnDisk, ADamagedFileIsReportedAndKeptAsideWithItsBytes) {
-  RealSheets s;
-  const std::vector<std::uint8_t> damaged(1000, 0x01);
-  WriteBytes(s.SheetPath(L"通信"), damaged);
+  // Too short, and too long (read only up to the format's size).
+  for (const std::size_t size : {std::size_t{1000}, std::size_t{4} << 20}) {
+    RealSheets s;
+    const std::vector<std::uint8_t> damaged(size, 0x01);
+    WriteBytes(s.SheetPath(L"通信"), damaged);
 
-  EXPECT_THROW(s.sheet.Load(L"通信", {}), ESheetDamaged);
-  EXPECT_EQ(s.sheet.Buffer().Count, 0);
-  EXPECT_EQ(ReadBytes(s.SheetPath(L"通信.damaged")), damaged);
+    EXPECT_THROW(s.sheet.Load(L"通信", {}), ESheetDamaged) << size;
+    EXPECT_EQ(s.sheet.Buffer().Count, 0);
+    EXPECT_EQ(ReadBytes(s.SheetPath(L"通信.damaged")), damaged) << size;
 
-  Add(s.sheet, SystemFile(L"notepad.exe"), 0, s.codec);
-  s.sheet.Save();
-  EXPECT_EQ(ReadBytes(s.SheetPath(L"通信")).size(), 288004u);
-  EXPECT_EQ(ReadBytes(s.SheetPath(L"通信.damaged")), damaged);
+    Add(s.sheet, SystemFile(L"notepad.exe"), 0, s.codec);
+    s.sheet.Save();
+    EXPECT_EQ(ReadBytes(s.SheetPath(L"通信")).size(), 288004u);
+    EXPECT_EQ(ReadBytes(s.SheetPath(L"通信.damaged")), damaged) << size;
+  }
+}
+
+TEST(SheetFileOnDisk, ADataFolderThatIsAFileIsReportedNotTakenForAnEmptySheet) {
+  TTempFolder folder;
+  WriteBytes(folder.File(L"Data"), {'x'});
+  TWin32FileStore store;
+  TSheetFiles files(folder.Path(), store);
+  files.EnsureDataFolder();  // leaves the file as it is
+  TSheetBuffer sheet;
+  try {
+    files.Load(L"一般", sheet);
+    FAIL() << "the load must say that Data is a file";
+  } catch (const EInOutError& error) {
+    EXPECT_EQ(error.Message(), L"ファイル「" + folder.File(L"Data\\一般") +
+                                   L"」を開けませんでした。\n「" + folder.File(L"Data") +
+                                   L"」はフォルダーではなくファイルです。");
+  }
 }
 
 TEST(SheetFileOnDisk, ANameLeadingOutsideTheDataFolderCreatesNothing) {

@@ -1,7 +1,7 @@
 // Journey helper. "SheetTool make <sheet> <target> <params>" writes a sheet
 // file with one item in slot 0 into the Data folder of the current folder;
-// "SheetTool fill <sheet> <count>" writes a sheet of that many items in the
-// first slots, each starting the system's notepad; "SheetTool count <sheet>"
+// "SheetTool fill <sheet> <count> [target]" writes a sheet of that many items in
+// the first slots, each starting the target (the system's notepad by default); "SheetTool count <sheet>"
 // prints that item's use count; "SheetTool area" prints the top-left corner of
 // the running window's item area on screen, and "SheetTool tabs" that of its
 // sheet tabs; "SheetTool tabcount" prints how many sheet tabs it shows;
@@ -59,23 +59,24 @@ int wmain(int argc, wchar_t** argv) {
   TSheetBuffer sheet;
   if (command == L"make" && argc == 5) {
     const TAnsiCodec codec;
+    sheet.Count = 1;
     EncodeField(sheet.Items[0].Target, argv[3], codec);
     EncodeField(sheet.Items[0].Params, argv[4], codec);
     EncodeField(sheet.Items[0].Display, L"記録", codec);
     sheet.Items[0].Slot = 0;
-    sheet.Count = 1;
     files.EnsureDataFolder();
     files.Save(argv[2], sheet);
     return 0;
   }
-  if (command == L"fill" && argc == 4) {
+  if (command == L"fill" && (argc == 4 || argc == 5)) {
     const TAnsiCodec codec;
     wchar_t system[MAX_PATH];
     GetSystemDirectoryW(system, MAX_PATH);
+    const std::wstring target = argc == 5 ? argv[4] : std::wstring(system) + L"\\notepad.exe";
     sheet.Count = std::min(std::stoi(argv[3]), kItemLimit);
     for (int slot = 0; slot < sheet.Count; ++slot) {
       TLauncherItem& item = sheet.Items[static_cast<std::size_t>(slot)];
-      EncodeField(item.Target, std::wstring(system) + L"\\notepad.exe", codec);
+      EncodeField(item.Target, target, codec);
       EncodeField(item.Display, std::to_wstring(slot), codec);
       item.Slot = slot;
     }
