@@ -34,6 +34,8 @@ int main() {
   });
   const double inOneGo =
       MedianMilliseconds(21, [&] { SaveSettingsFiles(settings, sheet, paths, store, codec); });
-  std::printf("Wine: settings + DATA.INI of 400 items, key by key: %.1f ms (median of 3)\n", keyByKey);
-  std::printf("Wine: settings + DATA.INI of 400 items, in one go: %.2f ms (median of 21)\n", inOneGo);
+  std::printf("Wine: settings + DATA.INI of 400 items, key by key: %.1f ms (median of 3)\n",
+              keyByKey);
+  std::printf("Wine: settings + DATA.INI of 400 items, in one go: %.2f ms (median of 21)\n",
+              inOneGo);
 }

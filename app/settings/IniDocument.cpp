@@ -12,7 +12,9 @@ std::wstring_view Trimmed(std::wstring_view text) {
   return text;
 }
 
-wchar_t FoldAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
+wchar_t FoldAscii(wchar_t c) {
+  return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
+}
 
 bool SameName(std::wstring_view a, std::wstring_view b) {
   return a.size() == b.size() &&
@@ -106,8 +108,7 @@ void TIniDocument::WriteString(std::wstring_view section, std::wstring_view key,
     }
     afterLastKey = i + 1;
   }
-  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(afterLastKey),
-                      std::move(written));
+  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(afterLastKey), std::move(written));
 }
 
 std::wstring TIniDocument::Text() const {

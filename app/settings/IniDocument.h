@@ -32,7 +32,7 @@ class TIniDocument : public IProfile {
     std::wstring key;  // empty for a line that holds no key
   };
   struct Section {
-    std::wstring name;  // empty for the lines before the first section
+    std::wstring name;        // empty for the lines before the first section
     std::vector<Line> lines;  // the header line first, when there is one
   };
 

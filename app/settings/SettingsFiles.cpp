@@ -23,11 +23,14 @@ void WriteIniFile(const std::wstring& path, IFileStore& store, const ITextCodec&
 }  // namespace
 
 void SaveSettingsFiles(const TSettings& settings, const TSheetBuffer& sheet,
-                       const TSettingsFilePaths& paths, IFileStore& store, const ITextCodec& codec) {
+                       const TSettingsFilePaths& paths, IFileStore& store,
+                       const ITextCodec& codec) {
   std::wstring failures;
-  WriteIniFile(paths.SettingsFile, store, codec,
-               [&](IProfile& file) { SaveSettings(settings, file); }, failures);
-  WriteIniFile(paths.DataIni, store, codec,
-               [&](IProfile& file) { WriteDataIni(sheet, file, codec); }, failures);
+  WriteIniFile(
+      paths.SettingsFile, store, codec, [&](IProfile& file) { SaveSettings(settings, file); },
+      failures);
+  WriteIniFile(
+      paths.DataIni, store, codec, [&](IProfile& file) { WriteDataIni(sheet, file, codec); },
+      failures);
   if (!failures.empty()) throw EInOutError(failures);
 }

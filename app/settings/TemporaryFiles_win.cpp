@@ -7,8 +7,8 @@
 void RemoveOwnTemporaryFiles(const std::vector<std::wstring>& folders) {
   for (const std::wstring& folder : folders) {
     WIN32_FIND_DATAW found{};
-    const TFindHandle search(
-        FindFirstFileW(JoinPath(folder, std::wstring(kTemporaryFilePrefix) + L"*.tmp").c_str(), &found));
+    const TFindHandle search(FindFirstFileW(
+        JoinPath(folder, std::wstring(kTemporaryFilePrefix) + L"*.tmp").c_str(), &found));
     if (!search.Valid()) continue;
     do {
       if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&

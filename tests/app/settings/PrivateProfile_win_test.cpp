@@ -12,7 +12,8 @@
 
 namespace {
 
-::testing::AssertionResult Contains(const std::vector<std::uint8_t>& bytes, const std::string& text) {
+::testing::AssertionResult Contains(const std::vector<std::uint8_t>& bytes,
+                                    const std::string& text) {
   const std::string file(bytes.begin(), bytes.end());
   if (file.find(text) != std::string::npos) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "the file holds no " << ::testing::PrintToString(text)

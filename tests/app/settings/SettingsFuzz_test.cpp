@@ -23,10 +23,18 @@ std::wstring SeedText() {
 }
 
 std::wstring Mutated(std::wstring text, std::mt19937& random) {
-  static const std::wstring kPieces[] = {L"[", L"]", L"=", L"\r\n", L"\n", L"\r", L";", L"\"",
-                                         L" ", L"\t", L"-", L"0", L"9", L"2147483648", L"TAB",
-                                         L"TABCT=", L"Colum=", L"[設定]", L"[色]", L"表", L"\\",
-                                         std::wstring(1, L'\0'), L"\xD800"};
+  static const std::wstring kPieces[] = {L"[",      L"]",
+                                         L"=",      L"\r\n",
+                                         L"\n",     L"\r",
+                                         L";",      L"\"",
+                                         L" ",      L"\t",
+                                         L"-",      L"0",
+                                         L"9",      L"2147483648",
+                                         L"TAB",    L"TABCT=",
+                                         L"Colum=", L"[設定]",
+                                         L"[色]",   L"表",
+                                         L"\\",     std::wstring(1, L'\0'),
+                                         L"\xD800"};
   const int steps = 1 + static_cast<int>(random() % 4);
   for (int step = 0; step < steps; ++step) {
     const std::size_t at = text.empty() ? 0 : random() % (text.size() + 1);
