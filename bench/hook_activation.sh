@@ -23,7 +23,7 @@ wine_start
 cd "$folder"
 if [ "${1:-}" = zelk ]; then
   cp "$bin"/ZELK.exe .
-  name="ZELK Ver.2.10"
+  name=$ZELK_CAPTION
   ("$WINE" ZELK.exe >/dev/null 2>&1 &)
 else
   name="ZELK hook receiver"

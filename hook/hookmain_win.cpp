@@ -1,6 +1,8 @@
 // zelkhook.dll: the global mouse hook. The system loads this library into
 // every process that receives mouse input; each copy reaches the hook record
 // only through the named mapping, never through a view kept between uses.
+// Plain Win32 without the C++ runtime (see CMakeLists.txt): nothing here may
+// throw, allocate or need RTTI.
 
 #define ZELKHOOK_BUILD
 #include "hook/zelkhook_win.h"

@@ -46,7 +46,7 @@ else
   failed=$((failed + 1)); echo "FAIL zelkhook.dll exports '$hook_exports'"
 fi
 
-source tools/wine-env.sh
+source tools/wine-env.sh || exit 1
 trap wine_stop EXIT
 wine_start
 

@@ -7,12 +7,21 @@
 # from the same sources.
 
 ZELK_ROOT=${ZELK_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+source "$ZELK_ROOT/tools/version.sh" || return 1
 # A developer may point WINEPREFIX at a prefix of their own while iterating.
 export WINEPREFIX="${WINEPREFIX:-$ZELK_ROOT/build/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LC_ALL=ja_JP.UTF-8
-export WINE=/usr/lib/wine/wine64
+# The 64-bit loader itself: Debian's "wine" wrapper wants wine32, which this
+# kernel cannot run.
+WINE=$(command -v wine64 || true)
+[ -n "$WINE" ] || { [ -x /usr/lib/wine/wine64 ] && WINE=/usr/lib/wine/wine64; }
+if [ -z "$WINE" ]; then
+  echo "wine-env: no 64-bit Wine (wine64 on PATH or /usr/lib/wine/wine64); run tools/setup.sh" >&2
+  return 1
+fi
+export WINE
 XVFB_PID=""
 
 wine_start() {

@@ -15,6 +15,19 @@ auto* ItemOf(Sheet& sheet, int slot) {
   return index < 0 ? nullptr : &sheet.Items[static_cast<std::size_t>(index)];
 }
 
+const wchar_t* FieldName(TItemField field) {
+  return field == TItemField::Display ? L"表示名" : L"パラメータ";
+}
+
+void EncodeItemText(TLauncherItem& item, TItemField field, std::wstring_view text,
+                    const ITextCodec& codec) {
+  if (field == TItemField::Display) {
+    EncodeField(item.Display, text, codec, FieldName(field));
+  } else {
+    EncodeField(item.Params, text, codec, FieldName(field));
+  }
+}
+
 void AppendItem(TSheetBuffer& sheet, TLauncherItem item) {
   item.Slot = sheet.FreeSlot();
   sheet.Items[static_cast<std::size_t>(sheet.Count++)] = item;
@@ -30,18 +43,19 @@ std::optional<TItemTextEntry> ItemTextEntry(const TSheetBuffer& sheet, int slot,
   return TItemTextEntry{
       FileNameOf(DecodeField(item->Target, codec)),
       display ? L"表示名を変更します。" : L"パラメータを変更します。",
-      display ? DecodeField(item->Display, codec) : DecodeField(item->Params, codec)};
+      display ? DecodeField(item->Display, codec) : DecodeField(item->Params, codec),
+      (display ? sizeof item->Display : sizeof item->Params) - 1};
 }
 
 void StoreItemText(TSheetBuffer& sheet, int slot, TItemField field, std::wstring_view text,
                    const ITextCodec& codec) {
   TLauncherItem* item = ItemOf(sheet, slot);
-  if (!item) return;
-  if (field == TItemField::Display) {
-    EncodeField(item->Display, text, codec);
-  } else {
-    EncodeField(item->Params, text, codec);
-  }
+  if (item) EncodeItemText(*item, field, text, codec);
+}
+
+void CheckItemText(TItemField field, std::wstring_view text, const ITextCodec& codec) {
+  TLauncherItem scratch{};
+  EncodeItemText(scratch, field, text, codec);
 }
 
 void OpenItemFolder(const TSheetBuffer& sheet, int slot, const ITextCodec& codec,

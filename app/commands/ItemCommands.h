@@ -4,14 +4,15 @@
 // delete it, move it to another sheet. The item is looked up by the slot
 // of the pressed cell each time a command runs.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "base/errors/MessageBoxes.h"
 #include "app/launch/ShellRunner.h"
 #include "app/sheets/CurrentSheet.h"
 #include "app/sheets/SheetFiles.h"
+#include "base/errors/MessageBoxes.h"
 #include "base/text/TextCodec.h"
 
 enum class TItemField { Display, Params };
@@ -21,6 +22,7 @@ struct TItemTextEntry {
   std::wstring Caption;  // the target's file name, extension included
   std::wstring Prompt;   // GroupBox1
   std::wstring Text;     // Edit1: the field's present value
+  std::size_t MaxBytes;  // what the field holds, in bytes of the ANSI code page
 };
 
 // N7Click / N5Click before the dialog; nullopt when the cell holds no item.
@@ -28,10 +30,13 @@ struct TItemTextEntry {
                                                           TItemField field,
                                                           const ITextCodec& codec);
 // N7Click / N5Click after OK. Text longer than the field (Display 255
-// bytes, Params 99) or not representable raises EZelkError and the field
-// keeps its value. Nothing happens when the cell holds no item.
+// bytes, Params 99) or not representable raises EZelkError naming the
+// field, and the field keeps its value. Nothing happens when the cell holds
+// no item.
 void StoreItemText(TSheetBuffer& sheet, int slot, TItemField field, std::wstring_view text,
                    const ITextCodec& codec);
+// Raises what StoreItemText would raise for the text, changing nothing.
+void CheckItemText(TItemField field, std::wstring_view text, const ITextCodec& codec);
 
 // K9Click: the file manager on the folder that holds the item's target.
 void OpenItemFolder(const TSheetBuffer& sheet, int slot, const ITextCodec& codec,

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "base/errors/Errors.h"
 #include "app/sheets/SheetNames.h"
+#include "base/errors/Errors.h"
 #include "base/text/AnsiField.h"
 
 namespace {
@@ -51,22 +51,27 @@ void CheckSheetName(std::wstring_view name, const std::vector<std::wstring>& nam
   }
 }
 
-bool CreateSheet(TSheetList& sheets, std::wstring_view text, const ITextCodec& codec) {
-  if (text.empty()) return false;
-  if (sheets.Names.size() >= kMaxSheets) {
+void CheckTypedSheetName(std::wstring_view text, const TSheetList& sheets, const ITextCodec& codec,
+                         bool rename) {
+  if (text.empty()) return;
+  if (!rename && sheets.Names.size() >= kMaxSheets) {
     throw EZelkError(L"シートは " + std::to_wstring(kMaxSheets) + L" 枚までしか作れません。");
   }
-  const std::wstring name = TrimSheetName(text);
-  CheckSheetName(name, sheets.Names, codec);
-  sheets.Names.push_back(name);
+  CheckSheetName(TrimSheetName(text), sheets.Names, codec, rename ? sheets.Current : -1);
+}
+
+bool CreateSheet(TSheetList& sheets, std::wstring_view text, const ITextCodec& codec) {
+  CheckTypedSheetName(text, sheets, codec, false);
+  if (text.empty()) return false;
+  sheets.Names.push_back(TrimSheetName(text));
   return true;
 }
 
 bool RenameSheet(TSheetList& sheets, std::wstring_view text, TCurrentSheet& sheet,
                  TSheetFiles& files, const TArrangeOptions& options) {
+  CheckTypedSheetName(text, sheets, sheet.Codec(), true);
   if (text.empty()) return false;
   const std::wstring name = TrimSheetName(text);
-  CheckSheetName(name, sheets.Names, sheet.Codec(), sheets.Current);
   const std::wstring oldName = sheets.Names.at(static_cast<std::size_t>(sheets.Current));
   // A copy, so that a failed save leaves the buffer as it was.
   auto renamed = std::make_unique<TSheetBuffer>(sheet.Buffer());

@@ -32,6 +32,15 @@ struct TSheetList {
 void CheckSheetName(std::wstring_view name, const std::vector<std::wstring>& names,
                     const ITextCodec& codec, int renamed = -1);
 
+// The longest sheet name in bytes of the ANSI code page: an item's Group.
+inline constexpr std::size_t kSheetNameMaxBytes = sizeof(TLauncherItem::Group) - 1;
+
+// The name as typed into TStDlg, checked before the dialog closes: raises
+// what CreateSheet (rename: false) or RenameSheet would raise for it. An
+// empty text passes, as it changes nothing.
+void CheckTypedSheetName(std::wstring_view text, const TSheetList& sheets, const ITextCodec& codec,
+                         bool rename);
+
 // The prompts of TStDlg for creating and renaming.
 inline constexpr wchar_t kCreateSheetPrompt[] = L"作成するシート名を入力してください。";
 inline constexpr wchar_t kRenameSheetPrompt[] = L"シート名を変更します。";

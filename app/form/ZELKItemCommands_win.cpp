@@ -32,8 +32,8 @@ void TZELKForm::EditItemText(bool display) {
   const TItemField field = display ? TItemField::Display : TItemField::Params;
   const auto entry = ItemTextEntry(sheet_.Buffer(), PAria_.PressedSlot(), field, codec_);
   if (!entry) return;
-  const auto text =
-      WithDialog([&] { return AskText(Handle(), entry->Caption, entry->Prompt, entry->Text); });
+  const auto text = WithDialog(
+      [&] { return AskItemText(Handle(), *entry, field, codec_, services_.MessageBoxes); });
   if (text) StoreItemText(sheet_.Buffer(), PAria_.PressedSlot(), field, *text, codec_);
   sheet_.Save();
   PAria_.Repaint();

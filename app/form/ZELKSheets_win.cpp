@@ -20,7 +20,7 @@ void TZELKForm::LoadSheet() {
   } catch (const EZelkError& error) {
     services_.MessageBoxes.ShowError(error.Message());
   }
-  PAria_.Repaint();
+  PAria_.ShowLoadedSheet();
 }
 
 void TZELKForm::ApplySheetList(const std::vector<std::wstring>& names, int current) {
@@ -39,10 +39,8 @@ void TZELKForm::SheetCommand(int id) {
     return;
   }
   const bool create = id == kStCreate;
-  const auto text = WithDialog([&] {
-    return AskText(Handle(), kStDlgCaption, create ? kCreateSheetPrompt : kRenameSheetPrompt,
-                   create ? L"" : name);
-  });
+  const auto text = WithDialog(
+      [&] { return AskSheetName(Handle(), list, !create, codec_, services_.MessageBoxes); });
   if (!text) return;
   const bool changed = create ? CreateSheet(list, *text, codec_)
                               : RenameSheet(list, *text, sheet_, sheetFiles_, ArrangeOptions());

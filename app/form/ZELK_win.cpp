@@ -101,6 +101,9 @@ LRESULT TZELKForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case WM_MOUSEWHEEL:
+      if (PAria_.FormMouseWheel(Handle(), wParam, lParam)) return 0;
+      break;
     default:
       if (message == hookMessage_ && hookMessage_ != 0) {
         HandleHookMessage(wParam);

@@ -25,9 +25,10 @@
 #include "base/text/AnsiCodec_win.h"
 #include "base/win32/Handles_win.h"
 #include "base/win32/Window_win.h"
+#include "ZelkVersion.h"
 
 inline constexpr wchar_t kMainWindowClass[] = L"TZELKForm";
-inline constexpr wchar_t kMainWindowCaption[] = L"ZELK Ver.2.10";
+inline constexpr wchar_t kMainWindowCaption[] = L"ZELK Ver." ZELK_VERSION_TEXT;
 
 // Where the program's files lie: all beside the program.
 struct TProgramFiles {

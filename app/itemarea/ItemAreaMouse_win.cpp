@@ -7,6 +7,22 @@
 #include "base/text/AnsiField.h"
 #include "base/win32/Handles_win.h"
 
+namespace {
+
+// The captured mouse also reports points outside the area.
+bool IsInClientArea(HWND window, TPoint point) {
+  RECT area{};
+  GetClientRect(window, &area);
+  return PtInRect(&area, POINT{point.X, point.Y});
+}
+
+// The four-way arrow while an item is dragged to another cell.
+void ShowDragCursor(bool dragging) {
+  SetCursor(LoadCursorW(nullptr, dragging ? IDC_SIZEALL : IDC_ARROW));
+}
+
+}  // namespace
+
 void TItemAreaWindow::RedrawPressedCell(bool released) {
   const TWindowDC dc(Handle());
   const TItemAreaLook look = ItemAreaLook(settings_);
@@ -21,6 +37,7 @@ void TItemAreaWindow::RedrawPressedCell(bool released) {
 }
 
 int TItemAreaWindow::ItemAtPoint(TPoint point) const {
+  if (!IsInClientArea(Handle(), point)) return -1;
   return sheet_.Buffer().ItemAtSlot(
       SlotOfCell(CellAt(point, cellWidth_, cellHeight_), settings_.Colum, ScrollPosition()));
 }
@@ -28,16 +45,37 @@ int TItemAreaWindow::ItemAtPoint(TPoint point) const {
 void TItemAreaWindow::AppliGridMouseDown(TMouseButton button, TPoint point) {
   const bool leftButton = button == TMouseButton::Left;
   mouse_.Press(leftButton, CellAt(point, cellWidth_, cellHeight_));
-  if (leftButton) RedrawPressedCell(false);
+  if (leftButton) {
+    // Until the release the area sees the mouse wherever it goes, and the
+    // keys, so that Escape can cancel a drag.
+    SetCapture(Handle());
+    SetFocus(Handle());
+    RedrawPressedCell(false);
+  }
   events_.PrepareItemMenu(sheet_.Buffer().ItemAtSlot(PressedSlot()) >= 0);
   if (button == TMouseButton::Right) events_.ShowItemMenu();
 }
 
-void TItemAreaWindow::PAriaMouseUp() {
-  const auto release = mouse_.Release(dragging_, settings_.SINGLE_EXE == 1);
+void TItemAreaWindow::PAriaMouseUp(TPoint point) {
+  // A release outside the area raises the cell without starting its item.
+  const bool inside = IsInClientArea(Handle(), point);
+  const auto release = mouse_.Release(false, inside && settings_.SINGLE_EXE == 1);
+  ReleaseMouse();  // before the item starts, which may open a message box
   if (release == TItemAreaMouse::TRelease::Nothing) return;
   RedrawPressedCell(true);
   if (release == TItemAreaMouse::TRelease::RaiseAndRun) events_.RunPressedItem();
+}
+
+void TItemAreaWindow::MouseCaptureLost() {
+  if (dragging_) {
+    EndDrag();
+  } else if (mouse_.Release(false, false) != TItemAreaMouse::TRelease::Nothing) {
+    RedrawPressedCell(true);
+  }
+}
+
+void TItemAreaWindow::ReleaseMouse() {
+  if (GetCapture() == Handle()) ReleaseCapture();
 }
 
 void TItemAreaWindow::PAriaDblClick() {
@@ -53,22 +91,23 @@ void TItemAreaWindow::PAriaMouseMove(TPoint point) {
         DecodeField(sheet_.Buffer().Items[static_cast<std::size_t>(hovered)].Display, codec_));
     hintWatch_.hoveredItem = hovered;
   }
+  if (dragging_) ShowDragCursor(true);
   if (mouse_.Move(CellAt(point, cellWidth_, cellHeight_)) != TItemAreaMouse::TMove::BeginDrag)
     return;
-  // The drag begins at once; the item area takes every mouse message until the drop.
+  // The drag begins at once, with the mouse still captured since the press.
   dragging_ = true;
-  SetCapture(Handle());
-  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+  ShowDragCursor(true);
   RedrawPressedCell(true);
 }
 
-void TItemAreaWindow::EndDrag(bool dropped) {
+void TItemAreaWindow::EndDrag() {
   dragging_ = false;
-  if (dropped && GetCapture() == Handle()) ReleaseCapture();
+  ShowDragCursor(false);
+  ReleaseMouse();
 }
 
 void TItemAreaWindow::PAriaDragDrop(TPoint point) {
-  EndDrag(true);
+  EndDrag();
   // Only a drop on the item area itself moves an item.
   POINT screen{point.X, point.Y};
   ClientToScreen(Handle(), &screen);

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "app/form/ControlIds.h"
 #include "app/paint/GdiCanvas_win.h"
 #include "base/errors/ErrorBox_win.h"
@@ -42,24 +40,29 @@ void TItemAreaWindow::Create(HWND panel, HWND tabs, TFormControls& controls) {
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kPAria)), instance));
   paintBar_ =
       controls.Add(kPaintBar, CreateChildControl(WC_SCROLLBARW, L"", SBS_VERT, tabs, kPaintBar));
-  SCROLLINFO range{sizeof range, SIF_RANGE | SIF_POS | SIF_PAGE, 0, kMaxScrollPosition, 0, 0, 0};
-  SetScrollInfo(paintBar_, SB_CTL, &range, FALSE);
+  UpdateScrollRange();
 }
 
 void TItemAreaWindow::SetItemAreaFont() {
   const TWindowDC screen(nullptr);
   cellHeight_ = ::CellHeight(ItemAreaLook(settings_), GetDeviceCaps(screen.Get(), LOGPIXELSY));
+  UpdateScrollRange();
 }
-
-int TItemAreaWindow::ScrollPosition() const { return GetScrollPos(paintBar_, SB_CTL); }
 
 int TItemAreaWindow::PressedSlot() const {
   return SlotOfCell(mouse_.PressedCell(), settings_.Colum, ScrollPosition());
 }
 
 void TItemAreaWindow::Repaint() {
+  UpdateScrollRange();
   InvalidateRect(Handle(), nullptr, FALSE);
   UpdateWindow(Handle());
+}
+
+void TItemAreaWindow::ShowLoadedSheet() {
+  HideItemHint();
+  SetScrollPos(paintBar_, SB_CTL, 0, FALSE);
+  Repaint();
 }
 
 void TItemAreaWindow::PAriaPaint(HDC dc, int width, int height) {
@@ -68,41 +71,6 @@ void TItemAreaWindow::PAriaPaint(HDC dc, int width, int height) {
   TItemAreaPainter painter(canvas, look, sheet_.Buffer(), codec_);
   cellWidth_ = painter.Paint(width, height, cellHeight_, ScrollPosition());
   itemFontColor_ = canvas.FontColor();
-}
-
-void TItemAreaWindow::PaintBarChange(int request, int thumb) {
-  const int position = GetScrollPos(paintBar_, SB_CTL);
-  int next = position;
-  switch (request) {
-    case SB_LINEUP:
-      next -= 1;
-      break;
-    case SB_LINEDOWN:
-      next += 1;
-      break;
-    case SB_PAGEUP:
-      next -= 10;
-      break;
-    case SB_PAGEDOWN:
-      next += 10;
-      break;
-    case SB_TOP:
-      next = 0;
-      break;
-    case SB_BOTTOM:
-      next = kMaxScrollPosition;
-      break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-      next = thumb;
-      break;
-    default:
-      return;
-  }
-  next = std::clamp(next, 0, kMaxScrollPosition);
-  if (next == position) return;
-  SetScrollPos(paintBar_, SB_CTL, next, TRUE);
-  Repaint();
 }
 
 void TItemAreaWindow::PaintToScreen() {
@@ -139,14 +107,24 @@ LRESULT TItemAreaWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
       if (dragging_) {
         PAriaDragDrop(PointOf(lParam));
       } else {
-        PAriaMouseUp();
+        PAriaMouseUp(PointOf(lParam));
       }
       return 0;
     case WM_MOUSEMOVE:
       PAriaMouseMove(PointOf(lParam));
       return 0;
     case WM_CAPTURECHANGED:
-      if (dragging_ && reinterpret_cast<HWND>(lParam) != Handle()) EndDrag(false);
+      if (reinterpret_cast<HWND>(lParam) != Handle()) MouseCaptureLost();
+      return 0;
+    case WM_KEYDOWN:
+      if (wParam != VK_ESCAPE || !dragging_) break;
+      EndDrag();  // Escape cancels a drag
+      return 0;
+    case WM_MOUSEWHEEL:
+      PAriaMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+      return 0;
+    case WM_SIZE:
+      UpdateScrollRange();
       return 0;
     case WM_TIMER:
       if (wParam == kHintTmId) HintTmTimer();
@@ -161,8 +139,9 @@ LRESULT TItemAreaWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
       return 0;
     }
     default:
-      return DefaultHandling(message, wParam, lParam);
+      break;
   }
+  return DefaultHandling(message, wParam, lParam);
 }
 
 void TItemAreaWindow::ReportFailure() noexcept {

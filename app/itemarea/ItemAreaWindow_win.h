@@ -1,7 +1,7 @@
 #pragma once
 // The item area PAria: the paint box that shows the current sheet's items
-// as a grid of cells, with its scroll bar PaintBar, the mouse on it
-// (pressing, starting, dragging) and the item hint.
+// as a grid of cells, with its scroll bar PaintBar and the mouse wheel, the
+// mouse on it (pressing, starting, dragging) and the item hint.
 
 #include <windows.h>
 
@@ -12,6 +12,7 @@
 #include "app/itemarea/ItemAreaEvents.h"
 #include "app/mouse/ItemAreaMouse.h"
 #include "app/paint/ItemArea.h"
+#include "app/paint/ItemAreaScroll.h"
 #include "app/settings/Settings.h"
 #include "app/sheets/CurrentSheet.h"
 #include "app/sheets/IconList_win.h"
@@ -33,9 +34,19 @@ class TItemAreaWindow : public TWindow {
 
   // The cell height for the settings' look on this screen.
   void SetItemAreaFont();
+  // Shows the sheet anew after any change to it: the scroll range follows
+  // the sheet, then the area is painted at once.
   void Repaint();
+  // Another sheet was loaded: it shows from its top row, without the last
+  // sheet's item hint.
+  void ShowLoadedSheet();
+  // ItemAreaScroll_win.cpp: the scroll bar and the wheel.
   void PaintBarChange(int request, int thumb);
   [[nodiscard]] int ScrollPosition() const;
+  // A wheel message that reached the main window (the wheel goes to the
+  // focus window): true when it scrolled the item area, because the cursor
+  // is over it or the main window itself has the focus.
+  bool FormMouseWheel(HWND form, WPARAM wParam, LPARAM lParam);
   [[nodiscard]] int CellHeight() const { return cellHeight_; }
   // The slot of the last pressed cell, on which starting and item commands act.
   [[nodiscard]] int PressedSlot() const;
@@ -53,13 +64,22 @@ class TItemAreaWindow : public TWindow {
  private:
   enum class TMouseButton { Left, Right, Middle };
   void PaintToScreen();
+  // ItemAreaScroll_win.cpp.
+  [[nodiscard]] TItemAreaScroll Scroll() const;
+  void UpdateScrollRange();
+  void ScrollTo(int position);
+  void PAriaMouseWheel(int wheelDelta);
   // ItemAreaMouse_win.cpp.
   void AppliGridMouseDown(TMouseButton button, TPoint point);
-  void PAriaMouseUp();
+  void PAriaMouseUp(TPoint point);
   void PAriaMouseMove(TPoint point);
   void PAriaDblClick();
   void PAriaDragDrop(TPoint point);
-  void EndDrag(bool dropped);
+  void EndDrag();
+  // Another window took the mouse (a message box, a menu, Escape): a pending
+  // press is raised without starting its item, a drag ends without a drop.
+  void MouseCaptureLost();
+  void ReleaseMouse();
   void RedrawPressedCell(bool released);
   void ShowItemHint(const std::wstring& text);
   void HintTmTimer();

@@ -3,5 +3,6 @@ if(WIN32)
   target_sources(zelk_app_win PRIVATE
     itemarea/ItemAreaWindow_win.cpp
     itemarea/ItemAreaMouse_win.cpp
+    itemarea/ItemAreaScroll_win.cpp
   )
 endif()

@@ -28,13 +28,14 @@ std::wstring TargetOf(const std::wstring& path, IShortcutResolver& shortcuts,
 }
 
 // Fills the record at the end of the buffer; raises EZelkError, naming the
-// field, when a text does not fit or has no ANSI form.
+// field but not its text (the path heads the message already), when a text
+// does not fit or has no ANSI form.
 void FillRecord(TLauncherItem& item, const std::wstring& target, const std::wstring& display,
                 const std::wstring& group, int slot, const ITextCodec& codec) {
   TLauncherItem record{};
-  EncodeField(record.Target, target, codec);
-  EncodeField(record.Display, display, codec);
-  EncodeField(record.Group, group, codec);
+  EncodeField(record.Target, target, codec, L"パス");
+  EncodeField(record.Display, display, codec, L"表示名");
+  EncodeField(record.Group, group, codec, L"シート名");
   record.Slot = slot;
   record.Count = 0;
   item = record;

@@ -11,7 +11,8 @@
 #include "base/text/TextCodec.h"
 
 inline constexpr int kIconCellHeight = 36;
-inline constexpr int kMaxScrollPosition = 15;
+// The scroll range always reaches row 15 at least, however few the items.
+inline constexpr int kLeastLastScrollPosition = 15;
 inline constexpr std::wstring_view kGridFont = L"ＭＳ Ｐゴシック";
 inline constexpr int kGridFontPoints = 9;
 inline constexpr std::wstring_view kListFont = L"FixedSys";

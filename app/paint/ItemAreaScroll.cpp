@@ -16,7 +16,7 @@ TItemAreaScroll ItemAreaScroll(const TSheetBuffer& sheet, int colum, int areaHei
     }
   }
   // The last row stands at the bottom of the area at the last position.
-  return {std::max(kMaxScrollPosition, lastRow - page + 1), page};
+  return {std::max(kLeastLastScrollPosition, lastRow - page + 1), page};
 }
 
 int WheelScrollPosition(int position, int wheelDelta, int rowsPerNotch,

@@ -1,11 +1,13 @@
 #include "app/quickbar/QuickBarIcons_win.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <string>
 
 #include "app/paint/ColorRef_win.h"
 #include "app/shortcuts/SpecialFolders_win.h"
+#include "app/shortcuts/SystemShortcuts.h"
 #include "base/win32/Handles_win.h"
 
 namespace {
@@ -44,13 +46,31 @@ std::wstring InternetOpenCommand() {
   return value;
 }
 
-}  // namespace
-
-HBITMAP MakeGlyph(const TIconSource& source, COLORREF background) {
+HICON ExtractedIcon(const TIconSource& source) {
   HICON extracted = nullptr;
   if (!source.File.empty())
     ExtractIconExW(source.File.c_str(), source.Index, &extracted, nullptr, 1);
-  const TIcon icon(extracted);
+  return extracted;
+}
+
+HICON ShellFolderIcon(int folder) {
+  PIDLIST_ABSOLUTE handedOver = nullptr;
+  if (FAILED(SHGetSpecialFolderLocation(nullptr, folder, &handedOver))) return nullptr;
+  const TItemIdList list(handedOver);
+  SHFILEINFOW info{};
+  if (!list || !SHGetFileInfoW(reinterpret_cast<LPCWSTR>(list.Get()), 0, &info, sizeof info,
+                               SHGFI_PIDL | SHGFI_ICON | SHGFI_LARGEICON)) {
+    return nullptr;
+  }
+  return info.hIcon;
+}
+
+}  // namespace
+
+HBITMAP MakeGlyph(const TIconSource& source, int shellFolder, COLORREF background) {
+  HICON found = ExtractedIcon(source);
+  if (!found) found = ShellFolderIcon(shellFolder);
+  const TIcon icon(found);
   const SIZE size = IconSize(icon.Get());
   TBitmap glyph;
   TMemoryDC dc;
@@ -73,6 +93,6 @@ TQuickBarGlyphs LoadQuickBarIcons(TColor LeftC) {
   const auto sources = QuickBarIconSources(WindowsFolder(), SystemVersion(), InternetOpenCommand());
   TQuickBarGlyphs glyphs;
   for (std::size_t i = 0; i < sources.size(); ++i)
-    glyphs.Set(i, MakeGlyph(sources[i], ToColorRef(LeftC)));
+    glyphs.Set(i, MakeGlyph(sources[i], kQuickBar[i].Folder, ToColorRef(LeftC)));
   return glyphs;
 }

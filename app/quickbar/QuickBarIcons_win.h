@@ -22,9 +22,11 @@ class TQuickBarGlyphs {
 };
 
 // A bitmap of the icon's size filled with the colour, the icon drawn at
-// (0, 0). A file or icon that is missing gives an empty glyph of the
+// (0, 0). When the source's file or icon is missing (mydocs.dll and
+// explorer.exe are not on every system) the shell's own icon of the
+// special folder (CSIDL) stands in; with neither the glyph is empty, of the
 // system's large-icon size in that colour.
-[[nodiscard]] HBITMAP MakeGlyph(const TIconSource& source, COLORREF background);
+[[nodiscard]] HBITMAP MakeGlyph(const TIconSource& source, int shellFolder, COLORREF background);
 
 // Run at start-up and after the settings dialog closes with OK.
 [[nodiscard]] TQuickBarGlyphs LoadQuickBarIcons(TColor LeftC);

@@ -5,8 +5,6 @@
 # wallpaper is clicked at 150,300 and the ordinary window at 900,650.
 # A check that something did not happen lets the click settle for a second.
 
-ZELK_CAPTION="ZELK Ver.2.10"
-
 # Starts the stand-in desktop, then ZELK.exe with the given settings lines in
 # the section 設定 of ZELK.ini, and waits for ZELK's window. With "select"
 # as the first argument the desktop icon is clicked (selected) before ZELK

@@ -8,7 +8,7 @@ journey_a_click_on_an_item_starts_it_with_its_parameters_and_folder() {
   target=$("$WINE" winepath -w "$E2E_FOLDER/tool/zelk_record_start.exe" | tr -d '\r')
   "$WINE" zelk_sheet_tool.exe make 一般 "$target" "--from zelk" >/dev/null
   e2e_start ZELK.exe
-  e2e_wait_window "ZELK Ver.2.10" >/dev/null
+  e2e_wait_window "$ZELK_CAPTION" >/dev/null
   sleep 1
   local left top
   read -r left top < <("$WINE" zelk_sheet_tool.exe area | tr -d '\r')

@@ -4,7 +4,7 @@ journey_a_sheet_created_through_the_tab_menu_is_in_the_settings_after_a_close() 
   cp "$E2E_BIN"/zelk_sheet_tool.exe .
   e2e_start ZELK.exe
   local window
-  window=$(e2e_wait_window "ZELK Ver.2.10")
+  window=$(e2e_wait_window "$ZELK_CAPTION")
   sleep 1
   local left top
   read -r left top < <("$WINE" zelk_sheet_tool.exe tabs | tr -d '\r')

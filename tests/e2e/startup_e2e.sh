@@ -3,7 +3,7 @@
 journey_first_start_opens_centred_and_the_close_button_only_hides() {
   e2e_start ZELK.exe
   local window
-  window=$(e2e_wait_window "ZELK Ver.2.10")
+  window=$(e2e_wait_window "$ZELK_CAPTION")
   eval "$(xdotool getwindowgeometry --shell "$window")"
   e2e_expect_eq "331x432" "${WIDTH}x${HEIGHT}" "window size"
   e2e_expect_eq "346,168" "$X,$Y" "window place on a 1024 x 768 screen"

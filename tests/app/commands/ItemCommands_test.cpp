@@ -25,9 +25,11 @@ TEST(ItemCommands, TextEntryShowsTheTargetFileNameThePromptAndThePresentValue) {
   EXPECT_EQ(display->Caption, L"表.exe");
   EXPECT_EQ(display->Prompt, L"表示名を変更します。");
   EXPECT_EQ(display->Text, L"表計算");
+  EXPECT_EQ(display->MaxBytes, 255u);
   const auto params = ItemTextEntry(sheet, 4, TItemField::Params, Cp932Codec());
   EXPECT_EQ(params->Prompt, L"パラメータを変更します。");
   EXPECT_EQ(params->Text, L"/x");
+  EXPECT_EQ(params->MaxBytes, 99u);
   EXPECT_FALSE(ItemTextEntry(sheet, 5, TItemField::Display, Cp932Codec()).has_value())
       << "an empty cell has nothing to edit";
 }
@@ -44,6 +46,14 @@ TEST(ItemCommands, TextTooLongOrNotRepresentableIsRefusedAndTheFieldKeepsItsValu
 
   EXPECT_THROW(StoreItemText(sheet, 0, TItemField::Display, std::wstring(256, L'x'), codec),
                EZelkError);
+  try {
+    CheckItemText(TItemField::Display, L"한국", codec);
+    ADD_FAILURE() << "not refused";
+  } catch (const EZelkError& error) {
+    EXPECT_EQ(error.Message(),
+              L"表示名には、このシステムの文字コードで保存できない文字が含まれています。")
+        << "a short message naming the field, not the text";
+  }
   EXPECT_THROW(StoreItemText(sheet, 0, TItemField::Display, L"한국", codec), EZelkError);
   EXPECT_EQ(DecodeField(sheet.Items[0].Display, codec), L"旧名");
   StoreItemText(sheet, 0, TItemField::Display, std::wstring(255, L'x'), codec);

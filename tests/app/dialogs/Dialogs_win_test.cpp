@@ -9,8 +9,10 @@
 #include "app/shortcuts/SpecialFolders_win.h"
 #include "app/shortcuts/SystemShortcuts.h"
 #include "base/errors/Errors.h"
+#include "base/text/AnsiCodec_win.h"
 #include "tests/app/dialogs/DialogDriver_win.h"
 #include "tests/app/shortcuts/RecordingShell.h"
+#include "tests/support/FakeMessageBoxes.h"
 
 namespace {
 
@@ -59,7 +61,9 @@ TEST(StDlg, ShowsCaptionPromptAndTextCentredAndGivesTheEditedTextOnOK) {
     SetDlgItemTextW(dialog, IDC_STDLG_EDIT1, L"新しい名前");
     PressButton(dialog, IDOK);
   });
-  const auto result = AskText(owner.handle, L"表.exe", L"表示名を変更します。", L"表計算");
+  FakeMessageBoxes boxes;
+  const TTextEntryRule anyText{255, TAnsiCodec(), boxes, {}};
+  const auto result = AskText(owner.handle, L"表.exe", L"表示名を変更します。", L"表計算", anyText);
   ASSERT_TRUE(driver.Ran()) << "no dialog captioned 表.exe was shown";
   EXPECT_EQ(prompt, L"表示名を変更します。");
   EXPECT_EQ(text, L"表計算");
@@ -79,6 +83,58 @@ TEST(StDlg, CancelGivesNothingAndTheDesignCaptionIsTheSheetNamePrompt) {
   EXPECT_FALSE(dialog.ShowModal(owner.handle));
   EXPECT_TRUE(driver.Ran());
   EXPECT_EQ(dialog.Text, L"");
+}
+
+TEST(StDlg, TypingPastTheByteLimitOfTheCodePageChangesNothing) {
+  // Wine runs these tests in code page 932: a Japanese character is two bytes.
+  OwnerWindow owner;
+  FakeMessageBoxes boxes;
+  const TTextEntryRule fiveBytes{5, TAnsiCodec(), boxes, {}};
+  std::vector<std::wstring> texts;
+  TDialogDriver driver(L"表.exe", [&](HWND dialog) {
+    const HWND edit = GetDlgItem(dialog, IDC_STDLG_EDIT1);
+    const auto type = [&](wchar_t c) {
+      SendMessageW(edit, EM_SETSEL, 99, 99);
+      SendMessageW(edit, WM_CHAR, c, 0);
+      texts.push_back(WindowText(edit));
+    };
+    type(L'表');  // 6 bytes: refused
+    type(L'c');   // 5 bytes
+    type(L'd');
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+    SendMessageW(edit, WM_CHAR, L'x', 0);  // at the front, refused as well
+    texts.push_back(WindowText(edit));
+    PressButton(dialog, IDOK);
+  });
+  const auto result = AskText(owner.handle, L"表.exe", L"", L"ab表", fiveBytes);
+  ASSERT_TRUE(driver.Ran());
+  EXPECT_EQ(texts, (std::vector<std::wstring>{L"ab表", L"ab表c", L"ab表c", L"ab表c"}));
+  EXPECT_EQ(result, std::optional<std::wstring>(L"ab表c"));
+  EXPECT_TRUE(boxes.errors.empty());
+}
+
+TEST(StDlg, ARefusedTextIsExplainedShortlyAndStaysInTheOpenDialog) {
+  OwnerWindow owner;
+  FakeMessageBoxes boxes;
+  const TItemTextEntry entry{L"表.exe", L"表示名を変更します。", L"表計算", 255};
+  std::wstring keptText;
+  bool keptOpen = false;
+  TDialogDriver driver(L"表.exe", [&](HWND dialog) {
+    SetDlgItemTextW(dialog, IDC_STDLG_EDIT1, L"한국어");
+    PressButton(dialog, IDOK);
+    keptOpen = IsWindowVisible(dialog);
+    keptText = ControlText(dialog, IDC_STDLG_EDIT1);
+    SetDlgItemTextW(dialog, IDC_STDLG_EDIT1, L"韓国語");
+    PressButton(dialog, IDOK);
+  });
+  const auto result = AskItemText(owner.handle, entry, TItemField::Display, TAnsiCodec(), boxes);
+  ASSERT_TRUE(driver.Ran());
+  EXPECT_TRUE(keptOpen);
+  EXPECT_EQ(keptText, L"한국어");
+  EXPECT_EQ(boxes.errors,
+            std::vector<std::wstring>{
+                L"表示名には、このシステムの文字コードで保存できない文字が含まれています。"});
+  EXPECT_EQ(result, std::optional<std::wstring>(L"韓国語"));
 }
 
 TEST(ModalDialog, AFailureInsideClosesTheDialogAndIsRaisedToTheCaller) {

@@ -77,11 +77,21 @@ TEST(SheetCommands, CreatingASheetAppendsItAndTheMoveToMenuFollows) {
   EXPECT_EQ(TPrivateProfile(f.ProgramFile(L"ZELK.ini")).ReadString(L"設定", L"TAB5"), L"ツール");
 }
 
-TEST(SheetCommands, ARefusedNameIsExplainedAndChangesNothing) {
+TEST(SheetCommands, ARefusedNameIsExplainedInTheOpenDialogAndChangesNothing) {
   FormFixture f;
   TZELKForm& form = f.Create();
-  AnswerSheetName(form, kStCreate, L"OFFICE");
-  AnswerSheetName(form, kStCreate, L"..\\外");
+  std::vector<std::wstring> keptTexts;
+  TDialogDriver driver(L"シート名入力", [&](HWND dialog) {
+    for (const wchar_t* name : {L"OFFICE", L"..\\外"}) {
+      SetDlgItemTextW(dialog, IDC_STDLG_EDIT1, name);
+      PressButton(dialog, IDOK);
+      keptTexts.push_back(ControlText(dialog, IDC_STDLG_EDIT1));
+    }
+    PressButton(dialog, IDCANCEL);
+  });
+  Command(form, kStCreate);
+  ASSERT_TRUE(driver.Ran());
+  EXPECT_EQ(keptTexts, (Names{L"OFFICE", L"..\\外"}));
   EXPECT_EQ(f.messageBoxes.errors.size(), 2u);
   EXPECT_EQ(MoveToEntries(form).size(), 5u);
 }

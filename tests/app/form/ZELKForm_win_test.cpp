@@ -51,7 +51,7 @@ TEST(MainWindow, FirstStartHasFiveSheetsACentredWindowAndTheDataFolder) {
   EXPECT_TRUE(Exists(f.ProgramFile(L"Data")));
   wchar_t caption[64];
   GetWindowTextW(form.Handle(), caption, 64);
-  EXPECT_STREQ(caption, L"ZELK Ver.2.10");
+  EXPECT_STREQ(caption, L"ZELK Ver." ZELK_VERSION_TEXT);
   const LONG style = GetWindowLongW(form.Handle(), GWL_STYLE);
   EXPECT_TRUE(style & WS_THICKFRAME);
   EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
@@ -91,10 +91,11 @@ TEST(MainWindow, RegionsLieWhereTheLayoutPutsThemInTheirColours) {
   EXPECT_EQ(f.BackgroundColor(kSysPanel), RGB(0, 0, 255));
   EXPECT_EQ(f.BackgroundColor(kPanel3), RGB(128, 128, 128));
 
-  int minimum = -1, maximum = -1;
-  GetScrollRange(form.Control(kPaintBar), SB_CTL, &minimum, &maximum);
-  EXPECT_EQ(minimum, 0);
-  EXPECT_EQ(maximum, 15);
+  // An empty sheet still scrolls to row 15.
+  SCROLLINFO range{sizeof range, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
+  GetScrollInfo(form.Control(kPaintBar), SB_CTL, &range);
+  EXPECT_EQ(range.nMin, 0);
+  EXPECT_EQ(range.nMax - static_cast<int>(range.nPage) + 1, 15);
 }
 
 TEST(MainWindow, SettingsHideTheStatusAndQuickBarsAndPutTheFolderBarOnTop) {

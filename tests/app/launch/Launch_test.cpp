@@ -138,5 +138,7 @@ TEST(Registration, PathsTheRecordCannotHoldOrWithoutIconAreRefusedAndNamed) {
   const std::wstring message = RefusedFilesMessage(result.Refused);
   EXPECT_NE(message.find(L"C:\\noicon.exe"), std::wstring::npos);
   EXPECT_NE(message.find(L"C:\\broken.lnk"), std::wstring::npos);
+  EXPECT_EQ(result.Refused[0], tooLong + L"（パスは長すぎます。255 バイトまでにしてください。）")
+      << "the long path is named once";
   EXPECT_EQ(RefusedFilesMessage({}), L"");
 }

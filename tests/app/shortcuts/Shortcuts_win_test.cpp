@@ -73,8 +73,10 @@ TEST(SpecialFolderPath, GivesTheFolderOrEmptyTextWhenTheShellHasNoPath) {
   EXPECT_EQ(SpecialFolderPath(0x7E), L"") << "no such special folder";
 }
 
-TEST(QuickBarIcons, GlyphIsTheIconOnTheBarColourAndAMissingIconLeavesTheBarColour) {
-  const HBITMAP empty = MakeGlyph({L"C:\\no such folder\\mydocs.dll", 0}, kBarColour);
+TEST(QuickBarIcons, GlyphIsTheIconOnTheBarColourAndWithoutAnyIconLeavesTheBarColour) {
+  constexpr int kNoSuchFolder = 0x7E;
+  const HBITMAP empty =
+      MakeGlyph({L"C:\\no such folder\\mydocs.dll", 0}, kNoSuchFolder, kBarColour);
   {
     const Pixels pixels(empty);
     EXPECT_EQ(pixels.info.bmWidth, GetSystemMetrics(SM_CXICON));
@@ -84,7 +86,8 @@ TEST(QuickBarIcons, GlyphIsTheIconOnTheBarColourAndAMissingIconLeavesTheBarColou
 
   wchar_t system[MAX_PATH] = {};
   GetSystemDirectoryW(system, MAX_PATH);
-  const HBITMAP shell = MakeGlyph({std::wstring(system) + L"\\shell32.dll", 17}, kBarColour);
+  const HBITMAP shell =
+      MakeGlyph({std::wstring(system) + L"\\shell32.dll", 17}, kNoSuchFolder, kBarColour);
   {
     const Pixels pixels(shell);
     EXPECT_GT(pixels.info.bmWidth, 0);
@@ -94,7 +97,22 @@ TEST(QuickBarIcons, GlyphIsTheIconOnTheBarColourAndAMissingIconLeavesTheBarColou
   DeleteObject(shell);
 
   const TQuickBarGlyphs glyphs = LoadQuickBarIcons(static_cast<TColor>(kBarColour));
-  for (std::size_t i = 0; i < 5; ++i) EXPECT_NE(glyphs.Glyph(i), nullptr) << "button " << i;
+  for (std::size_t i = 0; i < 5; ++i) {
+    ASSERT_NE(glyphs.Glyph(i), nullptr) << "button " << i;
+    EXPECT_FALSE(Pixels(glyphs.Glyph(i)).AllOf(kBarColour)) << "button " << i << " is blank";
+  }
+}
+
+TEST(QuickBarIcons, AMissingIconFileGivesTheFolderItsOwnShellIcon) {
+  // My Documents (mydocs.dll) and My Computer (explorer.exe): Wine has neither icon.
+  for (const int folder : {5, 17}) {
+    const HBITMAP glyph = MakeGlyph({L"C:\\no such folder\\mydocs.dll", 0}, folder, kBarColour);
+    {
+      const Pixels pixels(glyph);
+      EXPECT_FALSE(pixels.AllOf(kBarColour)) << "folder " << folder << " has a blank glyph";
+    }
+    DeleteObject(glyph);
+  }
 }
 
 TEST(ShellContextMenu, OwnerIsSubclassedExactlyWhileTheMenuIsShown) {

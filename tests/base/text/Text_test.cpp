@@ -42,6 +42,21 @@ TEST(AnsiField, RefusesTextThatDoesNotFitAndKeepsTheOldValue) {
   EXPECT_FALSE(FitsField(8, L"한", codec));
 }
 
+TEST(AnsiField, CountsBytesOfTheCodePageAndNamesTheFieldInsteadOfRepeatingTheText) {
+  const Cp932Codec codec;
+  EXPECT_EQ(AnsiByteLength(L"ab表示", codec), 6u);  // two bytes per Japanese character
+  EXPECT_EQ(AnsiByteLength(L"a한\U0001F600", codec), 3u) << "no ANSI form: one byte each";
+
+  char field[8];
+  const std::wstring longText(20, L'x');
+  try {
+    EncodeField(field, longText, codec, L"表示名");
+    ADD_FAILURE() << "not refused";
+  } catch (const EZelkError& error) {
+    EXPECT_EQ(error.Message(), L"表示名は長すぎます。7 バイトまでにしてください。");
+  }
+}
+
 TEST(Paths, ExtensionsAsTheRegistrationNamesNeedThem) {
   EXPECT_EQ(WithoutExtension(L"archive.tar.gz"), L"archive.tar");
   EXPECT_EQ(WithoutExtension(L"Ver1.5"), L"Ver1");
