@@ -103,20 +103,22 @@ std::wstring Indexed(std::wstring_view name, std::size_t index) {
   return std::wstring(name) + std::to_wstring(index);
 }
 
-// The sheets are the TABn keys that hold a usable sheet name, from the first
-// of them up to the next gap, at most kMaxSheets. TABCT picks a shorter run
-// (a save with fewer sheets leaves the old keys behind); a TABCT that is
-// damaged, or larger than the keys that exist, gives way to the keys, so no
-// default name is ever written over a user's name.
+// The sheets are the TABn keys from the first one that exists up to the next
+// missing or empty key, at most kMaxSheets; a name that no sheet file can have
+// is passed over. TABCT picks a shorter run (a save with fewer sheets leaves
+// the old keys behind); a TABCT that is damaged, or larger than the keys that
+// exist, gives way to the keys, so no default name is written over a user's.
 std::vector<std::wstring> ReadSheetNames(const IProfile& profile) {
   std::vector<std::wstring> present;
+  bool started = false;
   for (std::size_t i = 0; i < kMaxSheets; ++i) {
     const auto name = profile.ReadString(G, Indexed(L"TAB", i));
-    if (name && IsValidSheetFileName(*name)) {
-      present.push_back(*name);
-    } else if (!present.empty()) {
-      break;
+    if (!name || name->empty()) {
+      if (started) break;
+      continue;
     }
+    started = true;
+    if (IsValidSheetFileName(*name)) present.push_back(*name);
   }
   if (present.empty()) return DefaultSheetNames();
   const int count = ReadInteger(profile, G, L"TABCT", 0);

@@ -169,16 +169,17 @@ TEST(Settings, ADamagedSheetCountGivesWayToTheSheetNamesInTheFile) {
     FakeProfile profile;
     if (!count.empty()) profile.Set(G, L"TABCT", count);
     profile.Set(G, L"TAB0", L"仕事");
-    profile.Set(G, L"TAB1", L"B");
-    profile.Set(G, L"TAB2", L"");                   // an empty key ends the names
-    profile.Set(G, L"TAB3", std::wstring(600, L'n'));  // no name of a sheet file either
+    profile.Set(G, L"TAB1", std::wstring(600, L'n'));  // no sheet file can have this name
+    profile.Set(G, L"TAB2", L"B");
+    profile.Set(G, L"TAB3", L"");  // an empty key ends the names
+    profile.Set(G, L"TAB4", L"stale");
     TSettings settings = ReadSettings(profile, L"");
     EXPECT_EQ(settings.SheetNames, users) << std::string(count.begin(), count.end());
 
     SaveSettings(settings, profile);
     EXPECT_EQ(profile.ReadString(G, L"TABCT"), L"2");
-    EXPECT_EQ(profile.ReadString(G, L"TAB2"), L"");
-    EXPECT_EQ(profile.ReadString(G, L"TAB3"), std::wstring(600, L'n'));
+    EXPECT_EQ(profile.ReadString(G, L"TAB3"), L"");
+    EXPECT_EQ(profile.ReadString(G, L"TAB4"), L"stale");
   }
   // No name at all: the five default sheets.
   FakeProfile none;
