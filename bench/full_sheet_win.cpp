@@ -2,7 +2,7 @@
 // settings file with five sheets and a full first sheet of 400 items.
 #include <windows.h>
 
-#include "app/settings/PrivateProfile_win.h"
+#include "app/settings/IniFile.h"
 #include "app/settings/Settings.h"
 #include "app/sheets/FileStore_win.h"
 #include "app/sheets/SheetFiles.h"
@@ -14,16 +14,15 @@ int main() {
   GetCurrentDirectoryW(MAX_PATH, folder);
   TSettings settings;
   settings.SheetNames = DefaultSheetNames();
-  {
-    TProfileTransaction file(std::wstring(folder) + L"\\ZELK.ini");
-    SaveSettings(settings, file.Profile());
-    if (!file.Commit()) return 1;
-  }
+  TWin32FileStore store;
+  const TAnsiCodec codec;
+  TIniFile file(std::wstring(folder) + L"\\ZELK.ini", store, codec);
+  SaveSettings(settings, file.Profile());
+  file.Save();
   wchar_t system[MAX_PATH];
   GetSystemDirectoryW(system, MAX_PATH);
   TSheetBuffer sheet;
-  FillFullSheet(sheet, std::wstring(system) + L"\\notepad.exe", TAnsiCodec());
-  TWin32FileStore store;
+  FillFullSheet(sheet, std::wstring(system) + L"\\notepad.exe", codec);
   TSheetFiles files(folder, store);
   files.EnsureDataFolder();
   files.Save(L"一般", sheet);

@@ -11,8 +11,10 @@
 #include "app/form/ZELK_win.h"
 #include "app/paint/ColorRef_win.h"
 #include "app/settings/PrivateProfile_win.h"
+#include "app/settings/SettingsFiles.h"
+#include "app/settings/TemporaryFiles.h"
 #include "app/settings/WindowBounds.h"
-#include "app/sheets/DataIni.h"
+#include "base/errors/Errors.h"
 #include "app/shortcuts/SpecialFolders_win.h"
 #include "base/win32/Topmost_win.h"
 
@@ -40,6 +42,7 @@ void TZELKForm::FormCreate() {
   sheet_.Buffer().Count = 0;
   InstallMouseHook();
   sheetFiles_.EnsureDataFolder();
+  RemoveOwnTemporaryFiles({files_.Folder(), sheetFiles_.DataFolder()});
   LoadSheet();
   PAria_.SetItemAreaFont();
   sheet_.Arrange(ArrangeOptions());
@@ -79,13 +82,13 @@ void TZELKForm::SaveSettings() {
   settings_.TAB = ATab_.Current();
   TSettings saved = settings_;
   saved.SheetNames = ATab_.SheetNames();
-  // Failures to write the settings are not reported.
-  TProfileTransaction settingsFile(files_.SettingsFile());
-  ::SaveSettings(saved, settingsFile.Profile());
-  (void)settingsFile.Commit();
-  TProfileTransaction dataIni(files_.DataIni());
-  WriteDataIni(sheet_.Buffer(), dataIni.Profile(), codec_);
-  (void)dataIni.Commit();
+  // A file that cannot be written keeps its old content; the close goes on.
+  try {
+    SaveSettingsFiles(saved, sheet_.Buffer(), {files_.SettingsFile(), files_.DataIni()}, store_,
+                      codec_);
+  } catch (const EZelkError& failure) {
+    services_.MessageBoxes.ShowError(failure.Message());
+  }
 }
 
 void TZELKForm::FormEndSession() { SaveSettings(); }

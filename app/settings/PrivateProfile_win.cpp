@@ -4,19 +4,13 @@
 
 #include <vector>
 
-#include "base/text/Paths.h"
-#include "base/win32/Handles_win.h"
+#include "base/errors/ErrorBox_win.h"
+#include "base/errors/Errors.h"
 
 namespace {
 
 // Given as the default so that a missing key can be told from an empty one.
 constexpr wchar_t kMissing[] = L"\x01missing\x01";
-
-std::wstring TemporaryFileIn(const std::wstring& folder) {
-  wchar_t name[MAX_PATH];
-  if (!GetTempFileNameW(folder.empty() ? L"." : folder.c_str(), L"zlk", 0, name)) return {};
-  return name;
-}
 
 }  // namespace
 
@@ -40,30 +34,9 @@ std::optional<std::wstring> TPrivateProfile::ReadString(std::wstring_view sectio
 
 void TPrivateProfile::WriteString(std::wstring_view section, std::wstring_view key,
                                   std::wstring_view value) {
-  WritePrivateProfileStringW(std::wstring(section).c_str(), std::wstring(key).c_str(),
-                             std::wstring(value).c_str(), path_.c_str());
-}
-
-TProfileTransaction::TProfileTransaction(std::wstring path)
-    : path_(std::move(path)), copy_(TemporaryFileIn(FolderOf(path_))) {
-  if (copy_.Path().empty()) return;
-  const bool exists = GetFileAttributesW(path_.c_str()) != INVALID_FILE_ATTRIBUTES;
-  ready_ = !exists || CopyFileW(path_.c_str(), copy_.Path().c_str(), FALSE);
-}
-
-TProfileTransaction::~TProfileTransaction() {
-  if (!copy_.Path().empty()) DeleteFileW(copy_.Path().c_str());
-}
-
-bool TProfileTransaction::Commit() {
-  if (!ready_) return false;
-  // Flushes the system's cached copy of the file, then the file's own buffers.
-  WritePrivateProfileStringW(nullptr, nullptr, nullptr, copy_.Path().c_str());
-  {
-    const TFileHandle file(CreateFileW(copy_.Path().c_str(), GENERIC_WRITE, 0, nullptr,
-                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file || !FlushFileBuffers(file.Get())) return false;
-  }  // closed before the move
-  return MoveFileExW(copy_.Path().c_str(), path_.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!WritePrivateProfileStringW(std::wstring(section).c_str(), std::wstring(key).c_str(),
+                                  std::wstring(value).c_str(), path_.c_str())) {
+    throw EInOutError(L"ファイル「" + path_ + L"」を保存できませんでした。\n" +
+                      SystemErrorText(GetLastError()));
+  }
 }

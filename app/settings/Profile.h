@@ -1,6 +1,7 @@
 #pragma once
-// Seam for one INI file read and written through the system's private-profile
-// interface: sections and keys compared without regard to case, values as text.
+// Seam for one INI file: read through the system's private-profile interface
+// or held as a document that is written in one go; sections and keys compared
+// without regard to case, values as text.
 
 #include <optional>
 #include <string>

@@ -1,7 +1,10 @@
 #include "app/settings/Settings.h"
 
+#include <algorithm>
 #include <string>
 #include <variant>
+
+#include "app/sheets/SheetNames.h"
 
 namespace {
 
@@ -100,13 +103,40 @@ std::wstring Indexed(std::wstring_view name, std::size_t index) {
   return std::wstring(name) + std::to_wstring(index);
 }
 
+// The sheets are the TABn keys from the first one that exists up to the next
+// missing or empty key, at most kMaxSheets; a name that no sheet file can have
+// is passed over. TABCT picks a shorter run (a save with fewer sheets leaves
+// the old keys behind); a TABCT that is damaged, or larger than the keys that
+// exist, gives way to the keys, so no default name is written over a user's.
 std::vector<std::wstring> ReadSheetNames(const IProfile& profile) {
+  std::vector<std::wstring> present;
+  bool started = false;
+  for (std::size_t i = 0; i < kMaxSheets; ++i) {
+    const auto name = profile.ReadString(G, Indexed(L"TAB", i));
+    if (!name || name->empty()) {
+      if (started) break;
+      continue;
+    }
+    started = true;
+    if (IsValidSheetFileName(*name)) present.push_back(*name);
+  }
+  if (present.empty()) return DefaultSheetNames();
   const int count = ReadInteger(profile, G, L"TABCT", 0);
-  if (count <= 0) return DefaultSheetNames();
-  const std::size_t kept = std::min<std::size_t>(static_cast<std::size_t>(count), kMaxSheets);
-  std::vector<std::wstring> names;
-  for (std::size_t i = 0; i < kept; ++i) names.push_back(ReadText(profile, G, Indexed(L"TAB", i), L""));
-  return names;
+  if (count > 0 && static_cast<std::size_t>(count) < present.size()) {
+    present.resize(static_cast<std::size_t>(count));
+  }
+  return present;
+}
+
+// Values beyond what the window can show would hang painting or overflow the
+// geometry: they are brought to the nearest bound.
+void KeepWithinBounds(TSettings& settings) {
+  settings.Colum = UsableColum(settings.Colum);
+  settings.FontSize = UsableFontSize(settings.FontSize);
+  settings.Width = std::clamp(settings.Width, kMinWindowSize, kMaxScreenCoordinate);
+  settings.Height = std::clamp(settings.Height, kMinWindowSize, kMaxScreenCoordinate);
+  settings.LEFT = std::clamp(settings.LEFT, -kMaxScreenCoordinate, kMaxScreenCoordinate);
+  settings.TOP = std::clamp(settings.TOP, -kMaxScreenCoordinate, kMaxScreenCoordinate);
 }
 
 }  // namespace
@@ -115,17 +145,16 @@ std::vector<std::wstring> DefaultSheetNames() {
   return {L"一般", L"OFFICE", L"画像", L"通信", L"ｹﾞｰﾑ"};
 }
 
-std::int32_t UsableColum(std::int32_t colum) { return colum > 0 ? colum : TSettings{}.Colum; }
+std::int32_t UsableColum(std::int32_t colum) { return std::clamp(colum, 1, kMaxColum); }
 
 std::int32_t UsableFontSize(std::int32_t fontSize) {
-  return fontSize > 0 ? fontSize : TSettings{}.FontSize;
+  return std::clamp(fontSize, kMinFontSize, kMaxFontSize);
 }
 
 TSettings ReadSettings(const IProfile& profile, std::wstring_view desktopFolder) {
   TSettings settings;
   for (const Key& key : kReadOrder) ReadKey(profile, key, settings);
-  settings.Colum = UsableColum(settings.Colum);
-  settings.FontSize = UsableFontSize(settings.FontSize);
+  KeepWithinBounds(settings);
   // A shell that names no desktop folder leaves the stored folders alone.
   if (!desktopFolder.empty()) {
     if (settings.MeltDLG == 1) settings.MeltDir = desktopFolder;

@@ -80,7 +80,13 @@ struct TSettings {
 // and "TAB" + i keys beyond the present sheet count stay in the file.
 void SaveSettings(const TSettings& settings, IProfile& profile);
 
-// A column count or tab font size of 0 or below has no meaning for painting:
-// such a value is taken as the default, like a value that is not a number.
+// What the window can show, as the settings dialog bounds it. Reading brings
+// every value from the file within these bounds (the nearest one).
+inline constexpr std::int32_t kMaxColum = 10;
+inline constexpr std::int32_t kMinFontSize = 6;
+inline constexpr std::int32_t kMaxFontSize = 72;
+inline constexpr std::int32_t kMinWindowSize = 100;
+// Window sizes and positions stay within the system's 16-bit coordinates.
+inline constexpr std::int32_t kMaxScreenCoordinate = 32767;
 [[nodiscard]] std::int32_t UsableColum(std::int32_t colum);
 [[nodiscard]] std::int32_t UsableFontSize(std::int32_t fontSize);

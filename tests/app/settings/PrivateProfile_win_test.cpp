@@ -2,13 +2,18 @@
 
 #include <algorithm>
 
+#include "app/settings/IniFile.h"
 #include "app/settings/PrivateProfile_win.h"
 #include "app/settings/Settings.h"
+#include "app/settings/TemporaryFiles.h"
+#include "app/sheets/FileStore_win.h"
+#include "base/text/AnsiCodec_win.h"
 #include "tests/support/TempFolder_win.h"
 
 namespace {
 
-::testing::AssertionResult Contains(const std::vector<std::uint8_t>& bytes, const std::string& text) {
+::testing::AssertionResult Contains(const std::vector<std::uint8_t>& bytes,
+                                    const std::string& text) {
   const std::string file(bytes.begin(), bytes.end());
   if (file.find(text) != std::string::npos) return ::testing::AssertionSuccess();
   return ::testing::AssertionFailure() << "the file holds no " << ::testing::PrintToString(text)
@@ -16,9 +21,11 @@ namespace {
 }
 
 void Save(const TSettings& settings, const std::wstring& path) {
-  TProfileTransaction transaction(path);
-  SaveSettings(settings, transaction.Profile());
-  ASSERT_TRUE(transaction.Commit());
+  TWin32FileStore store;
+  const TAnsiCodec codec;
+  TIniFile file(path, store, codec);
+  SaveSettings(settings, file.Profile());
+  file.Save();
 }
 
 }  // namespace
@@ -27,7 +34,8 @@ TEST(SettingsFile, IsShiftJisTextWithTheJapaneseSectionNames) {
   TTempFolder folder;
   const std::wstring path = folder.File(L"ZELK.ini");
   TSettings settings;
-  settings.SheetNames = {L"一般", L"ｹﾞｰﾑ"};
+  // The longest name a sheet file can have, in double-byte characters.
+  settings.SheetNames = {L"一般", L"ｹﾞｰﾑ", std::wstring(255, L'表')};
   Save(settings, path);
 
   const auto bytes = ReadBytes(path);
@@ -77,15 +85,31 @@ TEST(SettingsFile, MissingKeyIsToldFromAnEmptyValue) {
   EXPECT_EQ(TPrivateProfile(folder.File(L"none.ini")).ReadString(L"a", L"empty"), std::nullopt);
 }
 
-TEST(SettingsFile, AnUncommittedSaveLeavesTheFileAndNoTemporaryFile) {
+TEST(SettingsFile, AFileReadButNotSavedStaysAsItWasAndASaveLeavesNoTemporaryFile) {
   TTempFolder folder;
   const std::wstring path = folder.File(L"ZELK.ini");
   const auto original = Bytes("[\x90\xDD\x92\xE8]\r\nDBLMODE=1\r\n");
   WriteBytes(path, original);
+  TWin32FileStore store;
+  const TAnsiCodec codec;
   {
-    TProfileTransaction transaction(path);
-    transaction.Profile().WriteString(L"設定", L"DBLMODE", L"0");
+    TIniFile file(path, store, codec);
+    file.Profile().WriteString(L"設定", L"DBLMODE", L"0");
   }
   EXPECT_EQ(ReadBytes(path), original);
+  Save(TSettings{}, path);
   EXPECT_EQ(folder.Entries(), std::vector<std::wstring>{L"ZELK.ini"});
+}
+
+TEST(TemporaryFiles, StartUpRemovesOnlyTheProgramsOwnStaleTemporaryFiles) {
+  TTempFolder folder;
+  for (const wchar_t* name : {L"zlk1A2F.tmp", L"ZLK7.TMP", L"zlkG1.tmp", L"zlk12345.tmp",
+                              L"zlk.tmp", L"other.tmp", L"ZELK.ini"}) {
+    WriteBytes(folder.File(name), Bytes("x"));
+  }
+  RemoveOwnTemporaryFiles({folder.Path()});
+  auto left = folder.Entries();
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::wstring>{L"ZELK.ini", L"other.tmp", L"zlk.tmp", L"zlk12345.tmp",
+                                             L"zlkG1.tmp"}));
 }

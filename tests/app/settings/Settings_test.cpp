@@ -112,19 +112,27 @@ TEST(Settings, ByteKeysKeepTheLowEightBitsAndNonNumbersGiveTheDefault) {
   EXPECT_FALSE(settings.AUTOSORT);
 }
 
-TEST(Settings, ColumnCountAndFontSizeNeverReachPaintingAtZeroOrBelow) {
+TEST(Settings, ValuesBeyondWhatTheWindowCanShowAreBroughtToTheNearestBound) {
   FakeProfile profile;
-  profile.Set(G, L"Colum", L"0");
+  profile.Set(G, L"Colum", L"2147483647");
   profile.Set(G, L"FontSize", L"-4");
+  profile.Set(G, L"Width", L"10000000");
+  profile.Set(G, L"Height", L"0");
+  profile.Set(G, L"LEFT", L"-2147483648");
+  profile.Set(G, L"TOP", L"2147483647");
   TSettings settings = ReadSettings(profile, L"");
-  EXPECT_EQ(settings.Colum, 3);
-  EXPECT_EQ(settings.FontSize, 9);
+  EXPECT_EQ(settings.Colum, 10);
+  EXPECT_EQ(settings.FontSize, 6);
+  EXPECT_EQ(settings.Width, 32767);
+  EXPECT_EQ(settings.Height, 100);
+  EXPECT_EQ(settings.LEFT, -32767);
+  EXPECT_EQ(settings.TOP, 32767);
 
-  profile.Set(G, L"Colum", L"1");
-  profile.Set(G, L"FontSize", L"1");
+  profile.Set(G, L"Colum", L"0");
+  profile.Set(G, L"FontSize", L"73");
   settings = ReadSettings(profile, L"");
   EXPECT_EQ(settings.Colum, 1);
-  EXPECT_EQ(settings.FontSize, 1);
+  EXPECT_EQ(settings.FontSize, 72);
 }
 
 TEST(Settings, SheetCountGrowsAndShrinksLeavingOldNamesInTheFile) {
@@ -151,9 +159,32 @@ TEST(Settings, SheetCountGrowsAndShrinksLeavingOldNamesInTheFile) {
 TEST(Settings, MoreSheetsThanTheMoveToMenuHoldsAreCappedAtFiftyOne) {
   FakeProfile profile;
   profile.Set(G, L"TABCT", L"60");
+  for (int i = 0; i < 60; ++i) profile.Set(G, L"TAB" + std::to_wstring(i), L"s" + std::to_wstring(i));
   EXPECT_EQ(ReadSettings(profile, L"").SheetNames.size(), 51u);
-  profile.Set(G, L"TABCT", L"-3");
-  EXPECT_EQ(ReadSettings(profile, L"").SheetNames, DefaultSheetNames());
+}
+
+TEST(Settings, ADamagedSheetCountGivesWayToTheSheetNamesInTheFile) {
+  const std::vector<std::wstring> users = {L"仕事", L"B"};
+  for (std::wstring_view count : {L"-5", L"0", L"x", L"3", L"1000", L""}) {
+    FakeProfile profile;
+    if (!count.empty()) profile.Set(G, L"TABCT", count);
+    profile.Set(G, L"TAB0", L"仕事");
+    profile.Set(G, L"TAB1", std::wstring(600, L'n'));  // no sheet file can have this name
+    profile.Set(G, L"TAB2", L"B");
+    profile.Set(G, L"TAB3", L"");  // an empty key ends the names
+    profile.Set(G, L"TAB4", L"stale");
+    TSettings settings = ReadSettings(profile, L"");
+    EXPECT_EQ(settings.SheetNames, users) << std::string(count.begin(), count.end());
+
+    SaveSettings(settings, profile);
+    EXPECT_EQ(profile.ReadString(G, L"TABCT"), L"2");
+    EXPECT_EQ(profile.ReadString(G, L"TAB3"), L"");
+    EXPECT_EQ(profile.ReadString(G, L"TAB4"), L"stale");
+  }
+  // No name at all: the five default sheets.
+  FakeProfile none;
+  none.Set(G, L"TABCT", L"3");
+  EXPECT_EQ(ReadSettings(none, L"").SheetNames, DefaultSheetNames());
 }
 
 TEST(Settings, DesktopReplacesArchiveFoldersWhenTheirDesktopFlagIsOn) {
