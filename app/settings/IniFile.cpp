@@ -1,5 +1,6 @@
 #include "app/settings/IniFile.h"
 
+#include <limits>
 #include <span>
 
 std::string EncodeAnsiText(std::wstring_view text, const ITextCodec& codec) {
@@ -35,7 +36,8 @@ std::wstring DecodeIniText(const std::vector<std::uint8_t>& bytes, const ITextCo
 
 TIniFile::TIniFile(std::wstring path, IFileStore& store, const ITextCodec& codec)
     : path_(std::move(path)), store_(store), codec_(codec) {
-  if (const auto bytes = store_.Read(path_))
+  // The whole file: a save keeps every line of it.
+  if (const auto bytes = store_.Read(path_, std::numeric_limits<std::size_t>::max()))
     document_ = TIniDocument(DecodeIniText(*bytes, codec_));
 }
 

@@ -17,10 +17,7 @@ kill_sheet_state() {
 kill_ini_shape() { if [ -e "$1" ]; then sed 's/^Count=.*/Count=/' "$1"; else echo absent; fi; }
 
 # Waits up to 3 s for a file: a click may come before the window takes it.
-kill_wait_file_briefly() {
-  for _ in $(seq 30); do [ -e "$1" ] && return 0; sleep 0.1; done
-  return 1
-}
+kill_wait_file_briefly() { E2E_TIMEOUT=3 e2e_wait_for "the file '$1'" test -e "$1" 2>/dev/null; }
 
 # Starts ZELK.exe and clicks the first item until it has started it (so the
 # window is ready). Sets KILL_PID, KILL_WINDOW, KILL_LEFT and KILL_TOP.
