@@ -35,6 +35,12 @@ class TPanel final : public TWindow {
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   }
 
+  void SetPicture(HIMAGELIST images, int index) {
+    images_ = images;
+    pictureIndex_ = index;
+    InvalidateRect(Handle(), nullptr, TRUE);
+  }
+
  private:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     LRESULT forwarded = 0;
@@ -50,6 +56,7 @@ class TPanel final : public TWindow {
     const TBrush brush(CreateSolidBrush(ToColorRef(color_)));
     FillRect(dc, &client, brush.Get());
     if (beveled_) DrawEdge(dc, &client, BDR_RAISEDOUTER | BDR_SUNKENINNER, BF_RECT);
+    if (images_) ImageList_Draw(images_, pictureIndex_, dc, 5, 1, ILD_TRANSPARENT);
   }
 
   void OnFinalMessage() noexcept override {
@@ -58,6 +65,8 @@ class TPanel final : public TWindow {
 
   TColor color_;
   bool beveled_;
+  HIMAGELIST images_ = nullptr;
+  int pictureIndex_ = 0;
   bool ownedByWindow_ = false;
 };
 
@@ -86,4 +95,10 @@ HWND CreatePanel(HWND parent, int id, TColor color, bool beveled) {
 
 void SetPanelColor(HWND panel, TColor color) {
   if (auto* object = dynamic_cast<TPanel*>(TWindow::FromHandle(panel))) object->SetColor(color);
+}
+
+void SetPanelPicture(HWND panel, HIMAGELIST images, int index) {
+  if (auto* object = dynamic_cast<TPanel*>(TWindow::FromHandle(panel))) {
+    object->SetPicture(images, index);
+  }
 }

@@ -33,11 +33,14 @@ void TZELKForm::CreateControls() {
 
 void TZELKForm::CreateToolBar() {
   const HWND bar = Control(kPanel1);
-  controls_.Add(kArcPnl, CreatePanel(bar, kArcPnl, settings_.TopC, true));
-  MoveWindow(Control(kArcPnl), 2, 2, kDropTargetSize, kToolButtonHeight, FALSE);
-  controls_.Add(kFreezePnl, CreatePanel(bar, kFreezePnl, settings_.TopC, true));
-  MoveWindow(Control(kFreezePnl), 2 + kDropTargetSize, 2, kDropTargetSize, kToolButtonHeight,
-             FALSE);
+  CreateImageList1();
+  const auto dropTarget = [&](int id, int left, const wchar_t* hint, int picture) {
+    controls_.Add(id, CreatePanel(bar, id, settings_.TopC, false), hint);
+    MoveWindow(Control(id), left, 3, kDropTargetSize, kToolButtonHeight, FALSE);
+    SetPanelPicture(Control(id), imageList1_.Get(), picture);
+  };
+  dropTarget(kArcPnl, 4, L"圧縮ファイルをドロップしてください。指定フォルダに展開します。", 0);
+  dropTarget(kFreezePnl, 46, L"ファイルをドロップしてください。圧縮します。", 1);
   CreateChildControl(WC_STATICW, L"", SS_ETCHEDVERT, bar, 0, {84, 3, 86, 1 + kToolButtonHeight});
   struct TToolButton {
     int id;
@@ -57,6 +60,17 @@ void TZELKForm::CreateToolBar() {
                   CreateFlatButton(bar, button.id, button.caption, bounds, button.toggle),
                   button.hint);
     left += kToolButtonWidth;
+  }
+}
+
+// The pictures of the drop targets: an archive opening, an archive closing.
+void TZELKForm::CreateImageList1() {
+  imageList1_.Reset(ImageList_Create(25, 32, ILC_COLOR24 | ILC_MASK, 2, 0));
+  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
+  for (const wchar_t* name : {L"MELT", L"FREEZE"}) {
+    const TBitmap picture(static_cast<HBITMAP>(
+        LoadImageW(instance, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    ImageList_AddMasked(imageList1_.Get(), picture.Get(), RGB(255, 0, 255));
   }
 }
 

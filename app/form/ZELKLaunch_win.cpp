@@ -24,7 +24,7 @@ void TZELKForm::RunItem() {
   services_.Shell.ShellRun(start->File, start->Parameters, start->Folder, kShowNormal);
 }
 
-void TZELKForm::DropFilesOnSheet(HDROP drop) {
+std::vector<std::wstring> TakeDroppedPaths(HDROP drop) {
   std::vector<std::wstring> paths;
   const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
@@ -33,6 +33,10 @@ void TZELKForm::DropFilesOnSheet(HDROP drop) {
     paths.emplace_back(path.data());
   }
   DragFinish(drop);
+  return paths;
+}
+
+void TZELKForm::DropFilesOnSheet(const std::vector<std::wstring>& paths) {
   wchar_t windows[MAX_PATH] = {};
   GetWindowsDirectoryW(windows, MAX_PATH);
   const TRegistration result =

@@ -175,15 +175,30 @@ bool TZELKForm::HandleCommand(int id) {
   }
 }
 
-bool TZELKForm::ApplicationMessage(const MSG& message) {
-  if (message.message == WM_DROPFILES && message.hwnd == ATab_.Handle()) {
-    try {
-      DropFilesOnSheet(reinterpret_cast<HDROP>(message.wParam));
-    } catch (...) {
-      services_.MessageBoxes.ShowError(CurrentExceptionMessage());
-    }
-    return true;
+// Files dropped on the tabs or a drop target. The shell's drop handle is
+// released before any work, so that no path (errors included) keeps it.
+bool TZELKForm::DropMessage(const MSG& message) {
+  const HWND target = message.hwnd;
+  if (target != ATab_.Handle() && target != Control(kArcPnl) && target != Control(kFreezePnl)) {
+    return false;
   }
+  const std::vector<std::wstring> paths = TakeDroppedPaths(reinterpret_cast<HDROP>(message.wParam));
+  try {
+    if (target == Control(kArcPnl)) {
+      DropArchiveToExtract(paths);
+    } else if (target == Control(kFreezePnl)) {
+      DropFilesToCompress(paths);
+    } else {
+      DropFilesOnSheet(paths);
+    }
+  } catch (...) {
+    services_.MessageBoxes.ShowError(CurrentExceptionMessage());
+  }
+  return true;
+}
+
+bool TZELKForm::ApplicationMessage(const MSG& message) {
+  if (message.message == WM_DROPFILES) return DropMessage(message);
   if (message.message != WM_MOUSEMOVE) return false;
   // The application hint: the hint of the control under the mouse.
   const std::wstring hint = controls_.HintAt(message.hwnd);

@@ -31,6 +31,9 @@
 inline constexpr wchar_t kMainWindowClass[] = L"TZELKForm";
 inline constexpr wchar_t kMainWindowCaption[] = L"ZELK Ver." ZELK_VERSION_TEXT;
 
+// The dropped paths in drop order; releases the shell's drop handle.
+[[nodiscard]] std::vector<std::wstring> TakeDroppedPaths(HDROP drop);
+
 // Where the program's files lie: all beside the program.
 struct TProgramFiles {
   std::wstring ProgramPath;
@@ -78,6 +81,7 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   // ZELKControls_win.cpp: the child windows and the popup menu.
   void CreateControls();
   void CreateToolBar();
+  void CreateImageList1();
   void CreateTabArea();
   void CreatePopMenu();
   void LayoutRegions();
@@ -109,7 +113,12 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
 
   // ZELKLaunch_win.cpp: starting and registering items.
   void RunItem();
-  void DropFilesOnSheet(HDROP drop);
+  void DropFilesOnSheet(const std::vector<std::wstring>& paths);
+  bool DropMessage(const MSG& message);
+
+  // ZELKArchiveDrop_win.cpp: the extract and compress drop targets.
+  void DropArchiveToExtract(const std::vector<std::wstring>& paths);
+  void DropFilesToCompress(const std::vector<std::wstring>& paths);
 
   // ZELKActivation_win.cpp: the mouse hook's notifications.
   void InstallMouseHook();
@@ -157,6 +166,7 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   std::wstring statusHint_;
   TMenu pop_;
   HMENU moveTo_ = nullptr;  // submenu of pop_, destroyed with it
+  TImageList imageList1_;   // the drop targets' pictures
 
   // The ready, shown and dialog-busy flags and the double-click guard.
   TDesktopActivation activation_;
