@@ -16,7 +16,8 @@ namespace {
 // The archive component with what it works through, for one drop.
 struct TDropArchive {
   explicit TDropArchive(const ITextCodec& codec, IMessageBoxes& messageBoxes)
-      : libraries(loader, codec, system), file(libraries, search, TProgressWindow::Factory(messageBoxes)) {}
+      : libraries(loader, codec, system),
+        file(libraries, search, TProgressWindow::Factory(messageBoxes)) {}
 
   TWin32ModuleLoader loader;
   TWin32ArchiverSystem system;
@@ -36,6 +37,6 @@ void TZELKForm::DropFilesToCompress(const std::vector<std::wstring>& paths) {
   TFDlg dialog(settings_.FreezeDir, services_.MessageBoxes);
   if (!dialog.ShowModal(Handle())) return;
   TDropArchive archive(codec_, services_.MessageBoxes);
-  PackDroppedFiles(archive.file, Handle(), settings_.FreezeDir, PackFileName(dialog.Name, dialog.Type),
-                   dialog.FromRoot, paths, archive.search);
+  PackDroppedFiles(archive.file, Handle(), settings_.FreezeDir,
+                   PackFileName(dialog.Name, dialog.Type), dialog.FromRoot, paths, archive.search);
 }

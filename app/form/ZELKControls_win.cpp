@@ -68,8 +68,8 @@ void TZELKForm::CreateImageList1() {
   imageList1_.Reset(ImageList_Create(25, 32, ILC_COLOR24 | ILC_MASK, 2, 0));
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Handle(), GWLP_HINSTANCE));
   for (const wchar_t* name : {L"MELT", L"FREEZE"}) {
-    const TBitmap picture(static_cast<HBITMAP>(
-        LoadImageW(instance, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    const TBitmap picture(
+        static_cast<HBITMAP>(LoadImageW(instance, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     ImageList_AddMasked(imageList1_.Get(), picture.Get(), RGB(255, 0, 255));
   }
 }

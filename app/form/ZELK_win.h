@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "ZelkVersion.h"
 #include "app/form/FormControls_win.h"
 #include "app/form/Layout.h"
 #include "app/itemarea/ItemAreaWindow_win.h"
@@ -26,7 +27,6 @@
 #include "base/text/AnsiCodec_win.h"
 #include "base/win32/Handles_win.h"
 #include "base/win32/Window_win.h"
-#include "ZelkVersion.h"
 
 inline constexpr wchar_t kMainWindowClass[] = L"TZELKForm";
 inline constexpr wchar_t kMainWindowCaption[] = L"ZELK Ver." ZELK_VERSION_TEXT;

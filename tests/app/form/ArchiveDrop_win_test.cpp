@@ -20,14 +20,17 @@ struct DropForm {
            const std::wstring& freezeDir)
       : libraries(standIns) {
     fixture.WriteSettings("[\x90\xDD\x92\xE8]\r\nMeltDir=" + Ansi(meltDir) +
-                          "\r\nFreezeDir=" + Ansi(freezeDir) +
-                          "\r\nMeltDLG=0\r\nFreezeDLG=0\r\n");
+                          "\r\nFreezeDir=" + Ansi(freezeDir) + "\r\nMeltDLG=0\r\nFreezeDLG=0\r\n");
     fixture.Create();
   }
 
   void Drop(int target, const std::vector<std::wstring>& paths) {
-    const MSG message{fixture.form->Control(target), WM_DROPFILES,
-                      reinterpret_cast<WPARAM>(MakeDropHandle(paths)), 0, 0, {}};
+    const MSG message{fixture.form->Control(target),
+                      WM_DROPFILES,
+                      reinterpret_cast<WPARAM>(MakeDropHandle(paths)),
+                      0,
+                      0,
+                      {}};
     EXPECT_TRUE(fixture.form->ApplicationMessage(message));
   }
 
@@ -53,17 +56,41 @@ std::wstring Expand(std::wstring text, const std::wstring& folder) {
 
 TEST(ArchiveDrop, ArchivesDroppedOnTheExtractTargetGoToAFolderOfTheirOwn) {
   const ExtractCase cases[] = {
-      {"only the last extension is cut off", L"C:\\Melt", {L"backup.2004.lzh"}, false,
-       L"x -+ -x1 -jso1 \"%IN%\\backup.2004.lzh\" \"C:\\Melt\\backup.2004\\\"", L""},
-      {"only the first of three", L"C:\\Melt", {L"a.lzh", L"b.lzh", L"c.lzh"}, false,
-       L"x -+ -x1 -jso1 \"%IN%\\a.lzh\" \"C:\\Melt\\a\\\"", L""},
-      {"a folder ending in \\ is used as held", L"C:\\Melt\\", {L"表.lzh"}, false,
-       L"x -+ -x1 -jso1 \"%IN%\\表.lzh\" \"C:\\Melt\\\\表\\\"", L""},
-      {"a self-extractor by its content", L"C:\\Melt", {L"setup.exe"}, true,
-       L"x -+ -x1 -jso1 \"%IN%\\setup.exe\" \"C:\\Melt\\setup\\\"", L""},
-      {"a self-extractor nobody recognises", L"C:\\Melt", {L"setup.exe"}, false, L"",
+      {"only the last extension is cut off",
+       L"C:\\Melt",
+       {L"backup.2004.lzh"},
+       false,
+       L"x -+ -x1 -jso1 \"%IN%\\backup.2004.lzh\" \"C:\\Melt\\backup.2004\\\"",
+       L""},
+      {"only the first of three",
+       L"C:\\Melt",
+       {L"a.lzh", L"b.lzh", L"c.lzh"},
+       false,
+       L"x -+ -x1 -jso1 \"%IN%\\a.lzh\" \"C:\\Melt\\a\\\"",
+       L""},
+      {"a folder ending in \\ is used as held",
+       L"C:\\Melt\\",
+       {L"表.lzh"},
+       false,
+       L"x -+ -x1 -jso1 \"%IN%\\表.lzh\" \"C:\\Melt\\\\表\\\"",
+       L""},
+      {"a self-extractor by its content",
+       L"C:\\Melt",
+       {L"setup.exe"},
+       true,
+       L"x -+ -x1 -jso1 \"%IN%\\setup.exe\" \"C:\\Melt\\setup\\\"",
+       L""},
+      {"a self-extractor nobody recognises",
+       L"C:\\Melt",
+       {L"setup.exe"},
+       false,
+       L"",
        L"書庫の形式を判別できません。"},
-      {"a file without extension", L"C:\\Melt", {L"README"}, false, L"",
+      {"a file without extension",
+       L"C:\\Melt",
+       {L"README"},
+       false,
+       L"",
        L"書庫の形式を判別できません。"},
   };
   for (const ExtractCase& c : cases) {
@@ -124,8 +151,8 @@ TEST_F(PackDrop, DialogDefaultsPackNamesIntoTempLzhAndTheRootFlagPacksFullPaths)
     const std::wstring prefix = fromRoot ? base : L"";
     EXPECT_EQ(drop.libraries.Commands(),
               std::vector<std::string>{Ansi(L"u -+ -p1 -x1 -jso1 \"" + freeze.File(L"TEMP.LZH") +
-                                            L"\" \"" + base + L"\" \"" + prefix +
-                                            L"a.txt\" \"" + prefix + L"Docs\\b.txt\"")});
+                                            L"\" \"" + base + L"\" \"" + prefix + L"a.txt\" \"" +
+                                            prefix + L"Docs\\b.txt\"")});
     EXPECT_TRUE(drop.fixture.messageBoxes.errors.empty());
   }
 }
