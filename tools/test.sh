@@ -3,6 +3,8 @@
 # Wine, end-to-end journeys with the real ZELK.exe under Xvfb. Ends with one
 # line "N passed, M failed" and fails when any test failed.
 set -uo pipefail
+# Wine takes a closed standard input for one of its own channels: give it none.
+exec </dev/null
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 bash tools/setup.sh || exit 1

@@ -33,15 +33,33 @@ wine_start() {
   for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
   export DISPLAY=":$(head -n1 "$display_file")"
   rm -f "$display_file"
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    mkdir -p "$WINEPREFIX"
-    "$WINE" wineboot -i >/dev/null 2>&1 || true
-    # Without a window manager, Wine draws the frames and captions itself.
-    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
-    "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d Y /f >/dev/null 2>&1 || true
+  [ -f "$WINEPREFIX/system.reg" ] || wine_make_prefix
+  # A prefix that starts no program (its making cut short, or left by
+  # another Wine) is made anew once; a second failure says why.
+  if ! wine_prefix_works; then
+    echo "wine-env: the prefix $WINEPREFIX starts no program; making it anew" >&2
+    wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+    wine_make_prefix
+    if ! wine_prefix_works; then
+      echo "wine-env: still no program starts; $("$WINE" --version 2>&1)" >&2
+      cat "$WINEPREFIX/wineboot.log" >&2
+      "$WINE" cmd /c exit 0 </dev/null >&2
+      return 1
+    fi
   fi
+}
+
+wine_make_prefix() {
+  mkdir -p "$WINEPREFIX"
+  "$WINE" wineboot -i </dev/null >"$WINEPREFIX/wineboot.log" 2>&1 || true
+  # Without a window manager, Wine draws the frames and captions itself.
+  "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
+  "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d Y /f </dev/null >/dev/null 2>&1 || true
   wineserver -w 2>/dev/null || true
 }
+
+wine_prefix_works() { "$WINE" cmd /c exit 0 </dev/null >/dev/null 2>&1; }
 
 wine_stop() {
   wineserver -k 2>/dev/null || true
