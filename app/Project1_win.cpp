@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/services/ColorPicker_win.h"
 #include "app/services/SystemServices_win.h"
 #include "base/errors/MessageBoxes_win.h"
 #include "app/activation/EmptyDesktopCheck_win.h"
@@ -17,6 +18,7 @@
 #include "app/shortcuts/SpecialFolders_win.h"
 #include "base/win32/Handles_win.h"
 #include "base/win32/Window_win.h"
+#include "controls/SHBFFEX_win.h"
 #include "net/ClockSeams_win.h"
 #include "net/KiroTime_win.h"
 
@@ -66,9 +68,13 @@ static int Run(HINSTANCE instance) {
   TWin32SpecialFolders folders;
   THookLibraryMouseHook mouseHook;
   TEmptyDesktopCheck desktopTest;
+  TWin32ColorPicker colorPicker;
+  TShellFolderBrowserDialog folderBrowser;
   const TApplicationWindow application(instance);
-  TZELKForm form(TProgramFiles{ProgramPath()}, TFormServices{messageBoxes, shutdown, help, shell, executor, folders, shortcuts,
-                                            mouseHook, desktopTest, KiroTime1, clock, connection});
+  TZELKForm form(TProgramFiles{ProgramPath()},
+                 TFormServices{messageBoxes, shutdown, help, shell, executor, folders, shortcuts,
+                               mouseHook, desktopTest, KiroTime1, clock, connection, colorPicker,
+                               folderBrowser});
   const HWND window = form.Create(instance, application.Handle());
   if (!window) return 1;
   owner = window;

@@ -69,6 +69,19 @@ std::wstring DeleteItemQuestion(std::wstring_view target) {
   return L"「" + std::wstring(target) + L"」を削除します。よろしいですか？";
 }
 
+std::wstring CountResetQuestion(std::wstring_view sheetName) {
+  return L"「" + std::wstring(sheetName) + L"」シート内のカウントを初期化します。";
+}
+
+void ResetSheetCounts(TSheetBuffer& sheet, std::wstring_view sheetName, const ITextCodec& codec,
+                      IMessageBoxes& messageBoxes) {
+  if (!messageBoxes.Confirm(CountResetQuestion(sheetName))) return;
+  for (int i = 0; i < sheet.Count; ++i) {
+    TLauncherItem& item = sheet.Items[static_cast<std::size_t>(i)];
+    if (DecodeField(item.Group, codec) == sheetName) item.Count = 0;
+  }
+}
+
 void DeleteItemCommand(TCurrentSheet& sheet, int slot, IMessageBoxes& messageBoxes,
                        const TArrangeOptions& options) {
   const int index = sheet.Buffer().ItemAtSlot(slot);

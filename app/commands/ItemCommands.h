@@ -47,6 +47,14 @@ void OpenItemFolder(const TSheetBuffer& sheet, int slot, const ITextCodec& codec
 void DeleteItemCommand(TCurrentSheet& sheet, int slot, IMessageBoxes& messageBoxes,
                        const TArrangeOptions& options);
 
+// The settings dialog's count reset: asks, and on OK every item registered
+// on that sheet (its Group is the sheet's name, exactly) gets use count 0.
+// Items registered on another sheet and moved here keep theirs. The sheet
+// file takes the change with its next save.
+[[nodiscard]] std::wstring CountResetQuestion(std::wstring_view sheetName);
+void ResetSheetCounts(TSheetBuffer& sheet, std::wstring_view sheetName, const ITextCodec& codec,
+                      IMessageBoxes& messageBoxes);
+
 // K1Click: moves the item to the sheet of that name, into the smallest
 // free slot of that sheet, keeping all its other fields. The destination
 // is written first and the item removed from the current sheet after, so

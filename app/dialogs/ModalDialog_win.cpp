@@ -33,15 +33,17 @@ INT_PTR TModalDialog::Failed(HWND dialog, UINT, WPARAM, LPARAM) noexcept {
   return TRUE;
 }
 
-INT_PTR TModalDialog::Dispatch(UINT message, WPARAM wParam, LPARAM) {
+INT_PTR TModalDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       OnInitDialog();
       return TRUE;  // the system focuses the first control
     case WM_COMMAND:
       return OnCommand(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
-    default:
-      return FALSE;
+    default: {
+      INT_PTR result = FALSE;
+      return OnMessage(message, wParam, lParam, result) ? result : FALSE;
+    }
   }
 }
 

@@ -25,6 +25,9 @@ class TModalDialog {
   virtual void OnInitDialog() = 0;
   // A command from a control; true when handled.
   virtual bool OnCommand(int id, int notification) = 0;
+  // Any other message (notifications, control colours); true when handled,
+  // with the dialog procedure's answer in result.
+  virtual bool OnMessage(UINT /*message*/, WPARAM, LPARAM, INT_PTR& /*result*/) { return false; }
 
   [[nodiscard]] HWND Handle() const { return handle_; }
   [[nodiscard]] HWND Item(int id) const { return GetDlgItem(handle_, id); }

@@ -1,5 +1,5 @@
-# The modal dialogs TStDlg (StNames), TSortDlg (Sort), TToolDlg (ToolBox)
-# and TFDlg (Freeze),
+# The modal dialogs TStDlg (StNames), TSortDlg (Sort), TToolDlg (ToolBox),
+# TFDlg (Freeze) and TPSetDlg (PSet),
 # each with its class, resource script and control identifiers. The
 # templates, with the pictures of the main window, are an object library
 # so that every program showing them links them in.
@@ -10,12 +10,14 @@ if(WIN32)
     dialogs/Sort/Sort_win.cpp
     dialogs/ToolBox/ToolBox_win.cpp
     dialogs/Freeze/Freeze_win.cpp
+    dialogs/PSet/PSet_win.cpp
   )
   add_library(zelk_dialog_resources OBJECT
     dialogs/StNames/StNames.rc
     dialogs/Sort/Sort.rc
     dialogs/ToolBox/ToolBox.rc
     dialogs/Freeze/Freeze.rc
+    dialogs/PSet/PSet.rc
     form/pictures/Pictures.rc
   )
 endif()

@@ -56,6 +56,13 @@ void TZELKForm::FormCreate() {
 }
 
 void TZELKForm::ApplySettings() {
+  ApplyColors();
+  quickBar_.LoadQuickBarIcons(settings_.LeftC);
+  PlaceFromSettings(
+      InitialWindowBounds(settings_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+}
+
+void TZELKForm::ApplyColors() {
   SetPanelColor(Control(kPanel1), settings_.TopC);
   SetPanelColor(Control(kArcPnl), settings_.TopC);
   SetPanelColor(Control(kFreezePnl), settings_.TopC);
@@ -64,9 +71,7 @@ void TZELKForm::ApplySettings() {
   SetPanelColor(Control(kPanel3), settings_.FoldaC);
   SendMessageW(Control(kStatusBar1), SB_SETBKCOLOR, 0,
                static_cast<LPARAM>(ToColorRef(settings_.StatusC)));
-  quickBar_.LoadQuickBarIcons(settings_.LeftC);
-  PlaceFromSettings(
-      InitialWindowBounds(settings_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+  if (ATab_.Handle()) InvalidateRect(ATab_.Handle(), nullptr, TRUE);
 }
 
 void TZELKForm::FormShow() {

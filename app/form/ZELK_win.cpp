@@ -130,6 +130,9 @@ bool TZELKForm::HandleCommand(int id) {
     case kKWindows1:
       KWindows1Click();
       return true;
+    case kSetteiBtn:
+      IE30Btn2Click();
+      return true;
     case kHelpBtn:
       HelpBtnClick();
       return true;

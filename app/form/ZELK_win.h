@@ -89,6 +89,7 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   // ZELKLifecycle_win.cpp.
   void FormCreate();
   void ApplySettings();
+  void ApplyColors();
   void FormShow();
   void FormResize();
   void FormClose();
@@ -152,6 +153,10 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   void ApplySheetList(const std::vector<std::wstring>& names, int current);
   void ATabChange();
   void LoadSheet();
+
+  // ZELKSettingsDialog_win.cpp: the settings dialog 設定.
+  void IE30Btn2Click();
+  void ApplyDialogSettings();
 
   // ZELKClock_win.cpp: the clock adjustment and NetTimer.
   void SetTimeServerHost();

@@ -12,6 +12,10 @@
 #include "base/errors/MessageBoxes.h"
 #include "net/ClockAdjuster.h"
 
+// The settings dialog's pickers (Win32 only).
+class IColorPicker;
+class IFolderBrowserDialog;
+
 struct TFormServices {
   IMessageBoxes& MessageBoxes;
   IShutdown& Shutdown;
@@ -27,4 +31,7 @@ struct TFormServices {
   ITimeSource& KiroTime1;
   IClockSetter& Clock;
   IConnectionCheck& Connection;
+  // The settings dialog's colour picker and folder browser.
+  IColorPicker& ColorPicker;
+  IFolderBrowserDialog& FolderBrowser;
 };
