@@ -10,6 +10,7 @@
 #include "app/launch/ShortcutResolver_win.h"
 #include "tests/app/shortcuts/RecordingShell.h"
 #include "tests/support/FakeFormServices.h"
+#include "tests/support/FakePickers_win.h"
 #include "tests/support/TempFolder_win.h"
 
 class FormFixture {
@@ -44,6 +45,8 @@ class FormFixture {
   FakeTimeSource timeSource;
   RecordingClock clock;
   FakeConnection connection;
+  FakeColorPicker colorPicker;
+  FakeFolderBrowser folderBrowser;
   // Stands for the hidden application window that owns the form.
   TOwnedWindow application;
   std::unique_ptr<TZELKForm> form;

@@ -1,0 +1,197 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "app/dialogs/PSet/PSetIds.h"
+#include "app/form/ControlIds.h"
+#include "app/sheets/SheetFiles.h"
+#include "base/text/AnsiCodec_win.h"
+#include "base/text/AnsiField.h"
+#include "controls/DigLight_win.h"
+#include "net/TimeServers.h"
+#include "tests/app/dialogs/DialogDriver_win.h"
+#include "tests/app/form/FormFixture_win.h"
+
+namespace {
+
+// Opens 設定 from its tool button and acts on the dialog inside its modal loop.
+void WithSettingsDialog(TZELKForm& form, const std::function<void(HWND)>& action) {
+  TDialogDriver driver(L"設定", action);
+  SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(kSetteiBtn, 0), 0);
+  ASSERT_TRUE(driver.Ran());
+}
+
+// What a user's click on a check box does: the mark changes, then the box reports.
+void ClickCheckBox(HWND dialog, int id) {
+  CheckDlgButton(dialog, id, IsDlgButtonChecked(dialog, id) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
+  PressButton(dialog, id);
+}
+
+void SetDigits(HWND dialog, int id, int value) { TDigLight::Of(GetDlgItem(dialog, id))->SetValue(value); }
+
+bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+
+}  // namespace
+
+TEST(SettingsDialog, OkUntouchedKeepsEverySettingAndCancelDiscardsEveryChange) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  const TSettings before = form.Settings();
+  WithSettingsDialog(form, [](HWND dialog) { PressButton(dialog, IDOK); });
+  EXPECT_EQ(form.Settings(), before);
+  WithSettingsDialog(form, [](HWND dialog) {
+    ClickCheckBox(dialog, IDC_PSET_STATUSCHECK);
+    CheckRadioButton(dialog, IDC_PSET_SORT0, IDC_PSET_SORT2, IDC_PSET_SORT0);
+    PressButton(dialog, IDC_PSET_BUTTON12);
+    PressButton(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(form.Settings(), before);
+  EXPECT_TRUE(f.messageBoxes.errors.empty());
+}
+
+TEST(SettingsDialog, OkTakesTheControlsAndTheWindowFollowsWithoutAskingTheTimeServer) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  HWND dialogSeen = nullptr;
+  POINT dialogCorner{};
+  WithSettingsDialog(form, [&](HWND dialog) {
+    dialogSeen = dialog;
+    RECT r;
+    GetWindowRect(dialog, &r);
+    dialogCorner = {r.left, r.top};
+    ClickCheckBox(dialog, IDC_PSET_STATUSCHECK);
+    ClickCheckBox(dialog, IDC_PSET_COUNTDISPCHK);
+    ClickCheckBox(dialog, IDC_PSET_AJUSTCLOCK);
+    CheckRadioButton(dialog, IDC_PSET_SORT0, IDC_PSET_SORT2, IDC_PSET_SORT1);
+    CheckRadioButton(dialog, IDC_PSET_DISP0, IDC_PSET_DISP1, IDC_PSET_DISP1);
+    CheckRadioButton(dialog, IDC_PSET_NTP, IDC_PSET_NTP + 13, IDC_PSET_NTP + 3);
+    SetDigits(dialog, IDC_PSET_DIGEDIT2, 5);
+    SetDigits(dialog, IDC_PSET_FONTDIG, 12);
+    EXPECT_EQ(ControlText(dialog, IDC_PSET_NTP + 13), L"utcnist.colorado.edu");
+    PressButton(dialog, IDOK);
+  });
+  RECT formRect;
+  GetWindowRect(form.Handle(), &formRect);
+  EXPECT_EQ(dialogCorner.x, formRect.left);
+  EXPECT_EQ(dialogCorner.y, formRect.top);
+  const TSettings& s = form.Settings();
+  EXPECT_EQ(s.STATUS_DISP, 0);
+  EXPECT_EQ(s.COUNT_DISP, 1);
+  EXPECT_TRUE(s.AJCLK);
+  EXPECT_EQ(s.SORTMODE, 1);
+  EXPECT_EQ(s.DBLMODE, 1);
+  EXPECT_EQ(s.NTP, 3);
+  EXPECT_EQ(s.Colum, 5);
+  EXPECT_EQ(s.FontSize, 12);
+  EXPECT_FALSE(IsWindowVisible(form.Control(kStatusBar1)));
+  EXPECT_EQ(form.TimeServerHost(), kTimeServers[3]);
+  EXPECT_TRUE(f.timeSource.hostsAsked.empty());
+}
+
+TEST(SettingsDialog, ColourSetsAndThePickerFillTheSwatchesAndOkPaintsThePanels) {
+  FormFixture f;
+  f.WriteSettings("[\x90\x46]\r\nCountC=255\r\n");  // [色]
+  TZELKForm& form = f.Create();
+  f.colorPicker.answer = 0x00123456;
+  WithSettingsDialog(form, [](HWND dialog) {
+    PressButton(dialog, IDC_PSET_BUTTON12);
+    PressButton(dialog, IDC_PSET_COLORBUTTON + 0);  // ボタン（光）
+    PressButton(dialog, IDOK);
+  });
+  const TSettings& s = form.Settings();
+  EXPECT_EQ(f.colorPicker.asked, std::vector<TColor>{0x00C0C0C0});  // the set's colour, before OK
+  EXPECT_EQ(s.BH, 0x00123456);
+  EXPECT_EQ(s.TopC, 0x00808080);
+  EXPECT_EQ(s.LeftC, 0x00808000);
+  EXPECT_EQ(s.StatusC, 0x00C08080);
+  EXPECT_EQ(s.CountC, 255);
+  EXPECT_EQ(f.BackgroundColor(kPanel1), RGB(128, 128, 128));
+  EXPECT_EQ(f.BackgroundColor(kPanel3), RGB(128, 128, 128));
+}
+
+TEST(SettingsDialog, DesktopBoxesGreyTheirRowAtOnceAndOkTakesTheArchiveFolders) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  const std::wstring desktop = form.Settings().FreezeDir;  // MeltDLG and FreezeDLG start at 1
+  const std::wstring chosen = f.folder.File(L"");
+  f.folderBrowser.choice = chosen.substr(0, chosen.size() - 1);  // without the last "\"
+  WithSettingsDialog(form, [&](HWND dialog) {
+    EXPECT_FALSE(Enabled(dialog, IDC_PSET_MELT_EDIT));
+    EXPECT_FALSE(Enabled(dialog, IDC_PSET_MELTBTN));
+    ClickCheckBox(dialog, IDC_PSET_MELTCHK);
+    EXPECT_TRUE(Enabled(dialog, IDC_PSET_MELT_EDIT));
+    EXPECT_TRUE(Enabled(dialog, IDC_PSET_MELTBTN));
+    PressButton(dialog, IDC_PSET_MELTBTN);
+    EXPECT_EQ(ControlText(dialog, IDC_PSET_MELT_EDIT), *f.folderBrowser.choice);
+    // A folder that is not there is refused, and the dialog stays.
+    ClickCheckBox(dialog, IDC_PSET_FREEZECHK);
+    SetDlgItemTextW(dialog, IDC_PSET_FREEZE_EDIT, L"C:\\no such folder");
+    PressButton(dialog, IDOK);
+    EXPECT_EQ(f.messageBoxes.errors.size(), 1u);
+    EXPECT_TRUE(IsWindow(dialog));
+    ClickCheckBox(dialog, IDC_PSET_FREEZECHK);
+    EXPECT_FALSE(Enabled(dialog, IDC_PSET_FREEZE_EDIT));
+    PressButton(dialog, IDOK);
+  });
+  EXPECT_EQ(form.Settings().MeltDLG, 0);
+  EXPECT_EQ(form.Settings().MeltDir, *f.folderBrowser.choice);
+  EXPECT_EQ(form.Settings().FreezeDLG, 1);
+  EXPECT_EQ(form.Settings().FreezeDir, desktop);
+}
+
+TEST(SettingsDialog, ColumnsAndFontSizeOutsideTheirBoundsAreToldAndBrought) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  WithSettingsDialog(form, [&](HWND dialog) {
+    SetDigits(dialog, IDC_PSET_DIGEDIT2, 0);
+    PressButton(dialog, IDOK);
+    SetDigits(dialog, IDC_PSET_FONTDIG, 99);
+    PressButton(dialog, IDOK);
+    PressButton(dialog, IDOK);
+  });
+  EXPECT_EQ(f.messageBoxes.errors,
+            (std::vector<std::wstring>{L"1～10の間で、入力してください。",
+                                       L"6～72の間で、入力してください。"}));
+  EXPECT_EQ(form.Settings().Colum, 1);
+  EXPECT_EQ(form.Settings().FontSize, 72);
+}
+
+TEST(SettingsDialog, CountResetAsksAndZeroesOnlyItemsRegisteredOnTheCurrentSheet) {
+  FormFixture f;
+  CreateDirectoryW(f.ProgramFile(L"Data").c_str(), nullptr);
+  TSheetBuffer sheet;
+  const wchar_t* groups[] = {L"一般", L"OFFICE", L"一般"};
+  for (int i = 0; i < 3; ++i) {
+    TLauncherItem& item = sheet.Items[static_cast<std::size_t>(i)];
+    EncodeField(item.Target, L"C:\\windows\\notepad.exe", TAnsiCodec());
+    EncodeField(item.Group, groups[i], TAnsiCodec());
+    item.Slot = i;
+    item.Count = 5 + i;
+  }
+  sheet.Count = 3;
+  const auto bytes = SheetFileBytes(sheet);
+  WriteBytes(f.ProgramFile(L"Data\\一般"), {bytes.begin(), bytes.end()});
+  TZELKForm& form = f.Create();
+  const auto counts = [&] {
+    std::vector<int> result;
+    for (int i = 0; i < form.Sheet().Buffer().Count; ++i) {
+      result.push_back(form.Sheet().Buffer().Items[static_cast<std::size_t>(i)].Count);
+    }
+    return result;
+  };
+  const auto reset = [](HWND dialog) { PressButton(dialog, IDC_PSET_BUTTON1); };
+  f.messageBoxes.answer = false;
+  WithSettingsDialog(form, reset);
+  EXPECT_EQ(f.messageBoxes.confirmations,
+            std::vector<std::wstring>{L"「一般」シート内のカウントを初期化します。"});
+  EXPECT_EQ(counts().size(), 3u);
+  EXPECT_EQ(counts()[0] + counts()[1] + counts()[2], 18);
+  f.messageBoxes.answer = true;
+  WithSettingsDialog(form, reset);
+  std::vector<int> sorted = counts();
+  std::sort(sorted.begin(), sorted.end());
+  EXPECT_EQ(sorted, (std::vector<int>{0, 0, 6}));  // OFFICE's item keeps its count
+}
