@@ -43,6 +43,8 @@ bool HasWildcard(const std::wstring& mask) {
   return mask.find_first_of(L"*?") != std::wstring::npos;
 }
 
+bool TakesEveryName(const std::wstring& mask) { return mask == L"*.*" || mask == L"*"; }
+
 bool IsDotEntry(const std::wstring& name) { return name == L"." || name == L".."; }
 
 // What a search with this attribute mask returns: plain files always, and
@@ -120,14 +122,19 @@ class TPackListBuilder {
 
   void Search(const std::wstring& folder, const std::wstring& mask, TNameSet& into,
               const TNameSet* exclusions, bool report) {
-    for (const TFoundFile& found : search_.Find(Join(folder, mask))) {
+    const std::vector<TFoundFile> listing = search_.Find(Join(folder, mask));
+    for (const TFoundFile& found : listing) {
       if (IsDotEntry(found.Name)) continue;
       if (aborted_) return;
       if (!MatchesMask(found.Attributes, fileMask_) || !WithinDates(found.LocalWriteTime)) continue;
       Add(FormName(folder, found), into, exclusions, report);
     }
     if (options_.r < 1 || (!HasWildcard(mask) && options_.p > 0)) return;
-    for (const TFoundFile& found : search_.Find(Join(folder, L"*.*"))) {
+    // A mask that takes every name has listed the subfolders already: the
+    // folder is read once.
+    std::vector<TFoundFile> folders;
+    if (!TakesEveryName(mask)) folders = search_.Find(Join(folder, L"*.*"));
+    for (const TFoundFile& found : TakesEveryName(mask) ? listing : folders) {
       if (aborted_) return;
       if (IsDotEntry(found.Name) || !(found.Attributes & faDirectory) ||
           !MatchesMask(found.Attributes, faHidden | faSysFile | faDirectory)) {
