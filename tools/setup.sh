@@ -8,6 +8,8 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix
   wine wine64 xvfb xdotool x11-utils imagemagick
+  # The journeys' X drag source is built against Xlib.
+  libx11-dev
   locales fonts-ipafont-gothic fonts-vlgothic
   # Commands of the test and tool scripts beyond the essential packages.
   binutils xxd

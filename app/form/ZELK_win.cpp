@@ -186,6 +186,11 @@ bool TZELKForm::DropMessage(const MSG& message) {
     return false;
   }
   const std::vector<std::wstring> paths = TakeDroppedPaths(reinterpret_cast<HDROP>(message.wParam));
+  if (archiveWorking_ && target != ATab_.Handle()) {
+    // One archive job at a time: the drop is refused, and says so.
+    ShowStatusText(L"書庫の処理中です。終わってから、もう一度ドロップしてください。");
+    return true;
+  }
   try {
     if (target == Control(kArcPnl)) {
       DropArchiveToExtract(paths);
@@ -205,9 +210,13 @@ bool TZELKForm::ApplicationMessage(const MSG& message) {
   if (message.message != WM_MOUSEMOVE) return false;
   // The application hint: the hint of the control under the mouse.
   const std::wstring hint = controls_.HintAt(message.hwnd);
-  if (hint == statusHint_) return false;
-  statusHint_ = hint;
-  SendMessageW(Control(kStatusBar1), SB_SETTEXTW, SB_SIMPLEID,
-               reinterpret_cast<LPARAM>(hint.c_str()));
+  if (hint != statusHint_) ShowStatusText(hint);
   return false;
+}
+
+// Stays until the mouse comes to a control with another hint.
+void TZELKForm::ShowStatusText(const std::wstring& text) {
+  statusHint_ = text;
+  SendMessageW(Control(kStatusBar1), SB_SETTEXTW, SB_SIMPLEID,
+               reinterpret_cast<LPARAM>(text.c_str()));
 }

@@ -9,6 +9,7 @@
 
 #include <shellapi.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,7 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
 
  private:
   bool HandleCommand(int id);
+  void ShowStatusText(const std::wstring& text);
 
   // ZELKControls_win.cpp: the child windows and the popup menu.
   void CreateControls();
@@ -120,6 +122,7 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   // ZELKArchiveDrop_win.cpp: the extract and compress drop targets.
   void DropArchiveToExtract(const std::vector<std::wstring>& paths);
   void DropFilesToCompress(const std::vector<std::wstring>& paths);
+  void RunArchiveWork(const std::function<void()>& work);
 
   // ZELKActivation_win.cpp: the mouse hook's notifications.
   void InstallMouseHook();
@@ -169,6 +172,8 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   TFormServices services_;
   TFormControls controls_;
   std::wstring statusHint_;
+  // A library is extracting or packing a drop.
+  bool archiveWorking_ = false;
   TMenu pop_;
   HMENU moveTo_ = nullptr;  // submenu of pop_, destroyed with it
   TImageList imageList1_;   // the drop targets' pictures

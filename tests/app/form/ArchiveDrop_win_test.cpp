@@ -5,11 +5,17 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <thread>
+
 #include "app/dialogs/Freeze/FreezeIds.h"
 #include "app/form/ControlIds.h"
+#include "base/win32/Handles_win.h"
 #include "tests/app/dialogs/DialogDriver_win.h"
 #include "tests/app/form/FormFixture_win.h"
 #include "tests/archive/StandIns_win.h"
+#include "tests/archive/standin/StandInHold.h"
 #include "tests/support/DropHandle_win.h"
 
 namespace {
@@ -113,6 +119,43 @@ TEST(ArchiveDrop, ArchivesDroppedOnTheExtractTargetGoToAFolderOfTheirOwn) {
     EXPECT_EQ(drop.fixture.messageBoxes.errors,
               c.error.empty() ? std::vector<std::wstring>{} : std::vector<std::wstring>{c.error});
   }
+}
+
+TEST(ArchiveDrop, TheWindowAnswersWhileALibraryWorksAndRefusesASecondDrop) {
+  DropForm drop({L"all\\UNLHA32.DLL"}, L"C:\\Melt", L"C:\\Freeze");
+  const std::wstring first = drop.libraries.Folder() + L"\\first.lzh";
+  const std::wstring second = drop.libraries.Folder() + L"\\second.lzh";
+  WriteBytes(first, Bytes("-lh5-"));
+  WriteBytes(second, Bytes("-lh5-"));
+  drop.libraries.Answer(L"UNLHA32", L"Hold", 1);
+  const TKernelHandle held(CreateEventA(nullptr, TRUE, FALSE, StandInEventName("held").c_str()));
+  const TKernelHandle released(
+      CreateEventA(nullptr, TRUE, FALSE, StandInEventName("released").c_str()));
+  const HWND window = drop.fixture.form->Handle();
+  const HWND arcPnl = drop.fixture.form->Control(kArcPnl);
+  bool answered = false;
+  // A user who, while the library holds the first archive, looks at the
+  // window and drops another archive on the same target.
+  std::thread user([&] {
+    WaitForSingleObject(held.Get(), INFINITE);
+    DWORD_PTR result = 0;
+    // The time out only keeps a frozen window from hanging the test.
+    answered = SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result) != 0;
+    PostMessageW(arcPnl, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropHandle({second})), 0);
+    SetEvent(released.Get());
+  });
+  drop.Drop(kArcPnl, {first});
+  SetEvent(held.Get());  // lets the user go should the library never have been called
+  user.join();
+  EXPECT_TRUE(answered);
+  EXPECT_EQ(drop.libraries.Commands(), std::vector<std::string>{Ansi(L"x -+ -x1 -jso1 \"" + first +
+                                                                     L"\" \"C:\\Melt\\first\\\"")});
+  wchar_t status[128] = {};
+  // A simple status bar answers for its one text under index 0.
+  SendMessageW(drop.fixture.form->Control(kStatusBar1), SB_GETTEXTW, 0,
+               reinterpret_cast<LPARAM>(status));
+  EXPECT_STREQ(status, L"書庫の処理中です。終わってから、もう一度ドロップしてください。");
+  EXPECT_TRUE(drop.fixture.messageBoxes.errors.empty());
 }
 
 // Docs (a folder) and a.txt from one folder, packed with the dialog's choices.

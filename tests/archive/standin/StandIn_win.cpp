@@ -3,7 +3,8 @@
 // records every call in "calls.log" beside itself and answers as the
 // section of its own name in "standin.ini" there says:
 //   Result, Check, Open, ArchiveType, FindFirst, DosDate, DosTime, Size,
-//   Progress (1 = report begin, one file and end to the owner window).
+//   Progress (1 = report begin, one file and end to the owner window),
+//   Hold (1 = a command waits until the test releases it, StandInHold.h).
 
 #include <windows.h>
 
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "archive/ArchiverTypes.h"
+#include "tests/archive/standin/StandInHold.h"
 
 namespace {
 
@@ -66,6 +68,16 @@ bool ReportProgress() {
   return false;
 }
 
+void HoldWhileAsked() {
+  if (!Answer("Hold")) return;
+  const HANDLE held = CreateEventA(nullptr, TRUE, FALSE, StandInEventName("held").c_str());
+  const HANDLE released = CreateEventA(nullptr, TRUE, FALSE, StandInEventName("released").c_str());
+  SetEvent(held);
+  WaitForSingleObject(released, INFINITE);
+  CloseHandle(released);
+  CloseHandle(held);
+}
+
 }  // namespace
 
 extern "C" {
@@ -77,6 +89,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 
 int ARCHIVER_API StandInCommand(HWND, const char* line, char* output, DWORD size) {
   Log("Command", line, output ? static_cast<long long>(size) : -1);
+  HoldWhileAsked();
   if (ReportProgress()) return kUserCancel;
   if (output && size > 2) std::strcpy(output, "ok");
   return Answer("Result");
