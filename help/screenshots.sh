@@ -12,6 +12,7 @@ bash "$root/tools/build.sh" win64 ZELK zelkhook >/dev/null
 
 images="$root/help/images"
 mkdir -p "$images"
+rm -f "$images"/*.png
 source "$root/tools/wine-env.sh"
 source "$root/tests/e2e/lib.sh"
 trap 'e2e_cleanup; wine_stop' EXIT
@@ -56,9 +57,9 @@ write_sheet() {
 write_sheet 'C:\windows\system32\notepad.exe|メモ帳|12' \
   'C:\windows\regedit.exe|レジストリ|3' \
   'C:\windows\system32\cmd.exe|コマンド|7' \
-  'C:\windows\system32\winemine.exe|マインスイーパ|1' \
+  'C:\windows\system32\winemine.exe|マイン|1' \
   'C:\windows|Windows|0' \
-  'C:\windows\system32\taskmgr.exe|タスクマネージャ|2'
+  'C:\windows\system32\taskmgr.exe|タスク管理|2'
 # Names and use counts under the icons, as most users have them.
 printf '[設定]\r\nFILE_DISP=1\r\nCOUNT_DISP=1\r\n' | iconv -f UTF-8 -t CP932 >ZELK.ini
 
@@ -66,7 +67,23 @@ window_geometry() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
   echo "$X $Y $WIDTH $HEIGHT"
 }
-snap() { import -window "$1" "$images/$2.png"; echo "help: $2.png"; }
+# A picture without dates, so that an unchanged window gives the same file.
+picture() { convert - -strip -define png:exclude-chunks=date,time "$1"; }
+# Saves the window's picture once two pictures in a row are the same: the
+# window has finished painting.
+snap() {  # window name
+  e2e_wait_for "a still picture of $2" still_picture "$1" "$images/$2.png"
+  echo "help: $2.png"
+}
+still_picture() {  # window file
+  import -window "$1" png:- | picture "$2.next.png"
+  if [ -f "$2" ] && compare -metric AE "$2" "$2.next.png" null: 2>/dev/null; then
+    rm "$2.next.png"
+    return 0
+  fi
+  mv "$2.next.png" "$2"
+  return 1
+}
 
 e2e_start ZELK.exe
 window=$(e2e_wait_window "$ZELK_CAPTION")
@@ -93,7 +110,7 @@ e2e_wait_painted "$menu"
 read -r mx my mwidth mheight <<<"$(window_geometry "$menu")"
 right=$((mx + mwidth > x + width ? mx + mwidth : x + width))
 bottom=$((my + mheight > y + height ? my + mheight : y + height))
-import -window root -crop "$((right - x))x$((bottom - y))+$x+$y" +repage "$images/item-menu.png"
+import -window root -crop "$((right - x))x$((bottom - y))+$x+$y" +repage png:- | picture "$images/item-menu.png"
 echo "help: item-menu.png"
 xdotool key Escape
 e2e_wait_hidden "$menu"
@@ -109,10 +126,11 @@ snap "$dialog" settings-$page
 xdotool mousemove $((dx + 30)) $((dy + 32)) click 1
 for page in 2 3 4; do
   xdotool key Right
-  # The next page has drawn when the picture differs from the last one.
+  # The next page is there when the picture differs from the last one.
   e2e_wait_for "page $page of 設定" bash -c \
     '! import -window "$1" png:- | compare -metric AE - "$2" null: 2>/dev/null' _ "$dialog" \
     "$images/settings-$((page - 1)).png"
+  rm -f "$images/settings-$page.png"
   snap "$dialog" settings-$page
 done
 xdotool key Escape
