@@ -15,10 +15,10 @@ mkdir -p "$images"
 rm -f "$images"/*.png
 source "$root/tools/wine-env.sh"
 source "$root/tests/e2e/lib.sh"
+E2E_FOLDER=$(mktemp -d)
 trap 'e2e_cleanup; wine_stop' EXIT
 wine_start
 
-E2E_FOLDER=$(mktemp -d)
 cp "$E2E_BIN"/ZELK.exe "$E2E_BIN"/zelkhook.dll "$E2E_FOLDER"/
 cd "$E2E_FOLDER"
 
@@ -120,8 +120,7 @@ xdotool mousemove $((x + 120)) $((y + 44)) click 1
 dialog=$(e2e_wait_window '^設定$')
 e2e_wait_painted "$dialog"
 read -r dx dy _ _ <<<"$(window_geometry "$dialog")"
-page=1
-snap "$dialog" settings-$page
+snap "$dialog" settings-1
 # The page tabs take the arrow keys once the first tab has the focus.
 xdotool mousemove $((dx + 30)) $((dy + 32)) click 1
 for page in 2 3 4; do
