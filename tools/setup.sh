@@ -13,6 +13,8 @@ packages=(
   locales fonts-ipafont-gothic fonts-vlgothic
   # Commands of the test and tool scripts beyond the essential packages.
   binutils xxd
+  # The help compiler (chmcmd, chmls) and the package's zip.
+  fp-utils zip unzip
 )
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }

@@ -48,6 +48,17 @@ else
   failed=$((failed + 1)); echo "FAIL zelkhook.dll exports '$hook_exports'"
 fi
 
+echo "== the help and the package"
+if bash tools/package.sh >"$log/package" 2>&1; then
+  source tools/version.sh
+  bash tests/help/help_package_check.sh build/win32/bin/ZELK.CHM "dist/ZELK-$ZELK_VERSION.zip" >"$log/help"
+  cat "$log/help"
+  passed=$((passed + $(grep -c '^ok ' "$log/help")))
+  failed=$((failed + $(grep -c '^FAIL ' "$log/help")))
+else
+  failed=$((failed + 1)); echo "FAIL tools/package.sh"; cat "$log/package"
+fi
+
 source tools/wine-env.sh || exit 1
 trap wine_stop EXIT
 wine_start
