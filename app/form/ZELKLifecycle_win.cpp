@@ -116,6 +116,7 @@ void TZELKForm::ShowByHotKey() {
   activation_.SetShown(true);
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
+  SetFocus(Handle());  // typing finds at once
 }
 
 void TZELKForm::KZELK1Click() {

@@ -50,7 +50,8 @@ int TItemAreaPainter::Paint(int width, int height, int cellHeight, int scroll) {
     // A cell wholly above or below the area would only be clipped away.
     if (cell.Bottom > 0 && cell.Top < height) DrawItemCell(i, cell);
   }
-  if (selectedSlot_ >= 0) DrawSelectionFrame(CellRect(selectedSlot_, cellWidth, cellHeight, scroll));
+  if (selectedSlot_ >= 0)
+    DrawSelectionFrame(CellRect(selectedSlot_, cellWidth, cellHeight, scroll));
   return cellWidth;
 }
 
