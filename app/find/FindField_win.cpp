@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -58,20 +59,31 @@ void TFindField::Close() {
   ShowWindow(Handle(), SW_HIDE);
   find_.reset();
   icons_.Reset();
-  iconCache_.clear();
+  iconIndexes_.clear();
+  foundIconIndexes_.clear();
+  warningIndex_ = -1;
 }
 
-HICON TFindField::IconOf(const std::wstring& target) {
-  auto cached = iconCache_.find(target);
-  if (cached == iconCache_.end()) {
-    SHFILEINFOW info{};
-    if (!SHGetFileInfoW(target.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_LARGEICON)) {
-      info.hIcon = nullptr;
-    }
-    cached = iconCache_.emplace(target, TIcon(info.hIcon)).first;
+// One picture for every target away: the shared warning icon (not owned).
+int TFindField::WarningIconIndex() {
+  if (warningIndex_ < 0)
+    warningIndex_ = ImageList_AddIcon(icons_.Get(), LoadIconW(nullptr, IDI_WARNING));
+  return std::max(warningIndex_, 0);
+}
+
+int TFindField::IconIndexOf(const std::wstring& target) {
+  if (const auto known = iconIndexes_.find(target); known != iconIndexes_.end()) {
+    return known->second;
   }
-  // The shared warning icon stands for a target away: not owned.
-  return cached->second ? cached->second.Get() : LoadIconW(nullptr, IDI_WARNING);
+  SHFILEINFOW info{};
+  if (!SHGetFileInfoW(target.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_LARGEICON)) {
+    info.hIcon = nullptr;
+  }
+  const TIcon icon(info.hIcon);
+  int index = icon ? ImageList_AddIcon(icons_.Get(), icon.Get()) : WarningIconIndex();
+  if (index < 0) index = WarningIconIndex();
+  iconIndexes_.emplace(target, index);
+  return index;
 }
 
 void TFindField::Filter() {
@@ -81,8 +93,8 @@ void TFindField::Filter() {
   GetWindowTextW(Handle(), text.data(), length + 1);
   text.resize(static_cast<std::size_t>(length));
   find_->Filter(text);
-  ImageList_RemoveAll(icons_.Get());
+  foundIconIndexes_.clear();
   for (const std::wstring& target : find_->FoundTargets()) {
-    ImageList_AddIcon(icons_.Get(), IconOf(target));
+    foundIconIndexes_.push_back(IconIndexOf(target));
   }
 }

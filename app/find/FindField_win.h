@@ -8,7 +8,9 @@
 
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "app/find/ItemFind.h"
 #include "app/form/FormControls_win.h"
@@ -32,19 +34,25 @@ class TFindField {
   // Filters by the field's text; the found items' icons follow.
   void Filter();
   [[nodiscard]] const TItemFind& Find() const { return *find_; }
-  // One icon per found item, at its slot; owned by this object.
+  // The icons of the targets seen in this session, owned by this object,
+  // and the image of each found item, by its slot.
   [[nodiscard]] HIMAGELIST Icons() const { return icons_.Get(); }
+  [[nodiscard]] std::span<const int> FoundIconIndexes() const { return foundIconIndexes_; }
 
  private:
   class TFieldSubclass : public TSubclass {
    protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   };
-  [[nodiscard]] HICON IconOf(const std::wstring& target);
+  // Each target's icon is added once a session: adding an image costs far
+  // more than a find's filtering.
+  [[nodiscard]] int IconIndexOf(const std::wstring& target);
+  [[nodiscard]] int WarningIconIndex();
 
   TFieldSubclass subclass_;
   std::unique_ptr<TItemFind> find_;
   TImageList icons_;
-  // The shell's icon of each target seen in this session (null: none).
-  std::map<std::wstring, TIcon> iconCache_;
+  std::map<std::wstring, int> iconIndexes_;
+  std::vector<int> foundIconIndexes_;
+  int warningIndex_ = -1;
 };

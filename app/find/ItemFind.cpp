@@ -6,15 +6,45 @@
 #include "base/text/AnsiField.h"
 #include "base/text/Paths.h"
 
+namespace {
+
+constexpr wchar_t kLineEnd = L'\n';  // folding keeps it
+
+std::vector<std::wstring> Lines(const std::wstring& text) {
+  std::vector<std::wstring> lines;
+  std::size_t start = 0;
+  for (std::size_t end = text.find(kLineEnd); end != std::wstring::npos;
+       end = text.find(kLineEnd, start)) {
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+}  // namespace
+
+// The names of a sheet are folded in one call: one call per name would cost
+// most of the find's start.
 void TItemFind::AddSheet(int sheetIndex, const TSheetBuffer& sheet, int sortMode) {
   const auto first = candidates_.size();
+  std::wstring names;
   for (std::size_t i = 0; i < static_cast<std::size_t>(sheet.Count); ++i) {
     const TLauncherItem& item = sheet.Items[i];
     std::wstring target = DecodeField(item.Target, codec_);
-    candidates_.push_back({sheetIndex, item, target, codec_.Fold(DecodeField(item.Display, codec_)),
-                           codec_.Fold(FileNameOf(target))});
+    names += DecodeField(item.Display, codec_) + kLineEnd + FileNameOf(target) + kLineEnd;
+    candidates_.push_back({sheetIndex, item, std::move(target), {}, {}});
   }
+  const std::vector<std::wstring> folded = Lines(codec_.Fold(names));
   const auto added = candidates_.begin() + static_cast<std::ptrdiff_t>(first);
+  // A name that holds a line end itself is folded alone.
+  const bool whole = folded.size() == 2 * static_cast<std::size_t>(sheet.Count);
+  for (std::size_t i = 0; i < static_cast<std::size_t>(sheet.Count); ++i) {
+    TFindCandidate& candidate = added[static_cast<std::ptrdiff_t>(i)];
+    candidate.FoldedDisplay =
+        whole ? folded[2 * i] : codec_.Fold(DecodeField(candidate.Item.Display, codec_));
+    candidate.FoldedFileName =
+        whole ? folded[2 * i + 1] : codec_.Fold(FileNameOf(candidate.Target));
+  }
   std::stable_sort(added, candidates_.end(), [sortMode](const auto& a, const auto& b) {
     if (sortMode == 1 && a.Item.Count != b.Item.Count) return a.Item.Count > b.Item.Count;
     return a.Item.Slot < b.Item.Slot;

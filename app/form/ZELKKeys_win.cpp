@@ -127,11 +127,11 @@ void TZELKForm::OpenFind(wchar_t typed) {
 void TZELKForm::FindChange() {
   if (!findField_.IsOpen()) return;
   findField_.Filter();
-  PAria_.ShowFound(&findField_.Find().Found(), findField_.Icons());
+  PAria_.ShowFound(&findField_.Find().Found(), findField_.Icons(), findField_.FoundIconIndexes());
 }
 
 void TZELKForm::CloseFind() {
-  PAria_.ShowFound(nullptr, nullptr);
+  PAria_.ShowFound(nullptr, nullptr, {});
   findField_.Close();
   LayoutRegions();
   SetFocus(Handle());

@@ -27,7 +27,7 @@ void TItemAreaWindow::RedrawPressedCell(bool released) {
   const TWindowDC dc(Handle());
   const TItemAreaLook look = ItemAreaLook(settings_);
   TGdiCanvas canvas(dc.Get(), ShownIcons(), itemFontColor_);
-  TItemAreaPainter painter(canvas, look, Shown(), codec_);
+  TItemAreaPainter painter = ShownPainter(canvas, look);
   const TPoint cell = mouse_.PressedCell();
   painter.DrawCellFrame(released, cell, cellWidth_, cellHeight_);
   const int slot = SlotOfCell(cell, settings_.Colum, ScrollPosition());

@@ -60,9 +60,18 @@ const TSheetBuffer& TItemAreaWindow::Shown() const { return found_ ? *found_ : s
 
 HIMAGELIST TItemAreaWindow::ShownIcons() const { return found_ ? foundIcons_ : icons_.Handle(); }
 
-void TItemAreaWindow::ShowFound(const TSheetBuffer* found, HIMAGELIST icons) {
+TItemAreaPainter TItemAreaWindow::ShownPainter(ICanvas& canvas, const TItemAreaLook& look) const {
+  TItemAreaPainter painter(canvas, look, Shown(), codec_);
+  if (found_) painter.SetIconIndexes(foundIconIndexes_);
+  painter.SetSelectedSlot(selectedSlot_);
+  return painter;
+}
+
+void TItemAreaWindow::ShowFound(const TSheetBuffer* found, HIMAGELIST icons,
+                                std::span<const int> iconIndexes) {
   found_ = found;
   foundIcons_ = icons;
+  foundIconIndexes_ = iconIndexes;
   HideItemHint();
   SetScrollPos(paintBar_, SB_CTL, 0, FALSE);
   selectedSlot_ = found && found->Count > 0 ? 0 : -1;
@@ -117,8 +126,7 @@ void TItemAreaWindow::ShowLoadedSheet() {
 void TItemAreaWindow::PAriaPaint(HDC dc, int width, int height) {
   const TItemAreaLook look = ItemAreaLook(settings_);
   TGdiCanvas canvas(dc, ShownIcons(), itemFontColor_);
-  TItemAreaPainter painter(canvas, look, Shown(), codec_);
-  painter.SetSelectedSlot(selectedSlot_);
+  TItemAreaPainter painter = ShownPainter(canvas, look);
   cellWidth_ = painter.Paint(width, height, cellHeight_, ScrollPosition());
   itemFontColor_ = canvas.FontColor();
 }

@@ -53,9 +53,10 @@ class TItemAreaWindow : public TWindow {
   // selected, otherwise the last pressed cell.
   [[nodiscard]] int PressedSlot() const;
 
-  // The found items shown in place of the sheet, with their icons (not
-  // owned), the first selected; null shows the sheet again.
-  void ShowFound(const TSheetBuffer* found, HIMAGELIST icons);
+  // The found items shown in place of the sheet, the first selected, with
+  // the image list and the image of each (none owned); null shows the
+  // sheet again.
+  void ShowFound(const TSheetBuffer* found, HIMAGELIST icons, std::span<const int> iconIndexes);
   [[nodiscard]] bool ShowingFound() const { return found_ != nullptr; }
   // The selection frame, scrolled into view; -1 removes it.
   void Select(int slot);
@@ -101,6 +102,8 @@ class TItemAreaWindow : public TWindow {
   // The found items while a find shows them, otherwise the current sheet.
   [[nodiscard]] const TSheetBuffer& Shown() const;
   [[nodiscard]] HIMAGELIST ShownIcons() const;
+  // A painter of what is shown.
+  [[nodiscard]] TItemAreaPainter ShownPainter(ICanvas& canvas, const TItemAreaLook& look) const;
 
   TSettings& settings_;
   TCurrentSheet& sheet_;
@@ -118,5 +121,6 @@ class TItemAreaWindow : public TWindow {
   THintWatch hintWatch_;
   const TSheetBuffer* found_ = nullptr;  // the find's, while it shows
   HIMAGELIST foundIcons_ = nullptr;      // the find's
+  std::span<const int> foundIconIndexes_;  // the find's
   int selectedSlot_ = -1;
 };

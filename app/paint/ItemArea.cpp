@@ -119,9 +119,14 @@ void TItemAreaPainter::DrawItemCell(int index, TRect cell) {
   }
 }
 
+int TItemAreaPainter::IconIndex(int index) const {
+  if (iconIndexes_.empty()) return index;
+  return iconIndexes_[static_cast<std::size_t>(index)];
+}
+
 void TItemAreaPainter::DrawListCell(int index, TRect cell) {
   const TLauncherItem& item = sheet_.Items[static_cast<std::size_t>(index)];
-  canvas_.DrawIcon(index, {cell.Left + 2, cell.Top + 2});
+  canvas_.DrawIcon(IconIndex(index), {cell.Left + 2, cell.Top + 2});
   canvas_.SetFont(kListFont, kListFontPoints);
   canvas_.SetBrushClear();
   // The font colour is left as the last paint set it.
@@ -132,7 +137,7 @@ void TItemAreaPainter::DrawListCell(int index, TRect cell) {
 
 void TItemAreaPainter::DrawGridCell(int index, TRect cell) {
   const TLauncherItem& item = sheet_.Items[static_cast<std::size_t>(index)];
-  canvas_.DrawIcon(index, {cell.Left + (cell.Width() - 32) / 2, cell.Top + 2});
+  canvas_.DrawIcon(IconIndex(index), {cell.Left + (cell.Width() - 32) / 2, cell.Top + 2});
   canvas_.SetFont(kGridFont, kGridFontPoints);
   canvas_.SetBrushClear();
   int textTop = cell.Top + 34;

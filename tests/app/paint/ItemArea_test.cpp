@@ -170,3 +170,14 @@ TEST(ItemArea, SelectedCellGetsATwoPixelFrameInTheNameColourInsideItsEdges) {
                           "line 162,34 84,34", "line 84,34 84,2", "line 85,3 161,3",
                           "line 161,3 161,33", "line 161,33 85,33", "line 85,33 85,3"}));
 }
+
+TEST(ItemArea, GivenIconIndexesPickEachItemsImage) {
+  Area a;
+  AddItem(a.sheet, MakeItem(L"C:\\a.exe", 0));
+  AddItem(a.sheet, MakeItem(L"C:\\b.exe", 1));
+  TItemAreaPainter painter(a.canvas, a.look, a.sheet, a.codec);
+  const int images[] = {7, 3};
+  painter.SetIconIndexes(images);
+  painter.Paint(251, 36, 36, 0);
+  EXPECT_EQ(a.canvas.StepsStartingWith("icon "), (Steps{"icon 7 25,2", "icon 3 107,2"}));
+}
