@@ -93,3 +93,28 @@ TEST(Keys, EscapeClosesTheFindFieldThenHidesTheWindow) {
   Key(a.form->Handle(), VK_ESCAPE);
   EXPECT_FALSE(IsWindowVisible(a.form->Handle()));
 }
+
+TEST(Keys, DeleteActsOnTheSelectedCellAndCtrlTabSwitchesSheets) {
+  ItemArea a("", {{L"A", 0}, {L"B", 1}});
+  const HWND form = a.form->Handle();
+  Key(form, VK_RIGHT);
+  Key(form, VK_RIGHT);
+  Key(form, VK_DELETE);
+  ASSERT_EQ(a.f.messageBoxes.confirmations.size(), 1u);
+  EXPECT_EQ(a.form->Sheet().Buffer().Count, 1);
+  EXPECT_EQ(a.f.shell.starts.size(), 0u);
+
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  Key(form, VK_TAB);
+  EXPECT_EQ(a.form->Sheet().Name(), L"OFFICE");
+  keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(keys);
+  Key(form, VK_TAB);
+  Key(form, VK_TAB);
+  keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+  SetKeyboardState(keys);
+  EXPECT_EQ(a.form->Sheet().Name(), L"ｹﾞｰﾑ");  // from the first sheet back to the last
+}
