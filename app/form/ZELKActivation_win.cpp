@@ -37,6 +37,7 @@ void TZELKForm::ShowByActivation() {
 }
 
 void TZELKForm::HideByActivation() {
+  if (findField_.IsOpen()) CloseFind();  // the window comes back without it
   LeaveTopmost();
   ShowWindow(Handle(), SW_HIDE);
 }

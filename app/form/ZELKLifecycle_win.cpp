@@ -94,6 +94,7 @@ void TZELKForm::SaveSettings() {
 void TZELKForm::FormEndSession() { SaveSettings(); }
 
 void TZELKForm::FormClose() {
+  if (findField_.IsOpen()) CloseFind();  // the window comes back without it
   SaveSettings();
   activation_.SetShown(false);
   ShowWindow(Handle(), SW_HIDE);

@@ -79,7 +79,7 @@ TEST(Keys, ArrowsMoveTheSelectionOverTheCellsAndEnterStartsTheSelectedItem) {
   EXPECT_EQ(a.f.shell.starts[0].parameters, L"/p D");
 }
 
-TEST(Keys, EscapeClosesTheFindFieldThenHidesTheWindow) {
+TEST(Keys, EscapeClosesTheFindFieldThenHidesTheWindowAndHidingEndsAFind) {
   ItemArea a("", {{L"A", 0}});
   const HWND field = a.form->Control(kFindEdit);
   Type(a.form->Handle(), L"a");
@@ -92,6 +92,12 @@ TEST(Keys, EscapeClosesTheFindFieldThenHidesTheWindow) {
 
   Key(a.form->Handle(), VK_ESCAPE);
   EXPECT_FALSE(IsWindowVisible(a.form->Handle()));
+
+  ShowWindow(a.form->Handle(), SW_SHOW);
+  Type(a.form->Handle(), L"a");
+  SendMessageW(a.form->Handle(), WM_CLOSE, 0, 0);  // the close button
+  EXPECT_FALSE(IsWindowVisible(field));
+  EXPECT_FALSE(a.form->PAria().ShowingFound());
 }
 
 TEST(Keys, DeleteActsOnTheSelectedCellAndCtrlTabSwitchesSheets) {
