@@ -11,6 +11,9 @@ else()
   add_executable(bench_register_win register_bench_win.cpp ${ZELK_TEST_SUPPORT_WIN}
                  ${CMAKE_SOURCE_DIR}/tests/app/form/FormFixture_win.cpp)
   target_link_libraries(bench_register_win PRIVATE zelk_app_win)
+  add_executable(bench_find_win find_bench_win.cpp ${ZELK_TEST_SUPPORT_WIN}
+                 ${CMAKE_SOURCE_DIR}/tests/app/form/FormFixture_win.cpp)
+  target_link_libraries(bench_find_win PRIVATE zelk_app_win)
   add_executable(bench_settings_save_win settings_save_bench_win.cpp ${ZELK_TEST_SUPPORT_WIN})
   target_link_libraries(bench_settings_save_win PRIVATE zelk_app_win)
   # Helpers of startup_bench.sh: the data of a full start, and the floor.

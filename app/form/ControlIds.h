@@ -27,6 +27,7 @@ enum TControlId : int {
   kCtrlBtn,       // コントロールパネル
   kProgBtn,       // PROGRAM
   kStartBtn,      // ｽﾀｰﾄｱｯﾌﾟ
+  kFindEdit,      // the find field under the item area
   // Item popup menu Pop.
   kK9 = 200,   // 登録アプリのフォルダを開く
   kN7,         // 表示名の変更

@@ -30,12 +30,14 @@ void TZELKForm::HandleHookMessage(WPARAM mouseMessage) {
 void TZELKForm::ShowByActivation() {
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
+  SetFocus(Handle());  // typing finds at once
   // Through the topmost band, so that it comes above every other window.
   SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   if (SendMessageW(Control(kFowardBtn), BM_GETCHECK, 0, 0) != BST_CHECKED) LeaveTopmost();
 }
 
 void TZELKForm::HideByActivation() {
+  if (findField_.IsOpen()) CloseFind();  // the window comes back without it
   LeaveTopmost();
   ShowWindow(Handle(), SW_HIDE);
 }

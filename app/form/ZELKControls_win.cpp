@@ -82,6 +82,7 @@ void TZELKForm::CreateTabArea() {
                 CreateFlatButton(Control(kPanel3), kStartBtn, L"ｽﾀｰﾄｱｯﾌﾟ", {83, 3, 158, 25}));
   controls_.Add(kPanel4, CreatePanel(tabs, kPanel4, settings_.BM, false));
   PAria_.Create(Control(kPanel4), tabs, controls_);
+  findField_.Create(Control(kPanel4), kFindEdit, controls_);
 }
 
 void TZELKForm::CreatePopMenu() {
@@ -134,5 +135,9 @@ void TZELKForm::LayoutRegions() {
   place(Control(kPanel3), inner.Panel3);
   place(Control(kPanel4), inner.Panel4);
   place(PAria_.PaintBar(), inner.PaintBar);
-  place(PAria_.Handle(), {0, 0, inner.Panel4.Width(), inner.Panel4.Height()});
+  // An open find field takes the bottom of the item panel.
+  const int findHeight = findField_.IsOpen() ? TFindField::Height() : 0;
+  const int areaHeight = inner.Panel4.Height() - findHeight;
+  place(PAria_.Handle(), {0, 0, inner.Panel4.Width(), areaHeight});
+  place(findField_.Handle(), {0, areaHeight, inner.Panel4.Width(), inner.Panel4.Height()});
 }

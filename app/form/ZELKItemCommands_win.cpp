@@ -45,7 +45,13 @@ void TZELKForm::K1Click(int entry) {
   PAria_.Repaint();
 }
 
-void TZELKForm::RunPressedItem() { RunItem(); }
+void TZELKForm::RunPressedItem() {
+  if (PAria_.ShowingFound()) {
+    RunFoundItem();
+  } else {
+    RunItem(PAria_.PressedSlot());
+  }
+}
 
 void TZELKForm::PrepareItemMenu(bool onItem) {
   const UINT state = MF_BYCOMMAND | (onItem ? MF_ENABLED : MF_GRAYED);
@@ -57,6 +63,10 @@ void TZELKForm::PrepareItemMenu(bool onItem) {
 void TZELKForm::ShowItemMenu() {
   POINT screen;
   GetCursorPos(&screen);
+  TrackItemMenu(screen);
+}
+
+void TZELKForm::TrackItemMenu(POINT screen) {
   TrackPopupMenu(pop_.Get(), TPM_LEFTBUTTON | TPM_LEFTALIGN, screen.x, screen.y, 0, Handle(),
                  nullptr);
 }

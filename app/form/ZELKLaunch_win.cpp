@@ -10,8 +10,8 @@
 #include "app/form/ZELK_win.h"
 #include "app/launch/RunItem.h"
 
-void TZELKForm::RunItem() {
-  const auto start = ::RunItem(sheet_, PAria_.PressedSlot(), ArrangeOptions());
+void TZELKForm::RunItem(int slot) {
+  const auto start = ::RunItem(sheet_, slot, ArrangeOptions());
   if (!start) return;
   PAria_.Repaint();
   if (settings_.EXE_HIDE == 1) {

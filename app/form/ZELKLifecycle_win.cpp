@@ -99,6 +99,7 @@ void TZELKForm::SaveSettings() {
 void TZELKForm::FormEndSession() { SaveSettings(); }
 
 void TZELKForm::FormClose() {
+  if (findField_.IsOpen()) CloseFind();  // the window comes back without it
   SaveSettings();
   activation_.SetShown(false);
   ShowWindow(Handle(), SW_HIDE);
@@ -121,6 +122,7 @@ void TZELKForm::ShowByHotKey() {
   activation_.SetShown(true);
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
+  SetFocus(Handle());  // typing finds at once
 }
 
 void TZELKForm::KZELK1Click() {

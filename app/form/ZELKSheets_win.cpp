@@ -14,6 +14,7 @@
 void TZELKForm::ATabChange() { LoadSheet(); }
 
 void TZELKForm::LoadSheet() {
+  if (findField_.IsOpen()) CloseFind();
   // A sheet that cannot be read is reported and shown empty; the window goes on.
   try {
     sheet_.Load(ATab_.CurrentSheetName(), ArrangeOptions());
@@ -24,6 +25,8 @@ void TZELKForm::LoadSheet() {
 }
 
 void TZELKForm::ApplySheetList(const std::vector<std::wstring>& names, int current) {
+  // The find session names its sheets by their place in the list.
+  if (findField_.IsOpen()) CloseFind();
   ATab_.SetSheets(names, current);
   LayoutRegions();
 }

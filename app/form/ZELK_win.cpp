@@ -87,7 +87,23 @@ LRESULT TZELKForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_HOTKEY:
       if (wParam == kHotKeyId) ShowByHotKey();
       return 0;
+    case WM_KEYDOWN:
+      if (FormKeyDown(wParam)) return 0;
+      break;
+    case WM_SYSKEYDOWN:
+      if (wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0) {
+        ShowSelectedItemMenu();
+        return 0;
+      }
+      break;
+    case WM_CHAR:
+      FormChar(static_cast<wchar_t>(wParam));
+      return 0;
     case WM_COMMAND:
+      if (LOWORD(wParam) == kFindEdit) {
+        if (HIWORD(wParam) == EN_CHANGE) FindChange();
+        return 0;
+      }
       if (HandleCommand(LOWORD(wParam))) return 0;
       break;
     case WM_DRAWITEM:

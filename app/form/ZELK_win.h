@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ZelkVersion.h"
+#include "app/find/FindField_win.h"
 #include "app/form/FormControls_win.h"
 #include "app/form/Layout.h"
 #include "app/itemarea/ItemAreaWindow_win.h"
@@ -115,7 +116,7 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   void FormGetMinMaxInfo(MINMAXINFO& info) const;
 
   // ZELKLaunch_win.cpp: starting and registering items.
-  void RunItem();
+  void RunItem(int slot);
   void DropFilesOnSheet(const std::vector<std::wstring>& paths);
   bool DropMessage(const MSG& message);
 
@@ -161,6 +162,19 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   void IE30Btn2Click();
   void ApplyDialogSettings();
 
+  // ZELKKeys_win.cpp: the keyboard on the main window: moving over the
+  // cells, the item keys, and finding items of every sheet by name.
+  bool FormKeyDown(WPARAM key);
+  void FormChar(wchar_t typed);
+  bool FindKeyDown(WPARAM key);
+  void OpenFind(wchar_t typed);
+  void FindChange();
+  void CloseFind();
+  void RunFoundItem();
+  void SwitchSheet(int step);
+  void ShowSelectedItemMenu();
+  void TrackItemMenu(POINT screen);
+
   // ZELKClock_win.cpp: the clock adjustment and NetTimer.
   void SetTimeServerHost();
   void NetTimerTimer();
@@ -199,6 +213,7 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   TSheetTabs ATab_;
   TItemAreaWindow PAria_;
   TQuickBar quickBar_;
+  TFindField findField_;
 };
 
 // Around each of the window's own modal dialogs: desktop clicks are ignored

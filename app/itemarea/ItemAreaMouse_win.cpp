@@ -26,25 +26,29 @@ void ShowDragCursor(bool dragging) {
 void TItemAreaWindow::RedrawPressedCell(bool released) {
   const TWindowDC dc(Handle());
   const TItemAreaLook look = ItemAreaLook(settings_);
-  TGdiCanvas canvas(dc.Get(), icons_.Handle(), itemFontColor_);
-  TItemAreaPainter painter(canvas, look, sheet_.Buffer(), codec_);
+  TGdiCanvas canvas(dc.Get(), ShownIcons(), itemFontColor_);
+  TItemAreaPainter painter = ShownPainter(canvas, look);
   const TPoint cell = mouse_.PressedCell();
   painter.DrawCellFrame(released, cell, cellWidth_, cellHeight_);
   const int slot = SlotOfCell(cell, settings_.Colum, ScrollPosition());
-  painter.DrawItemCell(sheet_.Buffer().ItemAtSlot(slot),
+  painter.DrawItemCell(Shown().ItemAtSlot(slot),
                        painter.CellRect(slot, cellWidth_, cellHeight_, ScrollPosition()));
   itemFontColor_ = canvas.FontColor();
 }
 
 int TItemAreaWindow::ItemAtPoint(TPoint point) const {
   if (!IsInClientArea(Handle(), point)) return -1;
-  return sheet_.Buffer().ItemAtSlot(
+  return Shown().ItemAtSlot(
       SlotOfCell(CellAt(point, cellWidth_, cellHeight_), settings_.Colum, ScrollPosition()));
 }
 
 void TItemAreaWindow::AppliGridMouseDown(TMouseButton button, TPoint point) {
   const bool leftButton = button == TMouseButton::Left;
-  mouse_.Press(leftButton, CellAt(point, cellWidth_, cellHeight_));
+  const TPoint cell = CellAt(point, cellWidth_, cellHeight_);
+  mouse_.Press(leftButton, cell);
+  // A press takes the selection frame with it; a found item is only started.
+  if (selectedSlot_ >= 0) Select(SlotOfCell(cell, settings_.Colum, ScrollPosition()));
+  if (found_ && !leftButton) return;
   if (leftButton) {
     // Until the release the area sees the mouse wherever it goes, and the
     // keys, so that Escape can cancel a drag.
@@ -87,13 +91,14 @@ void TItemAreaWindow::PAriaMouseMove(TPoint point) {
   if (hovered < 0) {
     HideItemHint();
   } else {
-    ShowItemHint(
-        DecodeField(sheet_.Buffer().Items[static_cast<std::size_t>(hovered)].Display, codec_));
+    ShowItemHint(DecodeField(Shown().Items[static_cast<std::size_t>(hovered)].Display, codec_));
     hintWatch_.hoveredItem = hovered;
   }
   if (dragging_) ShowDragCursor(true);
-  if (mouse_.Move(CellAt(point, cellWidth_, cellHeight_)) != TItemAreaMouse::TMove::BeginDrag)
+  if (mouse_.Move(CellAt(point, cellWidth_, cellHeight_)) != TItemAreaMouse::TMove::BeginDrag ||
+      found_) {
     return;
+  }
   // The drag begins at once, with the mouse still captured since the press.
   dragging_ = true;
   ShowDragCursor(true);

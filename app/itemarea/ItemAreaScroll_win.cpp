@@ -19,7 +19,7 @@ int RowsPerWheelNotch(int page) {
 TItemAreaScroll TItemAreaWindow::Scroll() const {
   RECT client{};
   GetClientRect(Handle(), &client);
-  return ItemAreaScroll(sheet_.Buffer(), settings_.Colum, client.bottom, cellHeight_);
+  return ItemAreaScroll(Shown(), settings_.Colum, client.bottom, cellHeight_);
 }
 
 int TItemAreaWindow::ScrollPosition() const { return GetScrollPos(paintBar_, SB_CTL); }

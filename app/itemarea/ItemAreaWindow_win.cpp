@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "app/form/ControlIds.h"
 #include "app/paint/GdiCanvas_win.h"
 #include "base/errors/ErrorBox_win.h"
@@ -50,7 +52,63 @@ void TItemAreaWindow::SetItemAreaFont() {
 }
 
 int TItemAreaWindow::PressedSlot() const {
+  if (selectedSlot_ >= 0) return selectedSlot_;
   return SlotOfCell(mouse_.PressedCell(), settings_.Colum, ScrollPosition());
+}
+
+const TSheetBuffer& TItemAreaWindow::Shown() const { return found_ ? *found_ : sheet_.Buffer(); }
+
+HIMAGELIST TItemAreaWindow::ShownIcons() const { return found_ ? foundIcons_ : icons_.Handle(); }
+
+TItemAreaPainter TItemAreaWindow::ShownPainter(ICanvas& canvas, const TItemAreaLook& look) const {
+  TItemAreaPainter painter(canvas, look, Shown(), codec_);
+  if (found_) painter.SetIconIndexes(foundIconIndexes_);
+  painter.SetSelectedSlot(selectedSlot_);
+  return painter;
+}
+
+void TItemAreaWindow::ShowFound(const TSheetBuffer* found, HIMAGELIST icons,
+                                std::span<const int> iconIndexes) {
+  found_ = found;
+  foundIcons_ = icons;
+  foundIconIndexes_ = iconIndexes;
+  HideItemHint();
+  SetScrollPos(paintBar_, SB_CTL, 0, FALSE);
+  selectedSlot_ = found && found->Count > 0 ? 0 : -1;
+  Repaint();
+}
+
+void TItemAreaWindow::Select(int slot) {
+  selectedSlot_ = slot;
+  if (slot >= 0 && settings_.Colum > 0) {
+    const int row = slot / settings_.Colum;
+    const int position = ScrollPosition();
+    const int page = Scroll().Page;
+    if (row < position) ScrollTo(row);
+    if (row >= position + page) ScrollTo(row - page + 1);
+  }
+  Repaint();
+}
+
+void TItemAreaWindow::MoveSelection(TNavigationKey key) {
+  const TSheetBuffer& shown = Shown();
+  int lastSlot = 0;
+  for (std::size_t i = 0; i < static_cast<std::size_t>(shown.Count); ++i) {
+    lastSlot = std::max(lastSlot, static_cast<int>(shown.Items[i].Slot));
+  }
+  Select(NavigatedSlot(selectedSlot_, key, settings_.Colum, Scroll().Page, lastSlot));
+}
+
+POINT TItemAreaWindow::SelectedCellOnScreen() const {
+  POINT point{};
+  if (selectedSlot_ < 0 || settings_.Colum <= 0) {
+    GetCursorPos(&point);
+    return point;
+  }
+  point.x = selectedSlot_ % settings_.Colum * cellWidth_;
+  point.y = (selectedSlot_ / settings_.Colum - ScrollPosition()) * cellHeight_;
+  ClientToScreen(Handle(), &point);
+  return point;
 }
 
 void TItemAreaWindow::Repaint() {
@@ -67,8 +125,8 @@ void TItemAreaWindow::ShowLoadedSheet() {
 
 void TItemAreaWindow::PAriaPaint(HDC dc, int width, int height) {
   const TItemAreaLook look = ItemAreaLook(settings_);
-  TGdiCanvas canvas(dc, icons_.Handle(), itemFontColor_);
-  TItemAreaPainter painter(canvas, look, sheet_.Buffer(), codec_);
+  TGdiCanvas canvas(dc, ShownIcons(), itemFontColor_);
+  TItemAreaPainter painter = ShownPainter(canvas, look);
   cellWidth_ = painter.Paint(width, height, cellHeight_, ScrollPosition());
   itemFontColor_ = canvas.FontColor();
 }
@@ -117,9 +175,15 @@ LRESULT TItemAreaWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
       if (reinterpret_cast<HWND>(lParam) != Handle()) MouseCaptureLost();
       return 0;
     case WM_KEYDOWN:
-      if (wParam != VK_ESCAPE || !dragging_) break;
-      EndDrag();  // Escape cancels a drag
-      return 0;
+      if (wParam == VK_ESCAPE && dragging_) {
+        EndDrag();  // Escape cancels a drag
+        return 0;
+      }
+      [[fallthrough]];
+    case WM_CHAR:
+    case WM_SYSKEYDOWN:
+      // The area has the focus after a press; the keys are the main window's.
+      return SendMessageW(GetAncestor(Handle(), GA_ROOT), message, wParam, lParam);
     case WM_MOUSEWHEEL:
       PAriaMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
       return 0;

@@ -10,6 +10,7 @@
 #include "app/form/FormControls_win.h"
 #include "app/form/ItemHint_win.h"
 #include "app/itemarea/ItemAreaEvents.h"
+#include "app/keys/CellNavigation.h"
 #include "app/mouse/ItemAreaMouse.h"
 #include "app/paint/ItemArea.h"
 #include "app/paint/ItemAreaScroll.h"
@@ -48,8 +49,22 @@ class TItemAreaWindow : public TWindow {
   // is over it or the main window itself has the focus.
   bool FormMouseWheel(HWND form, WPARAM wParam, LPARAM lParam);
   [[nodiscard]] int CellHeight() const { return cellHeight_; }
-  // The slot of the last pressed cell, on which starting and item commands act.
+  // The slot on which starting and item commands act: the cell the keys
+  // selected, otherwise the last pressed cell.
   [[nodiscard]] int PressedSlot() const;
+
+  // The found items shown in place of the sheet, the first selected, with
+  // the image list and the image of each (none owned); null shows the
+  // sheet again.
+  void ShowFound(const TSheetBuffer* found, HIMAGELIST icons, std::span<const int> iconIndexes);
+  [[nodiscard]] bool ShowingFound() const { return found_ != nullptr; }
+  // The selection frame, scrolled into view; -1 removes it.
+  void Select(int slot);
+  void MoveSelection(TNavigationKey key);
+  [[nodiscard]] int SelectedSlot() const { return selectedSlot_; }
+  // The screen point of the selected cell's top left, or of the cursor
+  // without a selection: where the item popup menu opens.
+  [[nodiscard]] POINT SelectedCellOnScreen() const;
   // PAriaPaint onto any device context of the area's size (the screen, a
   // memory bitmap, WM_PRINTCLIENT).
   void PAriaPaint(HDC dc, int width, int height);
@@ -84,6 +99,11 @@ class TItemAreaWindow : public TWindow {
   void ShowItemHint(const std::wstring& text);
   void HintTmTimer();
   [[nodiscard]] int ItemAtPoint(TPoint point) const;
+  // The found items while a find shows them, otherwise the current sheet.
+  [[nodiscard]] const TSheetBuffer& Shown() const;
+  [[nodiscard]] HIMAGELIST ShownIcons() const;
+  // A painter of what is shown.
+  [[nodiscard]] TItemAreaPainter ShownPainter(ICanvas& canvas, const TItemAreaLook& look) const;
 
   TSettings& settings_;
   TCurrentSheet& sheet_;
@@ -99,4 +119,8 @@ class TItemAreaWindow : public TWindow {
   bool dragging_ = false;
   TItemHint itemHint_;
   THintWatch hintWatch_;
+  const TSheetBuffer* found_ = nullptr;  // the find's, while it shows
+  HIMAGELIST foundIcons_ = nullptr;      // the find's
+  std::span<const int> foundIconIndexes_;  // the find's
+  int selectedSlot_ = -1;
 };

@@ -50,7 +50,24 @@ int TItemAreaPainter::Paint(int width, int height, int cellHeight, int scroll) {
     // A cell wholly above or below the area would only be clipped away.
     if (cell.Bottom > 0 && cell.Top < height) DrawItemCell(i, cell);
   }
+  if (selectedSlot_ >= 0)
+    DrawSelectionFrame(CellRect(selectedSlot_, cellWidth, cellHeight, scroll));
   return cellWidth;
+}
+
+// Two pixels wide just inside the cell, clear of the cell's own edges.
+void TItemAreaPainter::DrawSelectionFrame(TRect cell) {
+  canvas_.SetPen(look_.NameC);
+  for (int inset = 1; inset <= 2; ++inset) {
+    const int left = cell.Left + inset - 1;
+    const int top = cell.Top + inset + 1;
+    const int right = cell.Right - inset + 1;
+    const int bottom = cell.Bottom - inset - 1;
+    canvas_.Line({left, top}, {right, top});
+    canvas_.Line({right, top}, {right, bottom});
+    canvas_.Line({right, bottom}, {left, bottom});
+    canvas_.Line({left, bottom}, {left, top});
+  }
 }
 
 void TItemAreaPainter::PaintButtonLines(int width, int height, int cellWidth, int cellHeight) {
@@ -102,9 +119,14 @@ void TItemAreaPainter::DrawItemCell(int index, TRect cell) {
   }
 }
 
+int TItemAreaPainter::IconIndex(int index) const {
+  if (iconIndexes_.empty()) return index;
+  return iconIndexes_[static_cast<std::size_t>(index)];
+}
+
 void TItemAreaPainter::DrawListCell(int index, TRect cell) {
   const TLauncherItem& item = sheet_.Items[static_cast<std::size_t>(index)];
-  canvas_.DrawIcon(index, {cell.Left + 2, cell.Top + 2});
+  canvas_.DrawIcon(IconIndex(index), {cell.Left + 2, cell.Top + 2});
   canvas_.SetFont(kListFont, kListFontPoints);
   canvas_.SetBrushClear();
   // The font colour is left as the last paint set it.
@@ -115,7 +137,7 @@ void TItemAreaPainter::DrawListCell(int index, TRect cell) {
 
 void TItemAreaPainter::DrawGridCell(int index, TRect cell) {
   const TLauncherItem& item = sheet_.Items[static_cast<std::size_t>(index)];
-  canvas_.DrawIcon(index, {cell.Left + (cell.Width() - 32) / 2, cell.Top + 2});
+  canvas_.DrawIcon(IconIndex(index), {cell.Left + (cell.Width() - 32) / 2, cell.Top + 2});
   canvas_.SetFont(kGridFont, kGridFontPoints);
   canvas_.SetBrushClear();
   int textTop = cell.Top + 34;

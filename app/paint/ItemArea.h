@@ -3,6 +3,7 @@
 // in the raised-button look or the flat grid look, or a one-column list.
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "app/paint/Canvas.h"
@@ -48,7 +49,13 @@ class TItemAreaPainter {
   TItemAreaPainter(ICanvas& canvas, const TItemAreaLook& look, const TSheetBuffer& sheet,
                    const ITextCodec& codec);
 
-  // PAriaPaint: background, lines and every item; returns the cell width.
+  // The image of item i is image iconIndexes[i] of the icon list; without
+  // them, image i.
+  void SetIconIndexes(std::span<const int> iconIndexes) { iconIndexes_ = iconIndexes; }
+  // The cell the keys selected gets a frame in the name colour; -1 for none.
+  void SetSelectedSlot(int slot) { selectedSlot_ = slot; }
+  // PAriaPaint: background, lines, every item and the selection frame;
+  // returns the cell width.
   int Paint(int width, int height, int cellHeight, int scroll);
   // Draws one item into a cell rectangle; an index below 0 draws nothing.
   void DrawItemCell(int index, TRect cell);
@@ -63,9 +70,13 @@ class TItemAreaPainter {
   void DrawListCell(int index, TRect cell);
   void DrawGridCell(int index, TRect cell);
   void DrawCentredText(std::wstring_view text, TRect cell, int top);
+  void DrawSelectionFrame(TRect cell);
+  [[nodiscard]] int IconIndex(int index) const;
 
   ICanvas& canvas_;
   const TItemAreaLook& look_;
   const TSheetBuffer& sheet_;
   const ITextCodec& codec_;
+  int selectedSlot_ = -1;
+  std::span<const int> iconIndexes_;
 };

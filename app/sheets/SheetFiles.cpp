@@ -77,3 +77,15 @@ void TSheetFiles::Load(std::wstring_view sheetName, TSheetBuffer& sheet) {
 void TSheetFiles::Save(std::wstring_view sheetName, const TSheetBuffer& sheet) {
   store_.Replace(PathOf(sheetName), SheetFileBytes(sheet));
 }
+
+bool TSheetFiles::Peek(std::wstring_view sheetName, TSheetBuffer& sheet) const {
+  if (!IsValidSheetFileName(sheetName)) return false;
+  const auto bytes = store_.Read(PathOf(sheetName), kSheetFileSize + 1);
+  if (!bytes) return false;
+  try {
+    ReadSheetFileBytes(*bytes, sheetName, sheet);
+  } catch (const ESheetDamaged&) {
+    return false;
+  }
+  return true;
+}

@@ -40,6 +40,9 @@ class TSheetFiles {
   // sheet is left empty, and ESheetDamaged tells where the bytes are kept.
   void Load(std::wstring_view sheetName, TSheetBuffer& sheet);
   void Save(std::wstring_view sheetName, const TSheetBuffer& sheet);
+  // Reads a sheet's items and changes no file: false, with the sheet
+  // untouched, when the sheet has no file, a damaged one or an unusable name.
+  [[nodiscard]] bool Peek(std::wstring_view sheetName, TSheetBuffer& sheet) const;
 
  private:
   [[nodiscard]] std::wstring FreeBackupPath(const std::wstring& path) const;

@@ -25,3 +25,23 @@ std::wstring TAnsiCodec::Decode(std::string_view bytes) const {
   MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, text.data(), size);
   return text;
 }
+
+namespace {
+
+std::wstring MapString(std::wstring_view text, DWORD flags) {
+  if (text.empty()) return {};
+  const int length = static_cast<int>(text.size());
+  const int size = LCMapStringW(LOCALE_INVARIANT, flags, text.data(), length, nullptr, 0);
+  if (size <= 0) return std::wstring(text);
+  std::wstring mapped(static_cast<std::size_t>(size), L'\0');
+  LCMapStringW(LOCALE_INVARIANT, flags, text.data(), length, mapped.data(), size);
+  return mapped;
+}
+
+}  // namespace
+
+// Half-width katakana become full-width first: the kana mapping passes
+// them over.
+std::wstring TAnsiCodec::Fold(std::wstring_view text) const {
+  return MapString(MapString(text, LCMAP_FULLWIDTH | LCMAP_LOWERCASE), LCMAP_HIRAGANA);
+}

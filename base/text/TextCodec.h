@@ -12,4 +12,7 @@ class ITextCodec {
   // nullopt when a character has no form in the ANSI code page.
   [[nodiscard]] virtual std::optional<std::string> Encode(std::wstring_view text) const = 0;
   [[nodiscard]] virtual std::wstring Decode(std::string_view bytes) const = 0;
+  // The text with case, character width and katakana/hiragana folded by the
+  // system's string mapping, so that ﾒﾓ, メモ and めも fold alike.
+  [[nodiscard]] virtual std::wstring Fold(std::wstring_view text) const = 0;
 };

@@ -42,3 +42,33 @@ std::string Sjis(std::wstring_view text) {
   if (!bytes) throw std::invalid_argument("no Shift-JIS form");
   return *bytes;
 }
+
+namespace {
+
+constexpr std::wstring_view kHalfWidthKana =
+    L"ｦｧｨｩｪｫｬｭｮｯｰｱｲｳｴｵｶｷｸｹｺｻｼｽｾｿﾀﾁﾂﾃﾄﾅﾆﾇﾈﾉﾊﾋﾌﾍﾎﾏﾐﾑﾒﾓﾔﾕﾖﾗﾘﾙﾚﾛﾜﾝ";
+constexpr std::wstring_view kHiragana =
+    L"をぁぃぅぇぉゃゅょっーあいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめも"
+    L"やゆよらりるれろわん";
+
+}  // namespace
+
+// Full-width, lower case, hiragana: what the system's mapping gives.
+std::wstring Cp932Codec::Fold(std::wstring_view text) const {
+  std::wstring folded;
+  for (wchar_t c : text) {
+    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+    if (c >= L'!' && c <= L'~') c = static_cast<wchar_t>(c - L'!' + 0xFF01);
+    if (c >= 0xFF21 && c <= 0xFF3A) c = static_cast<wchar_t>(c + 0x20);
+    if (c >= 0x30A1 && c <= 0x30F6) c = static_cast<wchar_t>(c - 0x60);
+    if (c == L' ') c = 0x3000;
+    if (const auto at = kHalfWidthKana.find(c); at != std::wstring_view::npos) c = kHiragana[at];
+    // The voiced marks join the kana before them.
+    if (!folded.empty() && (c == 0xFF9E || c == 0xFF9F)) {
+      folded.back() = static_cast<wchar_t>(folded.back() + (c == 0xFF9E ? 1 : 2));
+      continue;
+    }
+    folded += c;
+  }
+  return folded;
+}

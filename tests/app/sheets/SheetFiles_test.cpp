@@ -100,6 +100,23 @@ TEST(SheetFiles, DamagedFileIsReportedLeftEmptyAndKeptAsideForEveryLaterSave) {
   }
 }
 
+TEST(SheetFiles, PeekReadsItemsAndLeavesMissingAndDamagedFilesAsTheyAre) {
+  Sheets s;
+  TSheetBuffer written;
+  AddItem(written, MakeItem(L"C:\\a.exe", 3));
+  s.store.files[kSheetPath] = SheetFileBytes(written);
+  s.store.files[L"C:\\ZELK\\Data\\壊"] = FileWithCount(401);
+  TSheetBuffer read;
+  EXPECT_TRUE(s.files.Peek(L"一般", read));
+  EXPECT_EQ(TargetOf(read, 0), L"C:\\a.exe");
+  read.Count = 7;
+  EXPECT_FALSE(s.files.Peek(L"壊", read));
+  EXPECT_FALSE(s.files.Peek(L"無", read));
+  EXPECT_FALSE(s.files.Peek(L"..", read));
+  EXPECT_EQ(read.Count, 7);
+  EXPECT_EQ(s.store.files.size(), 2u);  // nothing renamed aside
+}
+
 TEST(SheetFiles, ItemsWithoutACellOfTheirOwnGetFreeSlotsAtLoad) {
   Sheets s;
   TSheetBuffer written;

@@ -1,0 +1,100 @@
+#include "app/find/FindField_win.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+bool IsFieldKey(WPARAM key) {
+  return key == VK_UP || key == VK_DOWN || key == VK_PRIOR || key == VK_NEXT || key == VK_RETURN ||
+         key == VK_ESCAPE;
+}
+
+}  // namespace
+
+LRESULT TFindField::TFieldSubclass::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_GETDLGCODE:
+      return DLGC_WANTALLKEYS | DefaultHandling(message, wParam, lParam);
+    case WM_KEYDOWN:
+      if (!IsFieldKey(wParam)) break;
+      return SendMessageW(GetAncestor(Handle(), GA_ROOT), message, wParam, lParam);
+    case WM_CHAR:
+      if (wParam == L'\r' || wParam == 0x1B) return 0;  // handled as keys, without a beep
+      break;
+    default:
+      break;
+  }
+  return DefaultHandling(message, wParam, lParam);
+}
+
+int TFindField::Height() { return 22; }
+
+void TFindField::Create(HWND panel, int id, TFormControls& controls) {
+  const HWND edit =
+      controls.Add(id, CreateChildControl(WC_EDITW, L"", WS_BORDER | ES_AUTOHSCROLL, panel, id));
+  ShowWindow(edit, SW_HIDE);
+  subclass_.Attach(edit);
+}
+
+void TFindField::Open(std::unique_ptr<TItemFind> find, wchar_t typed) {
+  find_ = std::move(find);
+  icons_.Reset(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 0, 16));
+  const wchar_t text[] = {typed, L'\0'};
+  SetWindowTextW(Handle(), text);
+  SendMessageW(Handle(), EM_SETSEL, 1, 1);
+  ShowWindow(Handle(), SW_SHOW);
+  SetFocus(Handle());
+}
+
+void TFindField::Type(wchar_t typed) {
+  SetFocus(Handle());
+  SendMessageW(Handle(), WM_CHAR, typed, 0);
+}
+
+void TFindField::Close() {
+  ShowWindow(Handle(), SW_HIDE);
+  find_.reset();
+  icons_.Reset();
+  iconIndexes_.clear();
+  foundIconIndexes_.clear();
+  warningIndex_ = -1;
+}
+
+// One picture for every target away: the shared warning icon (not owned).
+int TFindField::WarningIconIndex() {
+  if (warningIndex_ < 0)
+    warningIndex_ = ImageList_AddIcon(icons_.Get(), LoadIconW(nullptr, IDI_WARNING));
+  return std::max(warningIndex_, 0);
+}
+
+int TFindField::IconIndexOf(const std::wstring& target) {
+  if (const auto known = iconIndexes_.find(target); known != iconIndexes_.end()) {
+    return known->second;
+  }
+  SHFILEINFOW info{};
+  if (!SHGetFileInfoW(target.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_LARGEICON)) {
+    info.hIcon = nullptr;
+  }
+  const TIcon icon(info.hIcon);
+  int index = icon ? ImageList_AddIcon(icons_.Get(), icon.Get()) : WarningIconIndex();
+  if (index < 0) index = WarningIconIndex();
+  iconIndexes_.emplace(target, index);
+  return index;
+}
+
+void TFindField::Filter() {
+  if (!find_) return;
+  const int length = GetWindowTextLengthW(Handle());
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  GetWindowTextW(Handle(), text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(length));
+  find_->Filter(text);
+  foundIconIndexes_.clear();
+  for (const std::wstring& target : find_->FoundTargets()) {
+    foundIconIndexes_.push_back(IconIndexOf(target));
+  }
+}

@@ -1,0 +1,58 @@
+#pragma once
+// The find field: a small edit under the item area that opens when the user
+// types on the main window, the find session behind it and the icons of the
+// found items. Up, Down, Page Up, Page Down, Enter and Escape in the field
+// go to the main window.
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "app/find/ItemFind.h"
+#include "app/form/FormControls_win.h"
+#include "base/win32/Handles_win.h"
+#include "base/win32/Window_win.h"
+
+class TFindField {
+ public:
+  // The edit on the item panel, hidden until a find begins.
+  void Create(HWND panel, int id, TFormControls& controls);
+  [[nodiscard]] bool IsOpen() const { return find_ != nullptr; }
+  [[nodiscard]] HWND Handle() const { return subclass_.Handle(); }
+  [[nodiscard]] static int Height();
+
+  // Shows the field with the typed character, the keyboard focus in it,
+  // for the items of a find session.
+  void Open(std::unique_ptr<TItemFind> find, wchar_t typed);
+  // Another character typed while the field is open but has not the focus.
+  void Type(wchar_t typed);
+  void Close();
+  // Filters by the field's text; the found items' icons follow.
+  void Filter();
+  [[nodiscard]] const TItemFind& Find() const { return *find_; }
+  // The icons of the targets seen in this session, owned by this object,
+  // and the image of each found item, by its slot.
+  [[nodiscard]] HIMAGELIST Icons() const { return icons_.Get(); }
+  [[nodiscard]] std::span<const int> FoundIconIndexes() const { return foundIconIndexes_; }
+
+ private:
+  class TFieldSubclass : public TSubclass {
+   protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  };
+  // Each target's icon is added once a session: adding an image costs far
+  // more than a find's filtering.
+  [[nodiscard]] int IconIndexOf(const std::wstring& target);
+  [[nodiscard]] int WarningIconIndex();
+
+  TFieldSubclass subclass_;
+  std::unique_ptr<TItemFind> find_;
+  TImageList icons_;
+  std::map<std::wstring, int> iconIndexes_;
+  std::vector<int> foundIconIndexes_;
+  int warningIndex_ = -1;
+};

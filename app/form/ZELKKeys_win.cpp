@@ -1,0 +1,166 @@
+// The keyboard on the main window: the selection frame over the cells, the
+// item keys, Ctrl+Tab over the sheets, and finding items of every sheet by
+// typing their name.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <memory>
+#include <optional>
+
+#include "app/form/ControlIds.h"
+#include "app/form/ZELK_win.h"
+
+namespace {
+
+std::optional<TNavigationKey> NavigationKeyOf(WPARAM key) {
+  switch (key) {
+    case VK_LEFT:
+      return TNavigationKey::Left;
+    case VK_RIGHT:
+      return TNavigationKey::Right;
+    case VK_UP:
+      return TNavigationKey::Up;
+    case VK_DOWN:
+      return TNavigationKey::Down;
+    case VK_HOME:
+      return TNavigationKey::Home;
+    case VK_END:
+      return TNavigationKey::End;
+    case VK_PRIOR:
+      return TNavigationKey::PageUp;
+    case VK_NEXT:
+      return TNavigationKey::PageDown;
+    default:
+      return std::nullopt;
+  }
+}
+
+bool IsPressed(int key) { return GetKeyState(key) < 0; }
+
+}  // namespace
+
+bool TZELKForm::FormKeyDown(WPARAM key) {
+  if (findField_.IsOpen()) return FindKeyDown(key);
+  if (key == VK_TAB && IsPressed(VK_CONTROL)) {
+    SwitchSheet(IsPressed(VK_SHIFT) ? -1 : 1);
+    return true;
+  }
+  if (const auto move = NavigationKeyOf(key)) {
+    PAria_.MoveSelection(*move);
+    return true;
+  }
+  const int selected = PAria_.SelectedSlot();
+  switch (key) {
+    case VK_RETURN:
+      if (selected >= 0) RunItem(selected);
+      return true;
+    case VK_APPS:
+      ShowSelectedItemMenu();
+      return true;
+    case VK_DELETE:
+      if (selected >= 0) ItemCommand(kDelete1);
+      return true;
+    case VK_ESCAPE:
+      FormClose();  // as the close button
+      return true;
+    default:
+      return false;
+  }
+}
+
+// In the find field: Up and Down go through the found items in their order.
+bool TZELKForm::FindKeyDown(WPARAM key) {
+  switch (key) {
+    case VK_UP:
+      PAria_.MoveSelection(TNavigationKey::Left);
+      return true;
+    case VK_DOWN:
+      PAria_.MoveSelection(TNavigationKey::Right);
+      return true;
+    case VK_PRIOR:
+      PAria_.MoveSelection(TNavigationKey::PageUp);
+      return true;
+    case VK_NEXT:
+      PAria_.MoveSelection(TNavigationKey::PageDown);
+      return true;
+    case VK_RETURN:
+      RunFoundItem();
+      return true;
+    case VK_ESCAPE:
+      CloseFind();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TZELKForm::FormChar(wchar_t typed) {
+  if (typed < L' ' || typed == 0x7F) return;
+  if (findField_.IsOpen()) {
+    findField_.Type(typed);
+  } else {
+    OpenFind(typed);
+  }
+}
+
+// The items of every sheet are read once here; each change of the text
+// only filters them. The current sheet is taken as it stands in memory.
+void TZELKForm::OpenFind(wchar_t typed) {
+  auto find = std::make_unique<TItemFind>(codec_);
+  const int current = ATab_.Current();
+  find->AddSheet(current, sheet_.Buffer(), settings_.SORTMODE);
+  const auto other = std::make_unique<TSheetBuffer>();
+  const auto& names = ATab_.SheetNames();
+  for (int i = 0; i < static_cast<int>(names.size()); ++i) {
+    if (i != current && sheetFiles_.Peek(names[static_cast<std::size_t>(i)], *other)) {
+      find->AddSheet(i, *other, settings_.SORTMODE);
+    }
+  }
+  PAria_.HideItemHint();
+  findField_.Open(std::move(find), typed);
+  LayoutRegions();
+  FindChange();
+}
+
+void TZELKForm::FindChange() {
+  if (!findField_.IsOpen()) return;
+  findField_.Filter();
+  PAria_.ShowFound(&findField_.Find().Found(), findField_.Icons(), findField_.FoundIconIndexes());
+}
+
+void TZELKForm::CloseFind() {
+  PAria_.ShowFound(nullptr, nullptr, {});
+  findField_.Close();
+  LayoutRegions();
+  SetFocus(Handle());
+}
+
+// Started on its own sheet, which becomes the current one, as a click there
+// starts it.
+void TZELKForm::RunFoundItem() {
+  const int slot = PAria_.SelectedSlot();
+  if (slot < 0 || slot >= findField_.Find().Found().Count) return;
+  const TFindCandidate found = findField_.Find().FoundAt(slot);
+  CloseFind();
+  if (found.Sheet != ATab_.Current()) {
+    TabCtrl_SetCurSel(ATab_.Handle(), found.Sheet);
+    LoadSheet();
+  }
+  const int itemSlot = SlotOfSameItem(sheet_.Buffer(), found.Item);
+  if (itemSlot >= 0) RunItem(itemSlot);
+}
+
+void TZELKForm::SwitchSheet(int step) {
+  const int count = static_cast<int>(ATab_.SheetNames().size());
+  if (count == 0) return;
+  TabCtrl_SetCurSel(ATab_.Handle(), (ATab_.Current() + step + count) % count);
+  ATabChange();
+}
+
+void TZELKForm::ShowSelectedItemMenu() {
+  if (findField_.IsOpen()) return;
+  PrepareItemMenu(sheet_.Buffer().ItemAtSlot(PAria_.PressedSlot()) >= 0);
+  TrackItemMenu(PAria_.SelectedCellOnScreen());
+}
