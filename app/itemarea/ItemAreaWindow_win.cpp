@@ -20,7 +20,7 @@ TPoint PointOf(LPARAM lParam) {
 }  // namespace
 
 TItemAreaWindow::TItemAreaWindow(TSettings& settings, TCurrentSheet& sheet,
-                                 const TShellIconList& icons, const ITextCodec& codec,
+                                 const TSheetIcons& icons, const ITextCodec& codec,
                                  IMessageBoxes& messageBoxes, IItemAreaEvents& events)
     : settings_(settings),
       sheet_(sheet),
@@ -62,7 +62,7 @@ HIMAGELIST TItemAreaWindow::ShownIcons() const { return found_ ? foundIcons_ : i
 
 TItemAreaPainter TItemAreaWindow::ShownPainter(ICanvas& canvas, const TItemAreaLook& look) const {
   TItemAreaPainter painter(canvas, look, Shown(), codec_);
-  if (found_) painter.SetIconIndexes(foundIconIndexes_);
+  painter.SetIconIndexes(found_ ? foundIconIndexes_ : icons_.Images());
   painter.SetSelectedSlot(selectedSlot_);
   return painter;
 }

@@ -25,7 +25,7 @@ class TItemAreaWindow : public TWindow {
  public:
   // The settings, the sheet and the icons are the main window's; a drop
   // may clear AUTOSORT.
-  TItemAreaWindow(TSettings& settings, TCurrentSheet& sheet, const TShellIconList& icons,
+  TItemAreaWindow(TSettings& settings, TCurrentSheet& sheet, const TSheetIcons& icons,
                   const ITextCodec& codec, IMessageBoxes& messageBoxes, IItemAreaEvents& events);
   ~TItemAreaWindow() override;
 
@@ -107,7 +107,7 @@ class TItemAreaWindow : public TWindow {
 
   TSettings& settings_;
   TCurrentSheet& sheet_;
-  const TShellIconList& icons_;
+  const TSheetIcons& icons_;
   const ITextCodec& codec_;
   IMessageBoxes& messageBoxes_;
   IItemAreaEvents& events_;

@@ -121,6 +121,8 @@ void TItemAreaPainter::DrawItemCell(int index, TRect cell) {
 
 int TItemAreaPainter::IconIndex(int index) const {
   if (iconIndexes_.empty()) return index;
+  // An item without an image (none should be) draws no icon.
+  if (static_cast<std::size_t>(index) >= iconIndexes_.size()) return -1;
   return iconIndexes_[static_cast<std::size_t>(index)];
 }
 
