@@ -2,11 +2,8 @@
 
 #include <shellapi.h>
 
-#include <condition_variable>
-#include <deque>
+#include <algorithm>
 #include <mutex>
-#include <set>
-#include <thread>
 #include <utility>
 
 namespace {
@@ -36,6 +33,21 @@ void AddPendingPicture(HIMAGELIST images) {
   ImageList_AddMasked(images, picture.Get(), kClear);
 }
 
+// The system's slim lock, for std::lock_guard: the standard thread classes
+// would add tens of kilobytes to the program.
+class TSlimLock {
+ public:
+  void lock() noexcept { AcquireSRWLockExclusive(&lock_); }
+  void unlock() noexcept { ReleaseSRWLockExclusive(&lock_); }
+  // Releases the lock until woken, then takes it again.
+  void Wait(CONDITION_VARIABLE& condition) noexcept {
+    SleepConditionVariableSRW(&condition, &lock_, INFINITE, 0);
+  }
+
+ private:
+  SRWLOCK lock_ = SRWLOCK_INIT;
+};
+
 }  // namespace
 
 HICON ShellLargeIcon(const std::wstring& target) {
@@ -49,10 +61,11 @@ HICON ShellLargeIcon(const std::wstring& target) {
 // What the window's thread and the worker share, under the mutex. The
 // worker keeps it alive, so the cache may go while a look-up hangs.
 struct TIconCache::TShared {
-  std::mutex mutex;
-  std::condition_variable wake;
-  std::deque<std::pair<std::wstring, std::wstring>> asked;  // key, target
-  std::vector<std::pair<std::wstring, HICON>> finished;     // key, icon or null
+  TSlimLock mutex;
+  CONDITION_VARIABLE wake = CONDITION_VARIABLE_INIT;
+  // Key and target, the next at the back.
+  std::vector<std::pair<std::wstring, std::wstring>> asked;
+  std::vector<std::pair<std::wstring, HICON>> finished;  // key, icon or null
   bool running = false;
   bool announced = false;
   bool workerStarted = false;
@@ -67,14 +80,18 @@ struct TIconCache::TShared {
     }
   }
 
-  static void Work(std::shared_ptr<TShared> shared) noexcept {
+  // The worker thread; it owns the pointer it is given.
+  static DWORD WINAPI Work(void* parameter) noexcept {
+    const std::unique_ptr<std::shared_ptr<TShared>> owned(
+        static_cast<std::shared_ptr<TShared>*>(parameter));
+    TShared* shared = owned->get();
     const TComApartment apartment;
     std::unique_lock lock(shared->mutex);
     for (;;) {
-      shared->wake.wait(lock, [&] { return shared->stop || !shared->asked.empty(); });
-      if (shared->stop) return;
-      auto [key, target] = std::move(shared->asked.front());
-      shared->asked.pop_front();
+      while (!shared->stop && shared->asked.empty()) shared->mutex.Wait(shared->wake);
+      if (shared->stop) return 0;
+      auto [key, target] = std::move(shared->asked.back());
+      shared->asked.pop_back();
       shared->running = true;
       lock.unlock();
       HICON icon = nullptr;
@@ -87,7 +104,7 @@ struct TIconCache::TShared {
       shared->running = false;
       if (shared->stop) {
         if (icon) DestroyIcon(icon);
-        return;
+        return 0;
       }
       shared->finished.emplace_back(std::move(key), icon);
       shared->Announce();
@@ -120,7 +137,7 @@ TIconCache::~TIconCache() {
     shared_->receiver = nullptr;
     shared_->asked.clear();
   }
-  shared_->wake.notify_all();
+  WakeAllConditionVariable(&shared_->wake);
 }
 
 void TIconCache::SetReceiver(HWND window, UINT message) {
@@ -140,21 +157,28 @@ void TIconCache::Request(const std::vector<std::wstring>& targets) {
   {
     const std::lock_guard lock(shared_->mutex);
     shared_->asked.clear();
-    std::set<std::wstring> seen;
+    std::map<std::wstring, int> seen;
     for (const std::wstring& target : targets) {
       std::wstring key = KeyOf(target);
       const auto known = imageOfKey_.find(key);
       if (known != imageOfKey_.end() && known->second != kNotFoundImage) continue;
-      if (!seen.insert(key).second) continue;
+      if (!seen.emplace(key, 0).second) continue;
       shared_->asked.emplace_back(std::move(key), target);
     }
+    std::reverse(shared_->asked.begin(), shared_->asked.end());
     if (shared_->asked.empty()) return;
-    if (!shared_->workerStarted) {
-      std::thread(TShared::Work, shared_).detach();
-      shared_->workerStarted = true;
-    }
+    if (!shared_->workerStarted) StartWorker();
   }
-  shared_->wake.notify_one();
+  WakeConditionVariable(&shared_->wake);
+}
+
+// Runs on its own, not waited for: the cache may go while a look-up hangs.
+void TIconCache::StartWorker() {
+  auto parameter = std::make_unique<std::shared_ptr<TShared>>(shared_);
+  const TKernelHandle thread(CreateThread(nullptr, 0, TShared::Work, parameter.get(), 0, nullptr));
+  if (!thread) return;  // the cells keep their placeholders
+  parameter.release();  // the worker's now
+  shared_->workerStarted = true;
 }
 
 bool TIconCache::LookUpNow(std::wstring_view target) {

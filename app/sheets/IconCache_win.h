@@ -58,6 +58,8 @@ class TIconCache {
 
  private:
   struct TShared;
+  // Under the shared lock.
+  void StartWorker();
   void Store(const std::wstring& key, HICON icon);
 
   TImageList images_;

@@ -1,8 +1,5 @@
 #include "app/sheets/IconList_win.h"
 
-#include <algorithm>
-#include <numeric>
-
 void TSheetIcons::Clear() {
   targets_.clear();
   images_.clear();
@@ -25,15 +22,22 @@ void TSheetIcons::Delete(int index) {
 }
 
 void TSheetIcons::RequestPending(const TSheetBuffer& sheet) {
-  std::vector<std::size_t> order(targets_.size());
-  std::iota(order.begin(), order.end(), std::size_t{0});
-  if (order.size() <= static_cast<std::size_t>(sheet.Count)) {
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-      return sheet.Items[a].Slot < sheet.Items[b].Slot;
-    });
+  // Each slot's first item, then any item without a cell of its own.
+  std::vector<int> itemOfSlot(kSlotCount, -1);
+  std::vector<bool> placed(targets_.size(), false);
+  for (std::size_t i = 0; i < targets_.size() && i < static_cast<std::size_t>(sheet.Count); ++i) {
+    const int slot = sheet.Items[i].Slot;
+    if (slot < 0 || slot >= kSlotCount || itemOfSlot[static_cast<std::size_t>(slot)] >= 0) continue;
+    itemOfSlot[static_cast<std::size_t>(slot)] = static_cast<int>(i);
+    placed[i] = true;
   }
   std::vector<std::wstring> targets;
-  for (const std::size_t i : order) targets.push_back(targets_[i]);
+  for (const int item : itemOfSlot) {
+    if (item >= 0) targets.push_back(targets_[static_cast<std::size_t>(item)]);
+  }
+  for (std::size_t i = 0; i < targets_.size(); ++i) {
+    if (!placed[i]) targets.push_back(targets_[i]);
+  }
   cache_.Request(targets);
 }
 
