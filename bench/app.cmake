@@ -7,7 +7,7 @@ else()
   target_link_libraries(bench_sheets_win PRIVATE zelk_app_win)
   add_executable(bench_paint_win paint_bench_win.cpp ${ZELK_TEST_SUPPORT_WIN}
                  ${CMAKE_SOURCE_DIR}/tests/app/form/FormFixture_win.cpp)
-  target_link_libraries(bench_paint_win PRIVATE zelk_app_win)
+  target_link_libraries(bench_paint_win PRIVATE zelk_app_win psapi)
   add_executable(bench_register_win register_bench_win.cpp ${ZELK_TEST_SUPPORT_WIN}
                  ${CMAKE_SOURCE_DIR}/tests/app/form/FormFixture_win.cpp)
   target_link_libraries(bench_register_win PRIVATE zelk_app_win)

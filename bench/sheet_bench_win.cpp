@@ -12,7 +12,8 @@ int main() {
   TWin32FileStore store;
   TSheetFiles files(folder.Path(), store);
   files.EnsureDataFolder();
-  TShellIconList icons;
+  TIconCache cache;
+  TSheetIcons icons(cache);
   TAnsiCodec codec;
   TCurrentSheet sheet(files, icons, codec);
   sheet.Load(L"一般", {});

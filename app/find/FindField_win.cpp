@@ -1,7 +1,6 @@
 #include "app/find/FindField_win.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <algorithm>
 #include <vector>
@@ -42,7 +41,6 @@ void TFindField::Create(HWND panel, int id, TFormControls& controls) {
 
 void TFindField::Open(std::unique_ptr<TItemFind> find, wchar_t typed) {
   find_ = std::move(find);
-  icons_.Reset(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 0, 16));
   const wchar_t text[] = {typed, L'\0'};
   SetWindowTextW(Handle(), text);
   SendMessageW(Handle(), EM_SETSEL, 1, 1);
@@ -58,43 +56,29 @@ void TFindField::Type(wchar_t typed) {
 void TFindField::Close() {
   ShowWindow(Handle(), SW_HIDE);
   find_.reset();
-  icons_.Reset();
-  iconIndexes_.clear();
   foundIconIndexes_.clear();
-  warningIndex_ = -1;
 }
 
-// One picture for every target away: the shared warning icon (not owned).
-int TFindField::WarningIconIndex() {
-  if (warningIndex_ < 0)
-    warningIndex_ = ImageList_AddIcon(icons_.Get(), LoadIconW(nullptr, IDI_WARNING));
-  return std::max(warningIndex_, 0);
-}
-
-int TFindField::IconIndexOf(const std::wstring& target) {
-  if (const auto known = iconIndexes_.find(target); known != iconIndexes_.end()) {
-    return known->second;
-  }
-  SHFILEINFOW info{};
-  if (!SHGetFileInfoW(target.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_LARGEICON)) {
-    info.hIcon = nullptr;
-  }
-  const TIcon icon(info.hIcon);
-  int index = icon ? ImageList_AddIcon(icons_.Get(), icon.Get()) : WarningIconIndex();
-  if (index < 0) index = WarningIconIndex();
-  iconIndexes_.emplace(target, index);
-  return index;
-}
-
-void TFindField::Filter() {
+void TFindField::Filter(TIconCache& icons) {
   if (!find_) return;
   const int length = GetWindowTextLengthW(Handle());
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
   GetWindowTextW(Handle(), text.data(), length + 1);
   text.resize(static_cast<std::size_t>(length));
   find_->Filter(text);
+  const std::vector<std::wstring> targets = find_->FoundTargets();
   foundIconIndexes_.clear();
-  for (const std::wstring& target : find_->FoundTargets()) {
-    foundIconIndexes_.push_back(IconIndexOf(target));
+  for (const std::wstring& target : targets) foundIconIndexes_.push_back(icons.ImageOf(target));
+  icons.Request(targets);
+}
+
+bool TFindField::RefreshIcons(const TIconCache& icons) {
+  bool changed = false;
+  const auto& targets = find_->FoundTargets();
+  for (std::size_t i = 0; i < targets.size() && i < foundIconIndexes_.size(); ++i) {
+    const int image = icons.ImageOf(targets[i]);
+    changed = changed || image != foundIconIndexes_[i];
+    foundIconIndexes_[i] = image;
   }
+  return changed;
 }

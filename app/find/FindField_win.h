@@ -1,12 +1,11 @@
 #pragma once
 // The find field: a small edit under the item area that opens when the user
-// types on the main window, the find session behind it and the icons of the
-// found items. Up, Down, Page Up, Page Down, Enter and Escape in the field
+// types on the main window, the find session behind it and the images of the
+// found items in the run's icon cache. Up, Down, Page Up, Page Down, Enter and Escape in the field
 // go to the main window.
 
 #include <windows.h>
 
-#include <map>
 #include <memory>
 #include <span>
 #include <string>
@@ -14,6 +13,7 @@
 
 #include "app/find/ItemFind.h"
 #include "app/form/FormControls_win.h"
+#include "app/sheets/IconCache_win.h"
 #include "base/win32/Handles_win.h"
 #include "base/win32/Window_win.h"
 
@@ -31,12 +31,12 @@ class TFindField {
   // Another character typed while the field is open but has not the focus.
   void Type(wchar_t typed);
   void Close();
-  // Filters by the field's text; the found items' icons follow.
-  void Filter();
+  // Filters by the field's text; the found items' icons are asked of the cache.
+  void Filter(TIconCache& icons);
+  // After the cache took finished look-ups: true when a found item's image changed.
+  bool RefreshIcons(const TIconCache& icons);
   [[nodiscard]] const TItemFind& Find() const { return *find_; }
-  // The icons of the targets seen in this session, owned by this object,
-  // and the image of each found item, by its slot.
-  [[nodiscard]] HIMAGELIST Icons() const { return icons_.Get(); }
+  // The image of each found item in the cache's list, by its slot.
   [[nodiscard]] std::span<const int> FoundIconIndexes() const { return foundIconIndexes_; }
 
  private:
@@ -44,15 +44,7 @@ class TFindField {
    protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   };
-  // Each target's icon is added once a session: adding an image costs far
-  // more than a find's filtering.
-  [[nodiscard]] int IconIndexOf(const std::wstring& target);
-  [[nodiscard]] int WarningIconIndex();
-
   TFieldSubclass subclass_;
   std::unique_ptr<TItemFind> find_;
-  TImageList icons_;
-  std::map<std::wstring, int> iconIndexes_;
   std::vector<int> foundIconIndexes_;
-  int warningIndex_ = -1;
 };

@@ -1,6 +1,8 @@
 #pragma once
 // Control and menu identifiers of the main window.
 
+#include <windows.h>
+
 #include <cstdint>
 
 enum TControlId : int {
@@ -53,3 +55,7 @@ inline constexpr std::uintptr_t kDblTimerId = 1;
 inline constexpr std::uintptr_t kNetTimerId = 3;
 // The timer of the item area's own window that watches the item hint.
 inline constexpr std::uintptr_t kHintTmId = 2;
+
+// Private messages of the main window.
+// The icon cache finished look-ups: the item area shows their icons.
+inline constexpr UINT kIconsLookedUpMessage = WM_APP + 1;

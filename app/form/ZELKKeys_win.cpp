@@ -126,13 +126,15 @@ void TZELKForm::OpenFind(wchar_t typed) {
 
 void TZELKForm::FindChange() {
   if (!findField_.IsOpen()) return;
-  findField_.Filter();
-  PAria_.ShowFound(&findField_.Find().Found(), findField_.Icons(), findField_.FoundIconIndexes());
+  findField_.Filter(iconCache_);
+  PAria_.ShowFound(&findField_.Find().Found(), iconCache_.Handle(), findField_.FoundIconIndexes());
 }
 
 void TZELKForm::CloseFind() {
   PAria_.ShowFound(nullptr, nullptr, {});
   findField_.Close();
+  // The find's look-ups took the place of the sheet's not yet done.
+  icons_.RequestPending(sheet_.Buffer());
   LayoutRegions();
   SetFocus(Handle());
 }

@@ -40,6 +40,7 @@ void TZELKForm::FormCreate() {
   DragAcceptFiles(Control(kArcPnl), TRUE);
   DragAcceptFiles(Control(kFreezePnl), TRUE);
   sheet_.Buffer().Count = 0;
+  iconCache_.SetReceiver(Handle(), kIconsLookedUpMessage);
   InstallMouseHook();
   sheetFiles_.EnsureDataFolder();
   RemoveOwnTemporaryFiles({files_.Folder(), sheetFiles_.DataFolder()});
@@ -113,6 +114,7 @@ void TZELKForm::FormClose() {
 }
 
 void TZELKForm::FormDestroy() {
+  iconCache_.SetReceiver(nullptr, 0);  // look-ups still running announce nothing
   if (hotKeyRegistered_) UnregisterHotKey(Handle(), kHotKeyId);
   hotKeyRegistered_ = false;
   PostQuitMessage(0);

@@ -21,7 +21,16 @@ void TZELKForm::LoadSheet() {
   } catch (const EZelkError& error) {
     services_.MessageBoxes.ShowError(error.Message());
   }
+  icons_.RequestPending(sheet_.Buffer());
   PAria_.ShowLoadedSheet();
+}
+
+void TZELKForm::IconsLookedUp() {
+  if (!iconCache_.TakeFinished()) return;
+  const bool sheetIconsChanged = icons_.Refresh();
+  const bool foundIconsChanged = findField_.IsOpen() && findField_.RefreshIcons(iconCache_);
+  // Painted with the next paint, so that batches arriving close together paint once.
+  if (sheetIconsChanged || foundIconsChanged) InvalidateRect(Control(kPAria), nullptr, FALSE);
 }
 
 void TZELKForm::ApplySheetList(const std::vector<std::wstring>& names, int current) {

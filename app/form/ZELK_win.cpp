@@ -80,6 +80,9 @@ LRESULT TZELKForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
       FormDestroy();
       return 0;
+    case kIconsLookedUpMessage:
+      IconsLookedUp();
+      return 0;
     case WM_TIMER:
       if (wParam == kNetTimerId) NetTimerTimer();
       if (wParam == kDblTimerId) DblTimerTimer();

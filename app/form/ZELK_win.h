@@ -59,6 +59,7 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   [[nodiscard]] HWND Control(int id) const { return controls_.Control(id); }
   [[nodiscard]] const TSettings& Settings() const { return settings_; }
   [[nodiscard]] const TCurrentSheet& Sheet() const { return sheet_; }
+  [[nodiscard]] const TIconCache& IconCache() const { return iconCache_; }
   [[nodiscard]] const TItemAreaWindow& PAria() const { return PAria_; }
   [[nodiscard]] TItemAreaWindow& PAria() { return PAria_; }
   [[nodiscard]] bool Ready() const { return activation_.Ready(); }
@@ -157,6 +158,8 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   void ApplySheetList(const std::vector<std::wstring>& names, int current);
   void ATabChange();
   void LoadSheet();
+  // The icon cache announced finished look-ups.
+  void IconsLookedUp();
 
   // ZELKSettingsDialog_win.cpp: the settings dialog 設定.
   void IE30Btn2Click();
@@ -206,7 +209,8 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
 
   TAnsiCodec codec_;
   TWin32FileStore store_;
-  TShellIconList icons_;
+  TIconCache iconCache_;  // for every sheet and the find
+  TSheetIcons icons_{iconCache_};
   TSheetFiles sheetFiles_;
   TCurrentSheet sheet_;
 

@@ -20,7 +20,7 @@ TPoint PointOf(LPARAM lParam) {
 }  // namespace
 
 TItemAreaWindow::TItemAreaWindow(TSettings& settings, TCurrentSheet& sheet,
-                                 const TShellIconList& icons, const ITextCodec& codec,
+                                 const TSheetIcons& icons, const ITextCodec& codec,
                                  IMessageBoxes& messageBoxes, IItemAreaEvents& events)
     : settings_(settings),
       sheet_(sheet),
@@ -62,7 +62,7 @@ HIMAGELIST TItemAreaWindow::ShownIcons() const { return found_ ? foundIcons_ : i
 
 TItemAreaPainter TItemAreaWindow::ShownPainter(ICanvas& canvas, const TItemAreaLook& look) const {
   TItemAreaPainter painter(canvas, look, Shown(), codec_);
-  if (found_) painter.SetIconIndexes(foundIconIndexes_);
+  painter.SetIconIndexes(found_ ? foundIconIndexes_ : icons_.Images());
   painter.SetSelectedSlot(selectedSlot_);
   return painter;
 }
@@ -123,10 +123,11 @@ void TItemAreaWindow::ShowLoadedSheet() {
   Repaint();
 }
 
-void TItemAreaWindow::PAriaPaint(HDC dc, int width, int height) {
+void TItemAreaWindow::PAriaPaint(HDC dc, int width, int height, const RECT* dirty) {
   const TItemAreaLook look = ItemAreaLook(settings_);
-  TGdiCanvas canvas(dc, ShownIcons(), itemFontColor_);
+  TGdiCanvas canvas(dc, ShownIcons(), itemFontColor_, gdiObjects_);
   TItemAreaPainter painter = ShownPainter(canvas, look);
+  if (dirty) painter.SetDirtyRect({dirty->left, dirty->top, dirty->right, dirty->bottom});
   cellWidth_ = painter.Paint(width, height, cellHeight_, ScrollPosition());
   itemFontColor_ = canvas.FontColor();
 }
@@ -135,12 +136,18 @@ void TItemAreaWindow::PaintToScreen() {
   const TPaintScope paint(Handle());
   RECT client;
   GetClientRect(Handle(), &client);
-  // Painted off screen first, so that a repaint does not flicker.
+  const RECT& dirty = paint.Dirty();
+  const int width = dirty.right - dirty.left;
+  const int height = dirty.bottom - dirty.top;
+  if (width <= 0 || height <= 0) return;
+  // Painted off screen first, so that a repaint does not flicker: a bitmap
+  // of the dirty part only, the area shifted onto it.
   const TMemoryDC memory(CreateCompatibleDC(paint.Get()));
-  const TBitmap bitmap(CreateCompatibleBitmap(paint.Get(), client.right, client.bottom));
+  const TBitmap bitmap(CreateCompatibleBitmap(paint.Get(), width, height));
   const TSelectObject selected(memory.Get(), bitmap.Get());
-  PAriaPaint(memory.Get(), client.right, client.bottom);
-  BitBlt(paint.Get(), 0, 0, client.right, client.bottom, memory.Get(), 0, 0, SRCCOPY);
+  SetViewportOrgEx(memory.Get(), -dirty.left, -dirty.top, nullptr);
+  PAriaPaint(memory.Get(), client.right, client.bottom, &dirty);
+  BitBlt(paint.Get(), dirty.left, dirty.top, width, height, memory.Get(), 0, 0, SRCCOPY);
 }
 
 LRESULT TItemAreaWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

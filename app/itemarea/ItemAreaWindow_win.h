@@ -12,6 +12,7 @@
 #include "app/itemarea/ItemAreaEvents.h"
 #include "app/keys/CellNavigation.h"
 #include "app/mouse/ItemAreaMouse.h"
+#include "app/paint/GdiCanvas_win.h"
 #include "app/paint/ItemArea.h"
 #include "app/paint/ItemAreaScroll.h"
 #include "app/settings/Settings.h"
@@ -25,7 +26,7 @@ class TItemAreaWindow : public TWindow {
  public:
   // The settings, the sheet and the icons are the main window's; a drop
   // may clear AUTOSORT.
-  TItemAreaWindow(TSettings& settings, TCurrentSheet& sheet, const TShellIconList& icons,
+  TItemAreaWindow(TSettings& settings, TCurrentSheet& sheet, const TSheetIcons& icons,
                   const ITextCodec& codec, IMessageBoxes& messageBoxes, IItemAreaEvents& events);
   ~TItemAreaWindow() override;
 
@@ -66,8 +67,9 @@ class TItemAreaWindow : public TWindow {
   // without a selection: where the item popup menu opens.
   [[nodiscard]] POINT SelectedCellOnScreen() const;
   // PAriaPaint onto any device context of the area's size (the screen, a
-  // memory bitmap, WM_PRINTCLIENT).
-  void PAriaPaint(HDC dc, int width, int height);
+  // memory bitmap, WM_PRINTCLIENT); with a dirty rectangle, only the items
+  // touching it.
+  void PAriaPaint(HDC dc, int width, int height, const RECT* dirty = nullptr);
 
   void HideItemHint() { itemHint_.Hide(); }
   [[nodiscard]] const TItemHint& ItemHint() const { return itemHint_; }
@@ -107,7 +109,7 @@ class TItemAreaWindow : public TWindow {
 
   TSettings& settings_;
   TCurrentSheet& sheet_;
-  const TShellIconList& icons_;
+  const TSheetIcons& icons_;
   const ITextCodec& codec_;
   IMessageBoxes& messageBoxes_;
   IItemAreaEvents& events_;
@@ -115,12 +117,13 @@ class TItemAreaWindow : public TWindow {
   int cellWidth_ = 0;        // set by each paint
   int cellHeight_ = 0;
   TColor itemFontColor_ = clBlack;  // as the last paint left it
+  TGdiObjectCache gdiObjects_;      // of every paint
   TItemAreaMouse mouse_;
   bool dragging_ = false;
   TItemHint itemHint_;
   THintWatch hintWatch_;
-  const TSheetBuffer* found_ = nullptr;  // the find's, while it shows
-  HIMAGELIST foundIcons_ = nullptr;      // the find's
+  const TSheetBuffer* found_ = nullptr;    // the find's, while it shows
+  HIMAGELIST foundIcons_ = nullptr;        // the find's
   std::span<const int> foundIconIndexes_;  // the find's
   int selectedSlot_ = -1;
 };

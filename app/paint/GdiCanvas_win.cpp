@@ -11,10 +11,29 @@ HFONT CreatePointFont(std::wstring_view face, int points) {
   return CreateFontIndirectW(&font);
 }
 
-TGdiCanvas::TGdiCanvas(HDC dc, HIMAGELIST icons, TColor fontColor)
+HPEN TGdiObjectCache::Pen(TColor color) {
+  auto [found, added] = pens_.try_emplace(color);
+  if (added) found->second.Reset(CreatePen(PS_SOLID, 1, ToColorRef(color)));
+  return found->second.Get();
+}
+
+HBRUSH TGdiObjectCache::Brush(TColor color) {
+  auto [found, added] = brushes_.try_emplace(color);
+  if (added) found->second.Reset(CreateSolidBrush(ToColorRef(color)));
+  return found->second.Get();
+}
+
+HFONT TGdiObjectCache::Font(std::wstring_view name, int points) {
+  auto [found, added] = fonts_.try_emplace({std::wstring(name), points});
+  if (added) found->second.Reset(CreatePointFont(name, points));
+  return found->second.Get();
+}
+
+TGdiCanvas::TGdiCanvas(HDC dc, HIMAGELIST icons, TColor fontColor, TGdiObjectCache& objects)
     : dc_(dc),
       icons_(icons),
       fontColor_(fontColor),
+      objects_(objects),
       originalPen_(GetCurrentObject(dc, OBJ_PEN)),
       originalBrush_(GetCurrentObject(dc, OBJ_BRUSH)),
       originalFont_(GetCurrentObject(dc, OBJ_FONT)) {
@@ -25,21 +44,12 @@ TGdiCanvas::~TGdiCanvas() {
   SelectObject(dc_, originalPen_);
   SelectObject(dc_, originalBrush_);
   SelectObject(dc_, originalFont_);
-  for (auto& [color, pen] : pens_) DeleteObject(pen);
-  for (auto& [color, brush] : brushes_) DeleteObject(brush);
-  for (auto& [key, font] : fonts_) DeleteObject(font);
 }
 
-void TGdiCanvas::SetPen(TColor color) {
-  auto [found, added] = pens_.try_emplace(color, nullptr);
-  if (added) found->second = CreatePen(PS_SOLID, 1, ToColorRef(color));
-  SelectObject(dc_, found->second);
-}
+void TGdiCanvas::SetPen(TColor color) { SelectObject(dc_, objects_.Pen(color)); }
 
 void TGdiCanvas::SetBrush(TColor color) {
-  auto [found, added] = brushes_.try_emplace(color, nullptr);
-  if (added) found->second = CreateSolidBrush(ToColorRef(color));
-  SelectObject(dc_, found->second);
+  SelectObject(dc_, objects_.Brush(color));
   brushClear_ = false;
 }
 
@@ -61,10 +71,12 @@ void TGdiCanvas::DrawIcon(int index, TPoint at) {
   if (icons_) ImageList_Draw(icons_, index, dc_, at.X, at.Y, ILD_TRANSPARENT);
 }
 
+// Each cell asks for its font: selected again only when it changes.
 void TGdiCanvas::SetFont(std::wstring_view name, int points) {
-  auto [found, added] = fonts_.try_emplace({std::wstring(name), points}, nullptr);
-  if (added) found->second = CreatePointFont(name, points);
-  SelectObject(dc_, found->second);
+  const HFONT font = objects_.Font(name, points);
+  if (font == font_) return;
+  SelectObject(dc_, font);
+  font_ = font;
 }
 
 void TGdiCanvas::SetFontColor(TColor color) {

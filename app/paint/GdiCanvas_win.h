@@ -1,6 +1,7 @@
 #pragma once
 // The item area's canvas on a device context: pens, brushes and fonts are
-// created as the painting steps ask for them and released at the end.
+// created the first time the painting steps ask for them and kept for later
+// paints by their owner.
 
 #include <windows.h>
 
@@ -12,11 +13,25 @@
 
 #include "app/paint/Canvas.h"
 #include "app/paint/ColorRef_win.h"
+#include "base/win32/Handles_win.h"
+
+// The pens, brushes and fonts of the paints of one window, made once.
+class TGdiObjectCache {
+ public:
+  [[nodiscard]] HPEN Pen(TColor color);
+  [[nodiscard]] HBRUSH Brush(TColor color);
+  [[nodiscard]] HFONT Font(std::wstring_view name, int points);
+
+ private:
+  std::map<TColor, TPen> pens_;
+  std::map<TColor, TBrush> brushes_;
+  std::map<std::pair<std::wstring, int>, TFont> fonts_;
+};
 
 class TGdiCanvas : public ICanvas {
  public:
-  // Neither the device context nor the image list is owned.
-  TGdiCanvas(HDC dc, HIMAGELIST icons, TColor fontColor);
+  // None owned: the objects come from the cache and stay in it.
+  TGdiCanvas(HDC dc, HIMAGELIST icons, TColor fontColor, TGdiObjectCache& objects);
   ~TGdiCanvas() override;
   TGdiCanvas(const TGdiCanvas&) = delete;
   TGdiCanvas& operator=(const TGdiCanvas&) = delete;
@@ -40,13 +55,12 @@ class TGdiCanvas : public ICanvas {
   HDC dc_;
   HIMAGELIST icons_;
   TColor fontColor_;
+  TGdiObjectCache& objects_;
   bool brushClear_ = false;
+  HFONT font_ = nullptr;  // the one selected, from the cache
   HGDIOBJ originalPen_;
   HGDIOBJ originalBrush_;
   HGDIOBJ originalFont_;
-  std::map<TColor, HPEN> pens_;
-  std::map<TColor, HBRUSH> brushes_;
-  std::map<std::pair<std::wstring, int>, HFONT> fonts_;
 };
 
 // A font of the given face at a point size, for this screen.

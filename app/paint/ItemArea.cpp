@@ -6,8 +6,8 @@
 #include "base/text/AnsiField.h"
 
 TItemAreaLook ItemAreaLook(const TSettings& settings) {
-  return {settings.Colum,     settings.BTN_PAT, settings.FILE_DISP, settings.COUNT_DISP, settings.BH,
-          settings.BM,        settings.BL,      settings.NameC,     settings.CountC};
+  return {settings.Colum, settings.BTN_PAT, settings.FILE_DISP, settings.COUNT_DISP, settings.BH,
+          settings.BM,    settings.BL,      settings.NameC,     settings.CountC};
 }
 
 int CharacterHeight(int points, int dpi) { return (points * dpi + 36) / 72; }
@@ -45,10 +45,15 @@ int TItemAreaPainter::Paint(int width, int height, int cellHeight, int scroll) {
   } else {
     PaintGridLines(width, height, cellWidth, cellHeight);
   }
+  // A cell wholly outside the area or the dirty part would only be clipped away.
+  const TRect drawn = dirty_.value_or(TRect{0, 0, width, height});
   for (int i = 0; i < sheet_.Count; ++i) {
-    const TRect cell = CellRect(sheet_.Items[static_cast<std::size_t>(i)].Slot, cellWidth, cellHeight, scroll);
-    // A cell wholly above or below the area would only be clipped away.
-    if (cell.Bottom > 0 && cell.Top < height) DrawItemCell(i, cell);
+    const TRect cell =
+        CellRect(sheet_.Items[static_cast<std::size_t>(i)].Slot, cellWidth, cellHeight, scroll);
+    if (cell.Bottom > std::max(drawn.Top, 0) && cell.Top < std::min(drawn.Bottom, height) &&
+        cell.Right > drawn.Left && cell.Left < drawn.Right) {
+      DrawItemCell(i, cell);
+    }
   }
   if (selectedSlot_ >= 0)
     DrawSelectionFrame(CellRect(selectedSlot_, cellWidth, cellHeight, scroll));
@@ -121,6 +126,8 @@ void TItemAreaPainter::DrawItemCell(int index, TRect cell) {
 
 int TItemAreaPainter::IconIndex(int index) const {
   if (iconIndexes_.empty()) return index;
+  // An item without an image (none should be) draws no icon.
+  if (static_cast<std::size_t>(index) >= iconIndexes_.size()) return -1;
   return iconIndexes_[static_cast<std::size_t>(index)];
 }
 
@@ -132,7 +139,8 @@ void TItemAreaPainter::DrawListCell(int index, TRect cell) {
   // The font colour is left as the last paint set it.
   const std::wstring text = DecodeField(item.Display, codec_) + L":" + std::to_wstring(item.Count);
   const int characterHeight = CharacterHeight(kListFontPoints, canvas_.Dpi());
-  canvas_.TextOutClipped(cell, {cell.Left + 36, cell.Top + (cell.Height() - characterHeight) / 2}, text);
+  canvas_.TextOutClipped(cell, {cell.Left + 36, cell.Top + (cell.Height() - characterHeight) / 2},
+                         text);
 }
 
 void TItemAreaPainter::DrawGridCell(int index, TRect cell) {

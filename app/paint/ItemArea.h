@@ -3,6 +3,7 @@
 // in the raised-button look or the flat grid look, or a one-column list.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -54,6 +55,9 @@ class TItemAreaPainter {
   void SetIconIndexes(std::span<const int> iconIndexes) { iconIndexes_ = iconIndexes; }
   // The cell the keys selected gets a frame in the name colour; -1 for none.
   void SetSelectedSlot(int slot) { selectedSlot_ = slot; }
+  // Only the items touching this rectangle are drawn (a repaint of part of
+  // the area); without it, every item in the area.
+  void SetDirtyRect(TRect dirty) { dirty_ = dirty; }
   // PAriaPaint: background, lines, every item and the selection frame;
   // returns the cell width.
   int Paint(int width, int height, int cellHeight, int scroll);
@@ -79,4 +83,5 @@ class TItemAreaPainter {
   const ITextCodec& codec_;
   int selectedSlot_ = -1;
   std::span<const int> iconIndexes_;
+  std::optional<TRect> dirty_;
 };

@@ -24,7 +24,9 @@ class TCurrentSheet {
   void Arrange(const TArrangeOptions& options);
   void Delete(int index, const TArrangeOptions& options);
   // Appends the icon of a new item's target; false when the shell gives none.
-  [[nodiscard]] bool AppendIcon(std::wstring_view target) { return icons_.AppendIconOf(target); }
+  [[nodiscard]] bool AppendIcon(std::wstring_view target) {
+    return icons_.AppendLookedUpIcon(target);
+  }
 
   [[nodiscard]] const std::wstring& Name() const { return name_; }
   [[nodiscard]] TSheetBuffer& Buffer() { return buffer_; }

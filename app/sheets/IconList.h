@@ -8,9 +8,12 @@ class IIconList {
   virtual ~IIconList() = default;
   // Starts a new empty list.
   virtual void Clear() = 0;
-  // Appends the shell's large icon of the target; false when the shell gives none.
-  [[nodiscard]] virtual bool AppendIconOf(std::wstring_view target) = 0;
-  // Appends the "not found" icon of an item whose target cannot be had now.
-  virtual void AppendPlaceholder() = 0;
+  // Appends the icon of the target without waiting for the shell: until it
+  // has been looked up the item shows a neutral placeholder, and the "not
+  // found" icon when the target cannot be had now.
+  virtual void AppendIconOf(std::wstring_view target) = 0;
+  // Asks the shell now and appends its icon; false, and nothing appended,
+  // when it gives none.
+  [[nodiscard]] virtual bool AppendLookedUpIcon(std::wstring_view target) = 0;
   virtual void Delete(int index) = 0;
 };

@@ -1,35 +1,52 @@
 #include "app/sheets/IconList_win.h"
 
-#include <shellapi.h>
-
-#include <string>
-
-void TShellIconList::Clear() {
-  images_.Reset(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 0, 16));
+void TSheetIcons::Clear() {
+  targets_.clear();
+  images_.clear();
 }
 
-bool TShellIconList::AppendIconOf(std::wstring_view target) {
-  if (!images_) Clear();
-  SHFILEINFOW info{};
-  const std::wstring path(target);
-  if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_LARGEICON)) {
-    return false;
+void TSheetIcons::AppendIconOf(std::wstring_view target) {
+  targets_.emplace_back(target);
+  images_.push_back(cache_.ImageOf(target));
+}
+
+bool TSheetIcons::AppendLookedUpIcon(std::wstring_view target) {
+  if (!cache_.LookUpNow(target)) return false;
+  AppendIconOf(target);
+  return true;
+}
+
+void TSheetIcons::Delete(int index) {
+  targets_.erase(targets_.begin() + index);
+  images_.erase(images_.begin() + index);
+}
+
+void TSheetIcons::RequestPending(const TSheetBuffer& sheet) {
+  // Each slot's first item, then any item without a cell of its own.
+  std::vector<int> itemOfSlot(kSlotCount, -1);
+  std::vector<bool> placed(targets_.size(), false);
+  for (std::size_t i = 0; i < targets_.size() && i < static_cast<std::size_t>(sheet.Count); ++i) {
+    const int slot = sheet.Items[i].Slot;
+    if (slot < 0 || slot >= kSlotCount || itemOfSlot[static_cast<std::size_t>(slot)] >= 0) continue;
+    itemOfSlot[static_cast<std::size_t>(slot)] = static_cast<int>(i);
+    placed[i] = true;
   }
-  const TIcon icon(info.hIcon);
-  return icon && ImageList_AddIcon(images_.Get(), icon.Get()) >= 0;
-}
-
-void TShellIconList::AppendPlaceholder() {
-  if (!images_) Clear();
-  // A shared system icon: not owned, never destroyed. The list keeps a copy.
-  const HICON warning = LoadIconW(nullptr, IDI_WARNING);
-  if (ImageList_AddIcon(images_.Get(), warning) < 0) {
-    // Keeps the icons at their items' indexes even without a picture.
-    ImageList_SetImageCount(images_.Get(),
-                            static_cast<UINT>(ImageList_GetImageCount(images_.Get()) + 1));
+  std::vector<std::wstring> targets;
+  for (const int item : itemOfSlot) {
+    if (item >= 0) targets.push_back(targets_[static_cast<std::size_t>(item)]);
   }
+  for (std::size_t i = 0; i < targets_.size(); ++i) {
+    if (!placed[i]) targets.push_back(targets_[i]);
+  }
+  cache_.Request(targets);
 }
 
-void TShellIconList::Delete(int index) {
-  if (images_) ImageList_Remove(images_.Get(), index);
+bool TSheetIcons::Refresh() {
+  bool changed = false;
+  for (std::size_t i = 0; i < targets_.size(); ++i) {
+    const int image = cache_.ImageOf(targets_[i]);
+    changed = changed || image != images_[i];
+    images_[i] = image;
+  }
+  return changed;
 }

@@ -1,22 +1,40 @@
 #pragma once
-// The icon list as a 32 x 32 image list filled with the shell's large icons.
+// The current sheet's icon list: the image of each item in the run's icon
+// cache, which looks the targets up without blocking.
 
 #include <windows.h>
+
 #include <commctrl.h>
 
-#include "app/sheets/IconList.h"
-#include "base/win32/Handles_win.h"
+#include <span>
+#include <string>
+#include <vector>
 
-class TShellIconList : public IIconList {
+#include "app/sheets/IconCache_win.h"
+#include "app/sheets/IconList.h"
+#include "app/sheets/SheetBuffer.h"
+
+class TSheetIcons : public IIconList {
  public:
+  // The cache is not owned and outlives this object.
+  explicit TSheetIcons(TIconCache& cache) : cache_(cache) {}
+
   void Clear() override;
-  [[nodiscard]] bool AppendIconOf(std::wstring_view target) override;
-  void AppendPlaceholder() override;
+  void AppendIconOf(std::wstring_view target) override;
+  [[nodiscard]] bool AppendLookedUpIcon(std::wstring_view target) override;
   void Delete(int index) override;
 
-  // Owned by this object.
-  [[nodiscard]] HIMAGELIST Handle() const { return images_.Get(); }
+  // Asks the cache for the icons still pending, the top cells first (a
+  // sheet is shown from its top row).
+  void RequestPending(const TSheetBuffer& sheet);
+  // After the cache took finished look-ups: true when an item's image changed.
+  bool Refresh();
+  // The image of each item in the cache's list (not owned).
+  [[nodiscard]] std::span<const int> Images() const { return images_; }
+  [[nodiscard]] HIMAGELIST Handle() const { return cache_.Handle(); }
 
  private:
-  TImageList images_;
+  TIconCache& cache_;
+  std::vector<std::wstring> targets_;
+  std::vector<int> images_;
 };

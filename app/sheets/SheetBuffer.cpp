@@ -134,7 +134,7 @@ void GiveFreeSlotsToStrayItems(TSheetBuffer& sheet) {
 void RebuildIcons(const TSheetBuffer& sheet, IIconList& icons, const ITextCodec& codec) {
   icons.Clear();
   for (std::size_t i = 0; i < static_cast<std::size_t>(sheet.Count); ++i) {
-    if (!icons.AppendIconOf(DecodeField(sheet.Items[i].Target, codec))) icons.AppendPlaceholder();
+    icons.AppendIconOf(DecodeField(sheet.Items[i].Target, codec));
   }
 }
 

@@ -10,13 +10,19 @@
 class FakeIconList : public IIconList {
  public:
   static constexpr const wchar_t* kPlaceholder = L"(not found)";
-  void Clear() override { icons.clear(); ++clears; }
-  bool AppendIconOf(std::wstring_view target) override {
+  void Clear() override {
+    icons.clear();
+    ++clears;
+  }
+  void AppendIconOf(std::wstring_view target) override {
+    icons.emplace_back(missing.contains(std::wstring(target)) ? std::wstring(kPlaceholder)
+                                                              : std::wstring(target));
+  }
+  bool AppendLookedUpIcon(std::wstring_view target) override {
     if (missing.contains(std::wstring(target))) return false;
     icons.emplace_back(target);
     return true;
   }
-  void AppendPlaceholder() override { icons.emplace_back(kPlaceholder); }
   void Delete(int index) override { icons.erase(icons.begin() + index); }
 
   std::set<std::wstring> missing;

@@ -181,3 +181,14 @@ TEST(ItemArea, GivenIconIndexesPickEachItemsImage) {
   painter.Paint(251, 36, 36, 0);
   EXPECT_EQ(a.canvas.StepsStartingWith("icon "), (Steps{"icon 7 25,2", "icon 3 107,2"}));
 }
+
+TEST(ItemArea, ARepaintOfPartDrawsOnlyTheItemsTouchingIt) {
+  Area a;
+  AddItem(a.sheet, MakeItem(L"C:\\a.exe", 0));
+  AddItem(a.sheet, MakeItem(L"C:\\b.exe", 5));
+  AddItem(a.sheet, MakeItem(L"C:\\c.exe", 3));
+  TItemAreaPainter painter(a.canvas, a.look, a.sheet, a.codec);
+  painter.SetDirtyRect({0, 40, 100, 50});  // inside the first cell of the second row
+  painter.Paint(251, 108, 36, 0);
+  EXPECT_EQ(a.canvas.StepsStartingWith("icon "), (Steps{"icon 2 25,38"}));
+}

@@ -19,7 +19,8 @@ struct RealSheets {
   TTempFolder folder;
   TWin32FileStore store;
   TSheetFiles files{folder.Path(), store};
-  TShellIconList icons;
+  TIconCache cache;
+  TSheetIcons icons{cache};
   TAnsiCodec codec;
   TCurrentSheet sheet{files, icons, codec};
   RealSheets() { files.EnsureDataFolder(); }
@@ -66,7 +67,7 @@ TEST(SheetFileOnDisk, ItemsWhoseTargetIsAwayKeepTheirPlaceWithAnIconAndInTheFile
 
   s.sheet.Load(L"一般", {.SORTMODE = 2, .AUTOSORT = true});
   ASSERT_EQ(s.sheet.Buffer().Count, 2);
-  EXPECT_EQ(ImageList_GetImageCount(s.icons.Handle()), 2);
+  EXPECT_EQ(s.icons.Images().size(), 2u);
   s.sheet.Save();
   EXPECT_EQ(ReadBytes(s.SheetPath(L"一般")), saved);
 }
