@@ -123,12 +123,7 @@ bool TDigLight::SetValue(TCurrency value) {
   return true;
 }
 
-std::wstring TDigLight::Text() const {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(Handle())) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(
-      GetWindowTextW(Handle(), text.data(), static_cast<int>(text.size()))));
-  return text;
-}
+std::wstring TDigLight::Text() const { return WindowText(Handle()); }
 
 LRESULT TDigLight::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {

@@ -46,10 +46,3 @@ INT_PTR TModalDialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     }
   }
 }
-
-std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(
-      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/win32/ObjectThunk_win.h"
+#include "base/win32/Window_win.h"
 
 class TModalDialog {
  public:
@@ -53,6 +54,3 @@ class TModalDialog {
   HWND handle_ = nullptr;  // owned by the system while the dialog is shown
   std::exception_ptr failure_;
 };
-
-// The text of a control.
-[[nodiscard]] std::wstring WindowText(HWND window);

@@ -2,9 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <vector>
-
 namespace {
 
 bool IsFieldKey(WPARAM key) {
@@ -56,29 +53,13 @@ void TFindField::Type(wchar_t typed) {
 void TFindField::Close() {
   ShowWindow(Handle(), SW_HIDE);
   find_.reset();
-  foundIconIndexes_.clear();
+  foundIcons_.Clear();
 }
 
-void TFindField::Filter(TIconCache& icons) {
+void TFindField::Filter() {
   if (!find_) return;
-  const int length = GetWindowTextLengthW(Handle());
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  GetWindowTextW(Handle(), text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(length));
-  find_->Filter(text);
-  const std::vector<std::wstring> targets = find_->FoundTargets();
-  foundIconIndexes_.clear();
-  for (const std::wstring& target : targets) foundIconIndexes_.push_back(icons.ImageOf(target));
-  icons.Request(targets);
-}
-
-bool TFindField::RefreshIcons(const TIconCache& icons) {
-  bool changed = false;
-  const auto& targets = find_->FoundTargets();
-  for (std::size_t i = 0; i < targets.size() && i < foundIconIndexes_.size(); ++i) {
-    const int image = icons.ImageOf(targets[i]);
-    changed = changed || image != foundIconIndexes_[i];
-    foundIconIndexes_[i] = image;
-  }
-  return changed;
+  find_->Filter(WindowText(Handle()));
+  foundIcons_.Clear();
+  for (const std::wstring& target : find_->FoundTargets()) foundIcons_.AppendIconOf(target);
+  foundIcons_.RequestAll();
 }

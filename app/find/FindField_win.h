@@ -13,12 +13,15 @@
 
 #include "app/find/ItemFind.h"
 #include "app/form/FormControls_win.h"
-#include "app/sheets/IconCache_win.h"
+#include "app/sheets/IconList_win.h"
 #include "base/win32/Handles_win.h"
 #include "base/win32/Window_win.h"
 
 class TFindField {
  public:
+  // The cache is not owned and outlives this object.
+  explicit TFindField(TIconCache& icons) : foundIcons_(icons) {}
+
   // The edit on the item panel, hidden until a find begins.
   void Create(HWND panel, int id, TFormControls& controls);
   [[nodiscard]] bool IsOpen() const { return find_ != nullptr; }
@@ -32,12 +35,12 @@ class TFindField {
   void Type(wchar_t typed);
   void Close();
   // Filters by the field's text; the found items' icons are asked of the cache.
-  void Filter(TIconCache& icons);
+  void Filter();
   // After the cache took finished look-ups: true when a found item's image changed.
-  bool RefreshIcons(const TIconCache& icons);
+  bool RefreshIcons() { return foundIcons_.Refresh(); }
   [[nodiscard]] const TItemFind& Find() const { return *find_; }
   // The image of each found item in the cache's list, by its slot.
-  [[nodiscard]] std::span<const int> FoundIconIndexes() const { return foundIconIndexes_; }
+  [[nodiscard]] std::span<const int> FoundIconIndexes() const { return foundIcons_.Images(); }
 
  private:
   class TFieldSubclass : public TSubclass {
@@ -46,5 +49,5 @@ class TFindField {
   };
   TFieldSubclass subclass_;
   std::unique_ptr<TItemFind> find_;
-  std::vector<int> foundIconIndexes_;
+  TSheetIcons foundIcons_;
 };

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <memory>
 #include <optional>
 
@@ -126,7 +124,7 @@ void TZELKForm::OpenFind(wchar_t typed) {
 
 void TZELKForm::FindChange() {
   if (!findField_.IsOpen()) return;
-  findField_.Filter(iconCache_);
+  findField_.Filter();
   PAria_.ShowFound(&findField_.Find().Found(), iconCache_.Handle(), findField_.FoundIconIndexes());
 }
 
@@ -147,8 +145,8 @@ void TZELKForm::RunFoundItem() {
   const TFindCandidate found = findField_.Find().FoundAt(slot);
   CloseFind();
   if (found.Sheet != ATab_.Current()) {
-    TabCtrl_SetCurSel(ATab_.Handle(), found.Sheet);
-    LoadSheet();
+    ATab_.Select(found.Sheet);
+    ATabChange();
   }
   const int itemSlot = SlotOfSameItem(sheet_.Buffer(), found.Item);
   if (itemSlot >= 0) RunItem(itemSlot);
@@ -157,7 +155,7 @@ void TZELKForm::RunFoundItem() {
 void TZELKForm::SwitchSheet(int step) {
   const int count = static_cast<int>(ATab_.SheetNames().size());
   if (count == 0) return;
-  TabCtrl_SetCurSel(ATab_.Handle(), (ATab_.Current() + step + count) % count);
+  ATab_.Select((ATab_.Current() + step + count) % count);
   ATabChange();
 }
 

@@ -28,7 +28,7 @@ void TZELKForm::LoadSheet() {
 void TZELKForm::IconsLookedUp() {
   if (!iconCache_.TakeFinished()) return;
   const bool sheetIconsChanged = icons_.Refresh();
-  const bool foundIconsChanged = findField_.IsOpen() && findField_.RefreshIcons(iconCache_);
+  const bool foundIconsChanged = findField_.IsOpen() && findField_.RefreshIcons();
   // Painted with the next paint, so that batches arriving close together paint once.
   if (sheetIconsChanged || foundIconsChanged) InvalidateRect(Control(kPAria), nullptr, FALSE);
 }

@@ -217,7 +217,7 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   TSheetTabs ATab_;
   TItemAreaWindow PAria_;
   TQuickBar quickBar_;
-  TFindField findField_;
+  TFindField findField_{iconCache_};
 };
 
 // Around each of the window's own modal dialogs: desktop clicks are ignored

@@ -120,9 +120,8 @@ struct TIconCache::TShared {
 
 TIconCache::TIconCache(TIconLookUp lookUp)
     : images_(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 2, 16)),
-      shared_(std::make_shared<TShared>()),
-      lookUp_(std::move(lookUp)) {
-  shared_->lookUp = lookUp_;
+      shared_(std::make_shared<TShared>()) {
+  shared_->lookUp = std::move(lookUp);
   AddPendingPicture(images_.Get());
   // A shared system icon: not owned. The list keeps its own copy.
   ImageList_AddIcon(images_.Get(), LoadIconW(nullptr, IDI_WARNING));
@@ -182,7 +181,8 @@ void TIconCache::StartWorker() {
 }
 
 bool TIconCache::LookUpNow(std::wstring_view target) {
-  const HICON icon = lookUp_(std::wstring(target));
+  // The function is only called, never changed, once the worker runs.
+  const HICON icon = shared_->lookUp(std::wstring(target));
   Store(KeyOf(target), icon);
   return icon != nullptr;
 }

@@ -65,5 +65,4 @@ class TIconCache {
   TImageList images_;
   std::map<std::wstring, int> imageOfKey_;  // by the folded target
   std::shared_ptr<TShared> shared_;
-  TIconLookUp lookUp_;
 };

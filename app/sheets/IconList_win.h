@@ -27,6 +27,8 @@ class TSheetIcons : public IIconList {
   // Asks the cache for the icons still pending, the top cells first (a
   // sheet is shown from its top row).
   void RequestPending(const TSheetBuffer& sheet);
+  // Asks the cache for the icons still pending, in the list's order.
+  void RequestAll() { cache_.Request(targets_); }
   // After the cache took finished look-ups: true when an item's image changed.
   bool Refresh();
   // The image of each item in the cache's list (not owned).

@@ -38,6 +38,8 @@ void TSheetTabs::SetSheets(std::vector<std::wstring> names, int current) {
 
 int TSheetTabs::Current() const { return TabCtrl_GetCurSel(Handle()); }
 
+void TSheetTabs::Select(int index) const { TabCtrl_SetCurSel(Handle(), index); }
+
 std::wstring TSheetTabs::SheetName(int index) const {
   if (index < 0 || static_cast<std::size_t>(index) >= names_.size()) return {};
   return names_[static_cast<std::size_t>(index)];

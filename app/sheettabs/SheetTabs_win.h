@@ -29,6 +29,7 @@ class TSheetTabs {
   void SetSheets(std::vector<std::wstring> names, int current);
   [[nodiscard]] const std::vector<std::wstring>& SheetNames() const { return names_; }
   [[nodiscard]] int Current() const;
+  void Select(int index) const;
   // Empty for an index without a sheet.
   [[nodiscard]] std::wstring SheetName(int index) const;
   [[nodiscard]] std::wstring CurrentSheetName() const { return SheetName(Current()); }

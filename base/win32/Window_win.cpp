@@ -122,3 +122,10 @@ LRESULT CALLBACK TSubclass::Procedure(HWND window, UINT message, WPARAM wParam, 
     return AfterFailure(window, message, wParam, lParam);
   }
 }
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}

@@ -97,3 +97,6 @@ class TSubclass {
 
   HWND window_ = nullptr;  // not owned: the control belongs to its parent
 };
+
+// The text of a window or control.
+[[nodiscard]] std::wstring WindowText(HWND window);
