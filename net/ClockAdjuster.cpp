@@ -1,6 +1,7 @@
 #include "net/ClockAdjuster.h"
 
 #include <array>
+#include <cwchar>
 
 #include "base/errors/Errors.h"
 
@@ -24,19 +25,72 @@ std::uint32_t SecondsOfCompilerDate(std::string_view date) {
   return static_cast<std::uint32_t>(days * 86400);
 }
 
+namespace {
+
+std::uint64_t Distance(std::uint64_t a, std::uint64_t b) { return a > b ? a - b : b - a; }
+
+// "2036/02/07 06:28:16"
+std::wstring UtcText(std::uint64_t milliseconds) {
+  const TClockTime t = ClockTimeFromMilliseconds(milliseconds);
+  wchar_t text[32];
+  std::swprintf(text, 32, L"%04u/%02u/%02u %02u:%02u:%02u", unsigned{t.Year}, unsigned{t.Month},
+                unsigned{t.Day}, unsigned{t.Hour}, unsigned{t.Minute}, unsigned{t.Second});
+  return text;
+}
+
+std::wstring FarTimeQuestion(std::uint64_t time, std::uint64_t clock) {
+  const std::uint64_t hours = Distance(time, clock) / 3600000;
+  const std::wstring distance =
+      hours < 48 ? std::to_wstring(hours) + L"時間" : std::to_wstring(hours / 24) + L"日";
+  return L"タイムサーバーの時刻は、パソコンの時計より約" + distance +
+         (time > clock ? L"進んでいます。" : L"遅れています。") + L"\nサーバーの時刻: " +
+         UtcText(time) + L"（協定世界時）\n時計をこの時刻に合わせます。よろしいですか？";
+}
+
+}  // namespace
+
 TNetTimerChange TClockAdjuster::AdjustClock(const std::wstring& host) {
-  std::uint32_t seconds = 0;
+  // A tick while a request waits or the question is open.
+  if (adjusting_) return TNetTimerChange::Keep;
+  adjusting_ = true;
+  struct TAdjusting {
+    bool& flag;
+    ~TAdjusting() { flag = false; }
+  } adjusting{adjusting_};
+  TTimeReply reply;
   try {
     source_.SetHost(host);
-    seconds = source_.TimeInt();
+    reply = source_.Request();
   } catch (const EZelkError&) {
     // Nothing is shown: the clock simply stays as it is.
     return TNetTimerChange::Keep;
   }
-  // 1900 from a short reply, or any other time that cannot be now.
-  if (seconds < earliest_) return TNetTimerChange::Keep;
-  clock_.SetSystemClock(ClockTimeFromSeconds(seconds));
+  // A slow reply says too little of when it was sent; 1900 from a short
+  // reply, or any other time before the build, cannot be now.
+  if (reply.RoundTrip > kLongestRoundTrip || reply.Seconds < earliest_) {
+    return TNetTimerChange::Keep;
+  }
+  // The server told its second, at best guess, half the round trip ago.
+  std::uint64_t time = reply.Seconds * 1000ULL + reply.RoundTrip / 2;
+  if (Agreed(time)) SetClock(time);
   return TNetTimerChange::Disable;
+}
+
+bool TClockAdjuster::Agreed(std::uint64_t& time) {
+  const std::uint64_t asked = clock_.Now();
+  if (Distance(time, asked) <= kFarFromClock) return true;
+  if (!user_.ConfirmClock(FarTimeQuestion(time, asked))) return false;
+  // The server's time went on while the question was open.
+  const std::uint64_t answered = clock_.Now();
+  if (answered > asked) time += answered - asked;
+  return true;
+}
+
+void TClockAdjuster::SetClock(std::uint64_t time) {
+  if (clock_.SetSystemClock(ClockTimeFromMilliseconds(time)) != TClockSet::NoRight) return;
+  if (noRightTold_) return;
+  noRightTold_ = true;
+  user_.ShowClockNote(kNoClockRightNote);
 }
 
 TNetTimerChange TClockAdjuster::StartUp(const std::wstring& host, bool AJCLK) {

@@ -6,7 +6,8 @@
 // SetSystemTime: the time is UTC, as the Time protocol delivers it.
 class TSystemClock : public IClockSetter {
  public:
-  void SetSystemClock(const TClockTime& utc) override;
+  [[nodiscard]] TClockSet SetSystemClock(const TClockTime& utc) override;
+  [[nodiscard]] std::uint64_t Now() const override;
 };
 
 // InternetGetConnectedState.

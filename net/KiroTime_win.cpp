@@ -17,7 +17,12 @@ TKiroTime::TKiroTime(IMessageBoxes& messageBoxes) : TPowersock(messageBoxes) {
   TimeOut = 500;
 }
 
-std::uint32_t TKiroTime::TimeInt() { return TimeIntFromBytes(Bytes(RequestTime())); }
+std::uint32_t TKiroTime::TimeInt() { return Request().Seconds; }
+
+TTimeReply TKiroTime::Request() {
+  const std::string reply = RequestTime();
+  return {TimeIntFromBytes(Bytes(reply)), static_cast<std::uint32_t>(answered_ - asked_)};
+}
 
 std::wstring TKiroTime::TimeStr() {
   const TClockTime time = TimeOfDayFromBytes(Bytes(RequestTime()));
@@ -63,10 +68,11 @@ void TKiroTime::ConnectToServer() {
   {
     TTimedPhase phase(*this);
     // The immediate result says nothing: the notification tells.
+    asked_ = Milliseconds();
     connect(SocketHandle(), RemoteEndpoint(), sizeof(sockaddr_in));
     // A refused connection brings a notification with an error, which does
     // not end the wait: it ends by the time-out.
-    while (!success_ && !timedOut_ && !cancel_) WaitAndProcessMessages();
+    Wait([this] { return success_; });
   }
   // The base failure kind, as the time client has always raised it.
   if (timedOut_) throw EZelkError(SockFailureText(TSockFailure::ConnectionTimedOut));
@@ -81,13 +87,14 @@ std::string TKiroTime::ReadWholeReply() {
     if (DataAvailable()) {
       reply += Read(0);
       if (reply.size() > kReplySize) throw ESockError(TSockFailure::BadTimeReply);
+      if (reply.size() == kReplySize) answered_ = Milliseconds();
       continue;
     }
     if (PeerClosed()) break;
     if (timedOut_)
       throw ESockError(reply.empty() ? TSockFailure::ReadTimedOut : TSockFailure::BadTimeReply);
     if (cancel_) throw ESockError(TSockFailure::ReadCanceled);
-    WaitAndProcessMessages();
+    Wait([this] { return InputWaiting(); });
   }
   if (reply.empty()) throw ESockError(TSockFailure::ConnectionClosed);
   if (reply.size() != kReplySize) throw ESockError(TSockFailure::BadTimeReply);

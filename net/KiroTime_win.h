@@ -15,10 +15,14 @@ class TKiroTime : public TPowersock, public ITimeSource {
   explicit TKiroTime(IMessageBoxes& messageBoxes);
 
   // Seconds since 1900-01-01 00:00 UTC, unsigned.
-  [[nodiscard]] std::uint32_t TimeInt() override;
+  [[nodiscard]] std::uint32_t TimeInt();
   // The UTC time of day in the user's long time format.
   [[nodiscard]] std::wstring TimeStr();
   void SetHost(const std::wstring& host) override { Host = host; }
+  // One request, with the time it took from asking for the connection to
+  // the reply's last byte.
+  [[nodiscard]] TTimeReply Request() override;
+  void CancelRequest() override { Abort(); }
 
  private:
   // One request; the server's four bytes.
@@ -28,4 +32,8 @@ class TKiroTime : public TPowersock, public ITimeSource {
   // TimeOut. A silent server, a shorter or longer reply, or one the server
   // does not end fails the request: a broken reply must never set the clock.
   [[nodiscard]] std::string ReadWholeReply();
+
+  // When the last request asked for its connection, and when its fourth byte came.
+  std::uint64_t asked_ = 0;
+  std::uint64_t answered_ = 0;
 };

@@ -26,6 +26,10 @@ bool TPowersock::PeerClosed() {
 
 int TPowersock::Peek(int limit) { return recv(socket_, io_.data(), limit, MSG_PEEK); }
 
+bool TPowersock::InputWaiting() {
+  return Peek(1) != SOCKET_ERROR || WSAGetLastError() != WSAEWOULDBLOCK;
+}
+
 std::string TPowersock::TakeBytes(int count) {
   std::string bytes(static_cast<std::size_t>(count), '\0');
   if (count == 0) return bytes;
@@ -55,7 +59,7 @@ std::string TPowersock::Read(std::uint16_t count) {
       if (peeked == 0) return {};  // the peer closed
       if (peeked == SOCKET_ERROR) CheckSocketError(WSAEWOULDBLOCK);
       if (peeked >= count || cancel_) break;
-      WaitAndProcessMessages();
+      Wait([this] { return InputWaiting(); });
     }
   }
   if (cancel_) {
@@ -86,7 +90,7 @@ std::string TPowersock::ReadLn() {
       cancel_ = false;
       throw EAbortError(TSockFailure::ReadLnAborted);
     }
-    WaitAndProcessMessages();
+    Wait([this] { return InputWaiting(); });
   }
 }
 
@@ -112,8 +116,8 @@ void TPowersock::SendBytes(const char* bytes, int length) {
     if (result == 0) return;
     if (result == SOCKET_ERROR) {
       CheckSocketError(WSAEWOULDBLOCK);
-      // The peer takes nothing now: let the time-out fire while we wait.
-      WaitAndProcessMessages();
+      // The peer takes nothing now: one round, so that the time-out can end it.
+      Wait([] { return true; });
     } else {
       sent += result;
     }
@@ -148,10 +152,7 @@ SOCKET TPowersock::Accept() {
   lookupDone_ = false;
   {
     TTimedPhase phase(*this);
-    while (!connected_ && !lookupDone_ && !cancel_) {
-      Sleep(2);
-      ProcessMessages();
-    }
+    Wait([this] { return connected_ || lookupDone_; });
   }
   if (cancel_) {
     cancel_ = false;

@@ -121,11 +121,28 @@ void TPowersock::TimerOn() {
   timedOut_ = false;
   timer_.SetInterval(static_cast<std::uint32_t>(TimeOut));
   timer_.SetEnabled(true);
+  deadline_.reset();
+  if (TimeOut > 0) deadline_ = Milliseconds() + static_cast<std::uint64_t>(TimeOut);
 }
 
 void TPowersock::TimerOff() {
   ReportStatus(8, L"Timer Off");
   timer_.SetEnabled(false);
+  deadline_.reset();
+}
+
+void TPowersock::Wait(const std::function<bool()>& done) {
+  const auto ended = [&] { return done() || timedOut_ || cancel_; };
+  switch (WaitFor(waitThread_, ended, deadline_)) {
+    case TWaitEnd::TimedOut:
+      TimerTriggered();
+      break;
+    case TWaitEnd::Quit:
+      Abort();
+      break;
+    case TWaitEnd::Done:
+      break;
+  }
 }
 
 void TPowersock::TimerTriggered() {
@@ -163,10 +180,7 @@ void TPowersock::ResolveRemoteHost() {
   if (!hostEntry_) hostEntry_ = std::make_unique<char[]>(kHostEntrySize);
   lookup_ = WSAAsyncGetHostByName(Handle(), kHostLookupMessage, host->c_str(), hostEntry_.get(),
                                   kHostEntrySize);
-  while (lookup_ && !lookupDone_ && !timedOut_ && !cancel_) {
-    Sleep(2);
-    ProcessMessages();
-  }
+  if (lookup_) Wait([this] { return !lookup_ || lookupDone_; });
   TimerOff();
   if (lookup_) AbandonLookup();
   if (timedOut_) throw ESockError(TSockFailure::HostLookupTimedOut);
@@ -225,10 +239,7 @@ void TPowersock::Connect() {
   }
   {
     TTimedPhase phase(*this);
-    while (!connected_ && !timedOut_ && !cancel_ && success_) {
-      Sleep(2);
-      ProcessMessages();
-    }
+    Wait([this] { return connected_ || !success_; });
   }
   if (connected_ && !timedOut_ && !cancel_) return;
   if (OnConnectionFailed) OnConnectionFailed(*this);
@@ -260,6 +271,12 @@ void TPowersock::CloseSocket() {
 void TPowersock::DiscardNotifications() {
   MSG message;
   while (PeekMessageW(&message, Handle(), kSocketMessage, kSocketMessage, PM_REMOVE)) {
+    // A filtered peek can still hand out a waiting quit (Wine's does): it
+    // belongs to the program's own loop.
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
   }
 }
 

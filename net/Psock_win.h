@@ -2,7 +2,8 @@
 // TPowersock: one TCP client socket over Winsock 1.1 with notifications sent
 // to a hidden window ("PsockWindowClass"). Its operations look blocking to the
 // caller while every wait dispatches the thread's messages, and each waiting
-// phase is bounded by TimeOut through a TThreadTimer.
+// phase is bounded by TimeOut through a TThreadTimer and a deadline on the
+// clock. A quit ends any wait at once, as a cancel.
 
 #include <winsock2.h>
 
@@ -11,13 +12,16 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "base/errors/MessageBoxes.h"
 #include "base/win32/HiddenWindow_win.h"
 #include "net/PsockErrors.h"
+#include "net/RequestWait.h"
 #include "net/ThreadTimer_win.h"
+#include "net/WaitThread_win.h"
 #include "net/Winsock_win.h"
 
 inline constexpr UINT kSocketMessage = WM_USER + 101;      // 1125
@@ -102,6 +106,13 @@ class TPowersock : private THiddenWindow {
   [[nodiscard]] bool PeerClosed();
   // The remote address with Port, ready for connect().
   [[nodiscard]] const sockaddr* RemoteEndpoint();
+  // Handles the thread's messages until `done` holds after a round, a cancel
+  // or the time-out; the time-out also by the clock, should its timer message
+  // not come. A quit cancels, and is left for the program's own loop.
+  void Wait(const std::function<bool()>& done);
+  // Something came in: data, the peer's close or a failure of the connection.
+  [[nodiscard]] bool InputWaiting();
+  [[nodiscard]] std::uint64_t Milliseconds() const { return waitThread_.Milliseconds(); }
 
   // TimerOn for the life of a waiting phase; TimerOff also on a failure.
   class TTimedPhase {
@@ -140,6 +151,8 @@ class TPowersock : private THiddenWindow {
 
   TWinsockUser winsock_;  // first member: the last to go
   TThreadTimer timer_;
+  TWaitThread waitThread_;
+  std::optional<std::uint64_t> deadline_;  // of the timed phase; none without a time-out
   SOCKET socket_ = INVALID_SOCKET;
   sockaddr_in remote_{};
   // Filled by the system's lookup thread; a buffer still in its hands is

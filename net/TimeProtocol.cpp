@@ -46,8 +46,10 @@ TClockTime TimeOfDayFromBytes(std::span<const std::uint8_t> bytes) {
   return TimeOfDay(secondOfDay);
 }
 
-TClockTime ClockTimeFromSeconds(std::uint32_t seconds) {
-  TClockTime time = TimeOfDay(seconds % kSecondsPerDay);
-  DecodeDate(seconds / kSecondsPerDay + kEpochDays, time);
+TClockTime ClockTimeFromMilliseconds(std::uint64_t milliseconds) {
+  const std::uint64_t seconds = milliseconds / 1000;
+  TClockTime time = TimeOfDay(static_cast<std::uint32_t>(seconds % kSecondsPerDay));
+  time.Milliseconds = static_cast<std::uint16_t>(milliseconds % 1000);
+  DecodeDate(static_cast<std::int64_t>(seconds / kSecondsPerDay) + kEpochDays, time);
   return time;
 }

@@ -25,6 +25,7 @@ struct TClockTime {
 // is dropped.
 [[nodiscard]] TClockTime TimeOfDayFromBytes(std::span<const std::uint8_t> bytes);
 
-// The calendar time of an unsigned count of seconds since 1900-01-01, so that
-// counts of 2^31 and above (after 1968-01-20) stay in the future.
-[[nodiscard]] TClockTime ClockTimeFromSeconds(std::uint32_t seconds);
+// The calendar time of a count of milliseconds since 1900-01-01. The
+// protocol's seconds are unsigned, so that counts of 2^31 and above (after
+// 1968-01-20) stay in the future.
+[[nodiscard]] TClockTime ClockTimeFromMilliseconds(std::uint64_t milliseconds);

@@ -16,6 +16,7 @@ void TZELKForm::NetTimerTimer() {
 }
 
 void TZELKForm::ApplyNetTimer(TNetTimerChange change) {
+  if (!Handle()) return;  // the window went while the request waited
   if (change == TNetTimerChange::Enable && !netTimerEnabled_) {
     netTimerEnabled_ = SetTimer(Handle(), kNetTimerId, kNetTimerInterval, nullptr) != 0;
   } else if (change == TNetTimerChange::Disable && netTimerEnabled_) {
@@ -23,3 +24,9 @@ void TZELKForm::ApplyNetTimer(TNetTimerChange change) {
     netTimerEnabled_ = false;
   }
 }
+
+bool TZELKForm::ConfirmClock(const std::wstring& question) {
+  return WithDialog([&] { return services_.MessageBoxes.Confirm(question); });
+}
+
+void TZELKForm::ShowClockNote(const std::wstring& note) { ShowStatusText(note); }

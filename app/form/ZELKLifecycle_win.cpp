@@ -30,6 +30,9 @@ void TZELKForm::FormCreate() {
   activation_.SetShown(true);
   settings_ = ReadSettings(TPrivateProfile(files_.SettingsFile()),
                            SpecialFolderPath(CSIDL_DESKTOPDIRECTORY));
+  if (!settings_.PassedOverSheetNames.empty()) {
+    services_.MessageBoxes.Inform(PassedOverSheetsMessage(settings_.PassedOverSheetNames));
+  }
   SetTimeServerHost();
   ApplySettings();
   // From here on the tabs hold the sheet list.
@@ -42,7 +45,14 @@ void TZELKForm::FormCreate() {
   sheet_.Buffer().Count = 0;
   iconCache_.SetReceiver(Handle(), kIconsLookedUpMessage);
   InstallMouseHook();
-  sheetFiles_.EnsureDataFolder();
+  // Without the data folder the window still starts, with an empty sheet;
+  // each save tries the folder again.
+  try {
+    sheetFiles_.EnsureDataFolder();
+  } catch (const EInOutError& failure) {
+    services_.MessageBoxes.ShowError(failure.Message() +
+                                     L"\nこのままでは、項目の変更を保存できません。");
+  }
   RemoveOwnTemporaryFiles({files_.Folder(), sheetFiles_.DataFolder()});
   LoadSheet();
   PAria_.SetItemAreaFont();
@@ -53,7 +63,6 @@ void TZELKForm::FormCreate() {
   ATab_.SetTabFont(settings_.FontSize);
   hotKeyRegistered_ = RegisterHotKey(Handle(), kHotKeyId, MOD_CONTROL | MOD_ALT, 'N');
   LayoutRegions();
-  ApplyNetTimer(clockAdjuster_.StartUp(timeServerHost_, settings_.AJCLK));
 }
 
 void TZELKForm::ApplySettings() {
@@ -78,7 +87,11 @@ void TZELKForm::ApplyColors() {
 void TZELKForm::FormShow() {
   KeepOnScreen();
   LayoutRegions();
+  if (activation_.Ready()) return;
   activation_.SetReady();
+  // The clock is first adjusted as the window is about to show for the
+  // first time, so that a question about it is owned by the window.
+  ApplyNetTimer(clockAdjuster_.StartUp(timeServerHost_, settings_.AJCLK));
 }
 
 void TZELKForm::FormResize() { PAria_.Repaint(); }
@@ -89,15 +102,16 @@ void TZELKForm::SaveSettings() {
   TSettings saved = settings_;
   saved.SheetNames = ATab_.SheetNames();
   // A file that cannot be written keeps its old content; the close goes on.
-  try {
-    SaveSettingsFiles(saved, sheet_.Buffer(), {files_.SettingsFile(), files_.DataIni()}, store_,
-                      codec_);
-  } catch (const EZelkError& failure) {
-    services_.MessageBoxes.ShowError(failure.Message());
-  }
+  const std::wstring report =
+      SaveSettingsFiles(saved, sheet_.Buffer(), {files_.SettingsFile(), files_.DataIni()}, store_,
+                        codec_, toldFailures_);
+  if (!report.empty()) services_.MessageBoxes.ShowError(report);
 }
 
-void TZELKForm::FormEndSession() { SaveSettings(); }
+void TZELKForm::FormEndSession() {
+  clockAdjuster_.Cancel();  // the process ends after this message
+  SaveSettings();
+}
 
 void TZELKForm::FormClose() {
   if (findField_.IsOpen()) CloseFind();  // the window comes back without it
@@ -114,6 +128,8 @@ void TZELKForm::FormClose() {
 }
 
 void TZELKForm::FormDestroy() {
+  // A clock request waiting inside one of this window's handlers ends with it.
+  clockAdjuster_.Cancel();
   iconCache_.SetReceiver(nullptr, 0);  // look-ups still running announce nothing
   if (hotKeyRegistered_) UnregisterHotKey(Handle(), kHotKeyId);
   hotKeyRegistered_ = false;

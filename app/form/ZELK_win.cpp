@@ -23,7 +23,7 @@ std::wstring TProgramFiles::HelpFile() const { return JoinPath(Folder(), L"ZELK.
 TZELKForm::TZELKForm(TProgramFiles files, TFormServices services)
     : files_(std::move(files)),
       services_(services),
-      clockAdjuster_(services.KiroTime1, services.Clock, services.Connection),
+      clockAdjuster_(services.KiroTime1, services.Clock, services.Connection, *this),
       sheetFiles_(files_.Folder(), store_),
       sheet_(sheetFiles_, icons_, codec_),
       ATab_(settings_),

@@ -26,6 +26,7 @@
 #include "app/sheets/FileStore_win.h"
 #include "app/sheets/IconList_win.h"
 #include "app/sheettabs/SheetTabs_win.h"
+#include "base/errors/ToldFailures.h"
 #include "base/text/AnsiCodec_win.h"
 #include "base/win32/Handles_win.h"
 #include "base/win32/Window_win.h"
@@ -45,7 +46,7 @@ struct TProgramFiles {
   [[nodiscard]] std::wstring HelpFile() const;
 };
 
-class TZELKForm : public TWindow, private IItemAreaEvents {
+class TZELKForm : public TWindow, private IItemAreaEvents, private IClockUser {
  public:
   TZELKForm(TProgramFiles files, TFormServices services);
   ~TZELKForm() override;
@@ -182,6 +183,8 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   void SetTimeServerHost();
   void NetTimerTimer();
   void ApplyNetTimer(TNetTimerChange change);
+  bool ConfirmClock(const std::wstring& question) override;
+  void ShowClockNote(const std::wstring& note) override;
 
   [[nodiscard]] TArrangeOptions ArrangeOptions() const;
 
@@ -209,6 +212,7 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
 
   TAnsiCodec codec_;
   TWin32FileStore store_;
+  TToldFailures toldFailures_;  // of the settings saves
   TIconCache iconCache_;  // for every sheet and the find
   TSheetIcons icons_{iconCache_};
   TSheetFiles sheetFiles_;

@@ -53,18 +53,20 @@ std::wstring ValueOf(std::wstring_view line) {
 TIniDocument::TIniDocument(std::wstring_view text) {
   sections_.push_back({});
   while (!text.empty()) {
-    const std::size_t end = text.find_first_of(L"\r\n");
+    const std::size_t end = std::min(text.find_first_of(L"\r\n"), text.size());
     const std::wstring_view line = text.substr(0, end);
+    // CR LF, LF or a lone CR ends a line.
+    const std::size_t endLength = text.compare(end, 2, L"\r\n") == 0 ? 2
+                                  : end < text.size()                ? 1
+                                                                     : 0;
+    const std::wstring ending(text.substr(end, endLength));
     if (const auto name = SectionName(line)) {
       sections_.push_back({std::wstring(*name), {}});
-      sections_.back().lines.push_back({std::wstring(line), {}});
+      sections_.back().lines.push_back({std::wstring(line), {}, ending});
     } else {
-      sections_.back().lines.push_back({std::wstring(line), std::wstring(KeyOf(line))});
+      sections_.back().lines.push_back({std::wstring(line), std::wstring(KeyOf(line)), ending});
     }
-    if (end == std::wstring_view::npos) break;
-    // CR LF, LF or a lone CR ends a line.
-    const std::size_t next = text.compare(end, 2, L"\r\n") == 0 ? end + 2 : end + 1;
-    text.remove_prefix(next);
+    text.remove_prefix(end + endLength);
   }
 }
 
@@ -88,11 +90,12 @@ std::optional<std::wstring> TIniDocument::ReadString(std::wstring_view section,
 
 void TIniDocument::WriteString(std::wstring_view section, std::wstring_view key,
                                std::wstring_view value) {
-  Line written{std::wstring(key) + L"=" + std::wstring(value), std::wstring(key)};
+  Line written{std::wstring(key) + L"=" + std::wstring(value), std::wstring(key), L"\r\n"};
   const std::size_t index = FindSection(section);
   if (index == 0) {
     if (sections_.empty()) sections_.push_back({});
-    sections_.push_back({std::wstring(section), {{L"[" + std::wstring(section) + L"]", {}}}});
+    sections_.push_back(
+        {std::wstring(section), {{L"[" + std::wstring(section) + L"]", {}, L"\r\n"}}});
     sections_.back().lines.push_back(std::move(written));
     return;
   }
@@ -113,10 +116,13 @@ void TIniDocument::WriteString(std::wstring_view section, std::wstring_view key,
 
 std::wstring TIniDocument::Text() const {
   std::wstring text;
+  bool unended = false;  // the line before has no end of its own
   for (const Section& section : sections_) {
     for (const Line& line : section.lines) {
+      if (unended) text += L"\r\n";
       text += line.text;
-      text += L"\r\n";
+      text += line.ending;
+      unended = line.ending.empty();
     }
   }
   return text;

@@ -1,7 +1,8 @@
 #pragma once
 // An INI file's text as a document: every line is kept in its order (keys
-// the program does not know, comments, blank lines), so that a file can be
-// read once, given new values and written back whole in one go.
+// the program does not know, comments, blank lines) with its own line end,
+// so that a file can be read once, given new values and written back whole in
+// one go, the lines not written to exactly as they were.
 // Sections and keys are compared without regard to ASCII case; the first of
 // several equal sections or keys is the one read and written.
 
@@ -23,13 +24,15 @@ class TIniDocument : public IProfile {
   void WriteString(std::wstring_view section, std::wstring_view key,
                    std::wstring_view value) override;
 
-  // The whole text, every line ended by CR LF.
+  // The whole text. Lines keep their ends; a new line ends with CR LF, and
+  // so does a last line without an end once a line follows it.
   [[nodiscard]] std::wstring Text() const;
 
  private:
   struct Line {
     std::wstring text;
-    std::wstring key;  // empty for a line that holds no key
+    std::wstring key;     // empty for a line that holds no key
+    std::wstring ending;  // CR LF, LF, CR, or none for the file's last line
   };
   struct Section {
     std::wstring name;        // empty for the lines before the first section

@@ -1,35 +1,18 @@
 #include "app/settings/IniFile.h"
 
 #include <limits>
-#include <span>
 
-std::string EncodeAnsiText(std::wstring_view text, const ITextCodec& codec) {
-  if (auto whole = codec.Encode(text)) return std::move(*whole);
-  std::string bytes;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    // A surrogate pair is one character.
-    const bool pair = i + 1 < text.size() && text[i] >= 0xD800 && text[i] <= 0xDBFF &&
-                      text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
-    const auto one = codec.Encode(text.substr(i, pair ? 2 : 1));
-    bytes += one ? *one : std::string("?");
-    if (pair) ++i;
-  }
-  return bytes;
-}
+#include "base/errors/Errors.h"
 
 namespace {
 
-std::wstring DecodeIniText(const std::vector<std::uint8_t>& bytes, const ITextCodec& codec) {
-  // An editor may have saved the file as UTF-16 text with its byte order mark;
-  // the system reads such a file too, so it is read as it is, not as ANSI.
-  if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE) {
-    std::wstring text;
-    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
-      text.push_back(static_cast<wchar_t>(bytes[i] | (bytes[i + 1] << 8)));
-    }
-    return text;
-  }
-  return codec.Decode(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+// The line of the text that holds `part`.
+std::wstring LineHolding(std::wstring_view text, std::wstring_view part) {
+  const std::size_t at = text.find(part);
+  if (at == std::wstring_view::npos) return std::wstring(part);
+  const std::size_t start = text.find_last_of(L"\r\n", at);
+  const std::size_t begin = start == std::wstring_view::npos ? 0 : start + 1;
+  return std::wstring(text.substr(begin, text.find_first_of(L"\r\n", at) - begin));
 }
 
 }  // namespace
@@ -37,12 +20,31 @@ std::wstring DecodeIniText(const std::vector<std::uint8_t>& bytes, const ITextCo
 TIniFile::TIniFile(std::wstring path, IFileStore& store, const ITextCodec& codec)
     : path_(std::move(path)), store_(store), codec_(codec) {
   // The whole file: a save keeps every line of it.
-  if (const auto bytes = store_.Read(path_, std::numeric_limits<std::size_t>::max()))
-    document_ = TIniDocument(DecodeIniText(*bytes, codec_));
+  const auto bytes = store_.Read(path_, std::numeric_limits<std::size_t>::max());
+  if (!bytes) return;
+  encoding_ = DetectTextEncoding(*bytes);
+  if (const auto text = DecodeText(*bytes, encoding_, codec_)) {
+    document_ = TIniDocument(*text);
+  } else {
+    unreadable_ = *bytes;
+    encoding_ = TTextEncoding::Ansi;
+  }
 }
 
 void TIniFile::Save() {
-  const std::string bytes = EncodeAnsiText(document_.Text(), codec_);
-  store_.Replace(path_,
-                 std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+  const std::wstring text = document_.Text();
+  const auto bytes = EncodeText(text, encoding_, codec_);
+  if (!bytes) {
+    const std::wstring character = FirstUnwritableCharacter(text, encoding_, codec_);
+    throw EInOutError(L"ファイル「" + path_ + L"」を保存できませんでした。\n「" +
+                          LineHolding(text, character) + L"」の「" + character +
+                          L"」は、このファイルの文字コードで書けない文字です。"
+                          L"「?」に置き換えて書くことはせず、ファイルは前のまま残します。",
+                      L"unwritable character");
+  }
+  if (!unreadable_.empty() && keptAside_.empty()) {
+    keptAside_ = FreeBackupPath(store_, path_);
+    store_.Replace(keptAside_, unreadable_);
+  }
+  store_.Replace(path_, *bytes);
 }

@@ -103,29 +103,34 @@ std::wstring Indexed(std::wstring_view name, std::size_t index) {
   return std::wstring(name) + std::to_wstring(index);
 }
 
-// The sheets are the TABn keys from the first one that exists up to the next
-// missing or empty key, at most kMaxSheets; a name that no sheet file can have
-// is passed over. TABCT picks a shorter run (a save with fewer sheets leaves
-// the old keys behind); a TABCT that is damaged, or larger than the keys that
-// exist, gives way to the keys, so no default name is written over a user's.
-std::vector<std::wstring> ReadSheetNames(const IProfile& profile) {
-  std::vector<std::wstring> present;
-  bool started = false;
-  for (std::size_t i = 0; i < kMaxSheets; ++i) {
+// The TABn keys looked at, at most: enough to find names past the 51st sheet.
+constexpr std::size_t kMaxSheetKeys = 100;
+
+// The names of the TABn keys from the first one that exists up to the next
+// missing or empty key. TABCT picks a shorter run (a save with fewer sheets
+// leaves the old keys behind); a TABCT that is damaged, or larger than the
+// keys that exist, gives way to the keys, so no default name is written over
+// a user's. The first 51 names that can be file names are the sheets; the
+// others are passed over.
+void ReadSheetNames(const IProfile& profile, TSettings& settings) {
+  std::vector<std::wstring> run;
+  for (std::size_t i = 0; i < kMaxSheetKeys; ++i) {
     const auto name = profile.ReadString(G, Indexed(L"TAB", i));
-    if (!name || name->empty()) {
-      if (started) break;
-      continue;
+    if (name && !name->empty()) {
+      run.push_back(*name);
+    } else if (!run.empty()) {
+      break;
     }
-    started = true;
-    if (IsValidSheetFileName(*name)) present.push_back(*name);
   }
-  if (present.empty()) return DefaultSheetNames();
   const int count = ReadInteger(profile, G, L"TABCT", 0);
-  if (count > 0 && static_cast<std::size_t>(count) < present.size()) {
-    present.resize(static_cast<std::size_t>(count));
+  if (count > 0 && static_cast<std::size_t>(count) < run.size()) {
+    run.resize(static_cast<std::size_t>(count));
   }
-  return present;
+  for (std::wstring& name : run) {
+    const bool opened = IsValidSheetFileName(name) && settings.SheetNames.size() < kMaxSheets;
+    (opened ? settings.SheetNames : settings.PassedOverSheetNames).push_back(std::move(name));
+  }
+  if (settings.SheetNames.empty()) settings.SheetNames = DefaultSheetNames();
 }
 
 // Values beyond what the window can show would hang painting or overflow the
@@ -145,6 +150,20 @@ std::vector<std::wstring> DefaultSheetNames() {
   return {L"一般", L"OFFICE", L"画像", L"通信", L"ｹﾞｰﾑ"};
 }
 
+std::wstring PassedOverSheetsMessage(const std::vector<std::wstring>& names) {
+  std::wstring notNames;
+  std::wstring tooMany;
+  for (const std::wstring& name : names) {
+    (IsValidSheetFileName(name) ? tooMany : notNames) += L"「" + name + L"」";
+  }
+  std::wstring message =
+      L"次のシートは開きませんでした。"
+      L"名前は設定ファイルにそのまま残してあるので、直すことができます。";
+  if (!notNames.empty()) message += L"\nファイル名として使えない名前: " + notNames;
+  if (!tooMany.empty()) message += L"\nシートは51までのため開かないシート: " + tooMany;
+  return message;
+}
+
 std::int32_t UsableColum(std::int32_t colum) { return std::clamp(colum, 1, kMaxColum); }
 
 std::int32_t UsableFontSize(std::int32_t fontSize) {
@@ -160,7 +179,7 @@ TSettings ReadSettings(const IProfile& profile, std::wstring_view desktopFolder)
     if (settings.MeltDLG == 1) settings.MeltDir = desktopFolder;
     if (settings.FreezeDLG == 1) settings.FreezeDir = desktopFolder;
   }
-  settings.SheetNames = ReadSheetNames(profile);
+  ReadSheetNames(profile, settings);
   for (int i = 0; i < kCarriedPairs; ++i) {
     settings.FName[i] = ReadText(profile, G, Indexed(L"FName", i), L"---");
     settings.FPath[i] = ReadText(profile, G, Indexed(L"FPath", i), L"---");
@@ -170,10 +189,13 @@ TSettings ReadSettings(const IProfile& profile, std::wstring_view desktopFolder)
 
 void SaveSettings(const TSettings& settings, IProfile& profile) {
   for (const Key& key : kSaveOrderHead) WriteKey(profile, key, settings);
-  WriteInteger(profile, G, L"TABCT", static_cast<int>(settings.SheetNames.size()));
+  std::vector<std::wstring> names = settings.SheetNames;
+  names.insert(names.end(), settings.PassedOverSheetNames.begin(),
+               settings.PassedOverSheetNames.end());
+  WriteInteger(profile, G, L"TABCT", static_cast<int>(names.size()));
   for (const Key& key : kSaveOrderMiddle) WriteKey(profile, key, settings);
-  for (std::size_t i = 0; i < settings.SheetNames.size(); ++i) {
-    profile.WriteString(G, Indexed(L"TAB", i), settings.SheetNames[i]);
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    profile.WriteString(G, Indexed(L"TAB", i), names[i]);
   }
   for (int i = 0; i < kCarriedPairs; ++i) {
     profile.WriteString(G, Indexed(L"FName", i), settings.FName[i]);

@@ -63,6 +63,9 @@ struct TSettings {
   std::int32_t TAB = 0;
   // TABCT and "TAB" + i: the sheet names in sheet order.
   std::vector<std::wstring> SheetNames;
+  // "TAB" + i names passed over at start-up (not a file name, or past the
+  // 51st sheet); saved after the sheets, so that the user can mend them.
+  std::vector<std::wstring> PassedOverSheetNames;
   std::array<std::wstring, kCarriedPairs> FName;
   std::array<std::wstring, kCarriedPairs> FPath;
 
@@ -71,6 +74,9 @@ struct TSettings {
 
 // The five sheets of a first start, in this order.
 [[nodiscard]] std::vector<std::wstring> DefaultSheetNames();
+
+// What the start-up says of the sheet names it passed over.
+[[nodiscard]] std::wstring PassedOverSheetsMessage(const std::vector<std::wstring>& names);
 
 // Reads every key in the order of the settings table. With MeltDLG or
 // FreezeDLG at 1 the desktop folder replaces MeltDir or FreezeDir.

@@ -7,6 +7,7 @@
 #include "app/settings/Settings.h"
 #include "app/sheets/FileStore.h"
 #include "app/sheets/SheetBuffer.h"
+#include "base/errors/ToldFailures.h"
 #include "base/text/TextCodec.h"
 
 struct TSettingsFilePaths {
@@ -14,7 +15,10 @@ struct TSettingsFilePaths {
   std::wstring DataIni;
 };
 
-// Both files are tried. A file that cannot be read or written keeps its old
-// content; EInOutError then names every such file.
-void SaveSettingsFiles(const TSettings& settings, const TSheetBuffer& sheet,
-                       const TSettingsFilePaths& paths, IFileStore& store, const ITextCodec& codec);
+// Both files are tried; a file that cannot be read or written keeps its old
+// content. Gives what the user is to be told, empty when nothing: each
+// failure (once, as `told` keeps them) and each file that was no readable
+// text and was kept aside before it was written anew.
+[[nodiscard]] std::wstring SaveSettingsFiles(const TSettings& settings, const TSheetBuffer& sheet,
+                                             const TSettingsFilePaths& paths, IFileStore& store,
+                                             const ITextCodec& codec, TToldFailures& told);

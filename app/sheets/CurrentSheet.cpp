@@ -1,5 +1,7 @@
 #include "app/sheets/CurrentSheet.h"
 
+#include "base/errors/Errors.h"
+
 TCurrentSheet::TCurrentSheet(TSheetFiles& files, IIconList& icons, const ITextCodec& codec)
     : files_(files), icons_(icons), codec_(codec) {
   buffer_.Clear();
@@ -18,7 +20,15 @@ void TCurrentSheet::Load(std::wstring_view sheetName, const TArrangeOptions& opt
   ArrangeItems(buffer_, icons_, codec_, options);
 }
 
-void TCurrentSheet::Save() const { files_.Save(name_, buffer_); }
+void TCurrentSheet::Save() {
+  constexpr std::wstring_view kSheetSaves = L"sheet files";
+  try {
+    files_.Save(name_, buffer_);
+    toldFailures_.Succeeded(kSheetSaves);
+  } catch (const EInOutError& failure) {
+    if (toldFailures_.FirstTime(kSheetSaves, failure.Reason())) throw;
+  }
+}
 
 void TCurrentSheet::Arrange(const TArrangeOptions& options) {
   ArrangeItems(buffer_, icons_, codec_, options);

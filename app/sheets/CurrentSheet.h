@@ -8,6 +8,7 @@
 #include "app/sheets/IconList.h"
 #include "app/sheets/SheetBuffer.h"
 #include "app/sheets/SheetFiles.h"
+#include "base/errors/ToldFailures.h"
 #include "base/text/TextCodec.h"
 
 class TCurrentSheet {
@@ -19,8 +20,10 @@ class TCurrentSheet {
   // found" icon for a target that is away) and arranges. On an error the sheet is left empty and
   // current, and the error is raised for the standard error box.
   void Load(std::wstring_view sheetName, const TArrangeOptions& options);
-  // SaveSheet.
-  void Save() const;
+  // SaveSheet. A failure is raised to be told; the same failure again is
+  // not, until a save succeeded meanwhile, so that a folder that cannot be
+  // made is told once and not at every change.
+  void Save();
   void Arrange(const TArrangeOptions& options);
   void Delete(int index, const TArrangeOptions& options);
   // Appends the icon of a new item's target; false when the shell gives none.
@@ -39,4 +42,5 @@ class TCurrentSheet {
   const ITextCodec& codec_;
   std::wstring name_;
   TSheetBuffer buffer_;
+  TToldFailures toldFailures_;
 };

@@ -20,6 +20,12 @@ class IFileStore {
   virtual void Replace(const std::wstring& path, std::span<const std::uint8_t> bytes) = 0;
   [[nodiscard]] virtual bool Exists(const std::wstring& path) const = 0;
   virtual void Rename(const std::wstring& from, const std::wstring& to) = 0;
+  // Copies a file to a new name; fails when the new name exists.
+  virtual void Copy(const std::wstring& from, const std::wstring& to) = 0;
   // Creates the folder when it does not exist.
   virtual void EnsureFolder(const std::wstring& path) = 0;
 };
+
+// The first free name for a damaged file kept aside: "<path>.damaged", then
+// "<path>.damaged2", and so on.
+[[nodiscard]] std::wstring FreeBackupPath(const IFileStore& store, const std::wstring& path);

@@ -15,12 +15,21 @@ bool IsFileNotFolder(const std::wstring& path) {
 }
 
 // `failed` ends the sentence: "開けませんでした", "保存できませんでした"...
+[[noreturn]] void RaiseInOut(const std::wstring& failed, const std::wstring& path,
+                             const std::wstring& reason) {
+  throw EInOutError(L"ファイル「" + path + L"」を" + failed + L"。\n" + reason, reason);
+}
+
 [[noreturn]] void RaiseInOut(const std::wstring& failed, const std::wstring& path, DWORD error) {
   const std::wstring folder = FolderOf(path);
-  const std::wstring reason = IsFileNotFolder(folder)
-                                  ? L"「" + folder + L"」はフォルダーではなくファイルです。"
-                                  : SystemErrorText(error);
-  throw EInOutError(L"ファイル「" + path + L"」を" + failed + L"。\n" + reason);
+  RaiseInOut(failed, path,
+             IsFileNotFolder(folder) ? L"「" + folder + L"」はフォルダーではなくファイルです。"
+                                     : SystemErrorText(error));
+}
+
+bool IsReadOnly(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
 bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
@@ -67,6 +76,11 @@ std::optional<std::vector<std::uint8_t>> TWin32FileStore::Read(const std::wstrin
 }
 
 void TWin32FileStore::Replace(const std::wstring& path, std::span<const std::uint8_t> bytes) {
+  // Windows refuses to replace a read-only file, but not every system that
+  // runs the program does; the user's protection holds either way.
+  if (IsReadOnly(path)) {
+    RaiseInOut(L"保存できませんでした", path, L"読み取り専用のファイルです。");
+  }
   const std::wstring folder = FolderOf(path);
   wchar_t temporary[MAX_PATH];
   if (!GetTempFileNameW(folder.c_str(), L"zlk", 0, temporary)) {
@@ -96,6 +110,12 @@ bool TWin32FileStore::Exists(const std::wstring& path) const {
 void TWin32FileStore::Rename(const std::wstring& from, const std::wstring& to) {
   if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH)) {
     RaiseInOut(L"移動できませんでした", from, GetLastError());
+  }
+}
+
+void TWin32FileStore::Copy(const std::wstring& from, const std::wstring& to) {
+  if (!CopyFileW(from.c_str(), to.c_str(), TRUE)) {
+    RaiseInOut(L"複製できませんでした", from, GetLastError());
   }
 }
 

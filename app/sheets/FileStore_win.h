@@ -10,5 +10,6 @@ class TWin32FileStore : public IFileStore {
   void Replace(const std::wstring& path, std::span<const std::uint8_t> bytes) override;
   [[nodiscard]] bool Exists(const std::wstring& path) const override;
   void Rename(const std::wstring& from, const std::wstring& to) override;
+  void Copy(const std::wstring& from, const std::wstring& to) override;
   void EnsureFolder(const std::wstring& path) override;
 };

@@ -40,12 +40,6 @@ std::wstring TSheetFiles::PathOf(std::wstring_view sheetName) const {
 
 void TSheetFiles::EnsureDataFolder() { store_.EnsureFolder(DataFolder()); }
 
-std::wstring TSheetFiles::FreeBackupPath(const std::wstring& path) const {
-  std::wstring candidate = path + L".damaged";
-  for (int n = 2; store_.Exists(candidate); ++n) candidate = path + L".damaged" + std::to_wstring(n);
-  return candidate;
-}
-
 void TSheetFiles::RefuseKeptFile(std::wstring_view sheetName) const {
   const std::wstring path = PathOf(sheetName);
   if (!store_.Exists(path)) return;
@@ -57,8 +51,19 @@ void TSheetFiles::RefuseKeptFile(std::wstring_view sheetName) const {
 
 void TSheetFiles::Load(std::wstring_view sheetName, TSheetBuffer& sheet) {
   const std::wstring path = PathOf(sheetName);
-  // One byte past the format tells a longer file without reading it all.
-  const auto bytes = store_.Read(path, kSheetFileSize + 1);
+  unkept_.erase(path);
+  std::optional<std::vector<std::uint8_t>> bytes;
+  try {
+    // One byte past the format tells a longer file without reading it all.
+    bytes = store_.Read(path, kSheetFileSize + 1);
+  } catch (const EInOutError& failure) {
+    sheet.Count = 0;
+    unkept_[path] = TUnkept::Unread;
+    throw EInOutError(failure.Message() +
+                          L"\nシートは空で開きますが、ファイルを上書きしないよう、"
+                          L"読み込めるまでこのシートは保存しません。",
+                      failure.Reason());
+  }
   if (!bytes) {
     sheet.Count = 0;
     return;
@@ -67,15 +72,66 @@ void TSheetFiles::Load(std::wstring_view sheetName, TSheetBuffer& sheet) {
     ReadSheetFileBytes(*bytes, sheetName, sheet);
   } catch (const ESheetDamaged& damaged) {
     sheet.Count = 0;
-    const std::wstring backup = FreeBackupPath(path);
+    throw ESheetDamaged(damaged.Message() + L"\n" + KeepDamaged(path));
+  }
+}
+
+TSheetFiles::TKept TSheetFiles::KeepAside(const std::wstring& path) {
+  const std::wstring backup = FreeBackupPath(store_, path);
+  try {
     store_.Rename(path, backup);
-    throw ESheetDamaged(damaged.Message() + L"\n元のファイルは「" + backup +
-                        L"」として残し、空のシートとして開きます。");
+    return {backup, false};
+  } catch (const EInOutError&) {
+    // Held without leave to move it (a virus scanner, say): it can still be read.
+  }
+  store_.Copy(path, backup);
+  return {backup, true};
+}
+
+std::wstring TSheetFiles::KeepDamaged(const std::wstring& path) {
+  try {
+    const TKept kept = KeepAside(path);
+    return (kept.Copied ? L"元のファイルは移動できないため、その写しを「" : L"元のファイルは「") +
+           kept.Backup + L"」として残し、空のシートとして開きます。";
+  } catch (const EInOutError& failure) {
+    unkept_[path] = TUnkept::Damaged;
+    return L"元のファイルを別の名前で残せないため、空のシートとして開きますが、"
+           L"ファイルを残せるまでこのシートは保存しません。\n" +
+           failure.Reason();
+  }
+}
+
+void TSheetFiles::RefuseUnkept(const std::wstring& path, std::wstring_view sheetName) {
+  const auto found = unkept_.find(path);
+  if (found == unkept_.end()) return;
+  // A file gone meanwhile has nothing left to lose.
+  if (!store_.Exists(path)) {
+    unkept_.erase(found);
+    return;
+  }
+  const std::wstring sheet = L"シート「" + std::wstring(sheetName) + L"」のファイル";
+  if (found->second == TUnkept::Unread) {
+    const std::wstring reason =
+        L"読み込めなかったファイルのため、上書きしないよう保存しません。"
+        L"シートを選び直すと、もう一度読み込みます。";
+    throw EInOutError(sheet + L"を保存できませんでした。\n" + reason, reason);
+  }
+  try {
+    static_cast<void>(KeepAside(path));
+    unkept_.erase(found);
+  } catch (const EInOutError& failure) {
+    const std::wstring reason =
+        L"壊れたファイルをまだ別の名前で残せないため、上書きしないよう保存しません。";
+    throw EInOutError(sheet + L"を保存できませんでした。\n" + reason + L"\n" + failure.Reason(),
+                      reason);
   }
 }
 
 void TSheetFiles::Save(std::wstring_view sheetName, const TSheetBuffer& sheet) {
-  store_.Replace(PathOf(sheetName), SheetFileBytes(sheet));
+  const std::wstring path = PathOf(sheetName);
+  RefuseUnkept(path, sheetName);
+  EnsureDataFolder();
+  store_.Replace(path, SheetFileBytes(sheet));
 }
 
 bool TSheetFiles::Peek(std::wstring_view sheetName, TSheetBuffer& sheet) const {

@@ -3,6 +3,7 @@
 // 288,004 bytes (the item count, then 400 records of 720 bytes).
 
 #include <cstdint>
+#include <map>
 #include <span>
 #include <string>
 #include <string_view>
@@ -35,18 +36,36 @@ class TSheetFiles {
   void RefuseKeptFile(std::wstring_view sheetName) const;
 
   // A sheet without a file is empty (the count set to 0). A damaged file (of
-  // which no more than the format's size and one byte is read) is
-  // not loaded: it is renamed aside, so no later save can overwrite it, the
-  // sheet is left empty, and ESheetDamaged tells where the bytes are kept.
+  // which no more than the format's size and one byte is read) is not
+  // loaded: it is renamed aside, or copied aside when another program holds
+  // it, so no later save can overwrite its bytes; the sheet is left empty,
+  // and ESheetDamaged tells where the bytes are kept. A file that can be
+  // neither kept aside nor read leaves the sheet empty too, and raises.
   void Load(std::wstring_view sheetName, TSheetBuffer& sheet);
+  // Makes the data folder when it is missing. Refuses (EInOutError) to
+  // replace a file whose bytes are kept nowhere else: a damaged one not yet
+  // kept aside (it is tried again first) or one that could not be read.
   void Save(std::wstring_view sheetName, const TSheetBuffer& sheet);
   // Reads a sheet's items and changes no file: false, with the sheet
   // untouched, when the sheet has no file, a damaged one or an unusable name.
   [[nodiscard]] bool Peek(std::wstring_view sheetName, TSheetBuffer& sheet) const;
 
  private:
-  [[nodiscard]] std::wstring FreeBackupPath(const std::wstring& path) const;
+  enum class TUnkept { Damaged, Unread };
+  struct TKept {
+    std::wstring Backup;
+    bool Copied = false;  // the file itself could not be moved
+  };
+
+  // Moves a damaged file aside, or copies it when it cannot be moved. Raises
+  // EInOutError when neither works.
+  [[nodiscard]] TKept KeepAside(const std::wstring& path);
+  // KeepAside, said for the user; a file it could not keep is marked.
+  [[nodiscard]] std::wstring KeepDamaged(const std::wstring& path);
+  void RefuseUnkept(const std::wstring& path, std::wstring_view sheetName);
 
   std::wstring programFolder_;
   IFileStore& store_;
+  // Sheet files whose bytes are kept nowhere else, so that no save replaces them.
+  std::map<std::wstring, TUnkept> unkept_;
 };

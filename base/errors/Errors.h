@@ -16,9 +16,18 @@ class EZelkError : public std::exception {
   std::wstring message_;
 };
 
-// A file could not be opened, read, created or written.
+// A file could not be opened, read, created or written. The reason is the
+// message without the file's name, so that one kind of failure can be told
+// apart from the files it hits.
 class EInOutError : public EZelkError {
-  using EZelkError::EZelkError;
+ public:
+  explicit EInOutError(std::wstring message) : EZelkError(message), reason_(std::move(message)) {}
+  EInOutError(std::wstring message, std::wstring reason)
+      : EZelkError(std::move(message)), reason_(std::move(reason)) {}
+  [[nodiscard]] const std::wstring& Reason() const noexcept { return reason_; }
+
+ private:
+  std::wstring reason_;
 };
 
 // A sheet file is shorter than the format or holds an impossible item count.

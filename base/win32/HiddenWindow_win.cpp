@@ -15,21 +15,3 @@ THiddenWindow::~THiddenWindow() {
 }
 
 void THiddenWindow::ReportFailure() noexcept { messageBoxes_.ShowError(CurrentExceptionMessage()); }
-
-void ProcessMessages() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      // Leave the end of the program to the message loop that owns it.
-      PostQuitMessage(static_cast<int>(message.wParam));
-      return;
-    }
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
-void WaitAndProcessMessages() {
-  MsgWaitForMultipleObjectsEx(0, nullptr, 5, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-  ProcessMessages();
-}

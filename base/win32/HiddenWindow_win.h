@@ -31,11 +31,3 @@ class THiddenWindow : public TWindow {
  private:
   IMessageBoxes& messageBoxes_;
 };
-
-// Dispatches every message waiting in the thread's queue, so that timers,
-// notifications and user input run while a component waits.
-void ProcessMessages();
-
-// Waits until a message arrives (at most a few milliseconds), then dispatches
-// what is waiting: a wait loop that neither spins nor sleeps past a message.
-void WaitAndProcessMessages();

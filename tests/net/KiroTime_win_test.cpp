@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "base/win32/Handles_win.h"
 #include "net/ClockAdjuster.h"
 #include "net/KiroTime_win.h"
 #include "tests/net/FailureOf.h"
@@ -97,7 +98,8 @@ TEST(KiroTime, AReplyOtherThanFourBytesAndACloseFailsAndSetsNoClock) {
     time.Port = server.Port();
     RecordingClock clock;
     FakeConnection connection;
-    TClockAdjuster adjuster(time, clock, connection, 0);
+    FakeClockUser user;
+    TClockAdjuster adjuster(time, clock, connection, user, 0);
     EXPECT_EQ(adjuster.AdjustClock(server.Address()), TNetTimerChange::Keep) << c.what;
     EXPECT_TRUE(clock.set.empty()) << c.what;
     EXPECT_FALSE(time.Connected()) << c.what;
@@ -120,14 +122,20 @@ TEST(KiroTime, StartUpAdjustsTheClockThroughTheSeamOnly) {
   TKiroTime time(boxes);
   time.Port = server.Port();
   RecordingClock clock;
+  clock.now = 3774873600000u;  // the reply's time: no question
   FakeConnection connection;
+  FakeClockUser user;
   // No build-day floor here: the reply is of 2019.
-  TClockAdjuster adjuster(time, clock, connection, 0);
+  TClockAdjuster adjuster(time, clock, connection, user, 0);
 
   EXPECT_EQ(adjuster.StartUp(server.Address(), true), TNetTimerChange::Disable);
   ASSERT_EQ(clock.set.size(), 1u);
-  EXPECT_EQ(clock.set[0], (TClockTime{2019, 8, 15, 16, 0, 0, 0}));
+  // Half of a round trip on this machine: well under a second.
+  TClockTime set = clock.set[0];
+  set.Milliseconds = 0;
+  EXPECT_EQ(set, (TClockTime{2019, 8, 15, 16, 0, 0, 0}));
   EXPECT_EQ(time.Host, server.Address());
+  EXPECT_TRUE(user.questions.empty());
 }
 
 TEST(KiroTime, StartUpAgainstADeadServerEnablesNetTimer) {
@@ -136,7 +144,38 @@ TEST(KiroTime, StartUpAgainstADeadServerEnablesNetTimer) {
   time.Port = RefusingPort();
   RecordingClock clock;
   FakeConnection connection;
-  TClockAdjuster adjuster(time, clock, connection);
+  FakeClockUser user;
+  TClockAdjuster adjuster(time, clock, connection, user);
   EXPECT_EQ(adjuster.StartUp(L"127.0.0.1", true), TNetTimerChange::Enable);
   EXPECT_TRUE(clock.set.empty());
+}
+
+TEST(KiroTime, AQuitWhileTheServerIsSilentEndsTheRequestAndReachesTheProgramsLoopAfterTheDrop) {
+  TLocalServer server(StaySilent());
+  FakeMessageBoxes boxes;
+  TKiroTime time(boxes);
+  Aim(time, server);
+  time.TimeOut = 0;  // no time-out: only the quit can end the wait
+  const TOwnedWindow tabs(
+      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr));
+  // While the reply is awaited, files are dropped and the program is quit.
+  time.ReportLevel = 8;
+  time.OnStatus = [&](TPowersock&, const std::wstring& status) {
+    if (status != L"Data Available") return;
+    time.OnStatus = nullptr;
+    PostMessageW(tabs.Get(), WM_DROPFILES, 0x1234, 0);
+    PostQuitMessage(7);
+  };
+  EXPECT_EQ(FailureOf([&] { (void)time.TimeInt(); }), L"Read Canceled");
+  EXPECT_FALSE(time.Connected());
+  // Neither was handled inside the request: both wait for the program's own
+  // loop, the drop first, so that the application message event sees it.
+  MSG message;
+  ASSERT_TRUE(PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(message.message, static_cast<UINT>(WM_DROPFILES));
+  EXPECT_EQ(message.hwnd, tabs.Get());
+  EXPECT_EQ(message.wParam, 0x1234u);
+  ASSERT_TRUE(PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE));
+  EXPECT_EQ(message.message, static_cast<UINT>(WM_QUIT));
+  EXPECT_EQ(message.wParam, 7u);
 }

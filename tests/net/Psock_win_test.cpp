@@ -4,8 +4,8 @@
 #include <chrono>
 #include <stdexcept>
 
-#include "base/win32/HiddenWindow_win.h"
 #include "net/Psock_win.h"
+#include "net/WaitThread_win.h"
 #include "tests/net/FailureOf.h"
 #include "tests/net/LocalServer_win.h"
 #include "tests/support/FakeMessageBoxes.h"
@@ -20,14 +20,14 @@ bool PumpUntil(Condition&& condition) {
   const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
   while (!condition()) {
     if (std::chrono::steady_clock::now() > end) return false;
-    WaitAndProcessMessages();
+    (void)TWaitThread().HandleMessages();
   }
   return true;
 }
 
 void PumpFor(std::chrono::milliseconds duration) {
   const auto end = std::chrono::steady_clock::now() + duration;
-  while (std::chrono::steady_clock::now() < end) WaitAndProcessMessages();
+  while (std::chrono::steady_clock::now() < end) (void)TWaitThread().HandleMessages();
 }
 
 // Records the status texts of every level.

@@ -3,8 +3,8 @@
 #include <chrono>
 
 #include "base/errors/Errors.h"
-#include "base/win32/HiddenWindow_win.h"
 #include "net/ThreadTimer_win.h"
+#include "net/WaitThread_win.h"
 #include "tests/support/FakeMessageBoxes.h"
 
 namespace {
@@ -13,7 +13,7 @@ int TicksWithin(TThreadTimer& timer, std::chrono::milliseconds duration) {
   int ticks = 0;
   timer.SetOnTimer([&](TThreadTimer&) { ++ticks; });
   const auto end = std::chrono::steady_clock::now() + duration;
-  while (std::chrono::steady_clock::now() < end) WaitAndProcessMessages();
+  while (std::chrono::steady_clock::now() < end) (void)TWaitThread().HandleMessages();
   timer.SetOnTimer(nullptr);
   return ticks;
 }
@@ -54,6 +54,7 @@ TEST(ThreadTimer, AFailingHandlerIsShownThroughTheMessageBoxes) {
     throw EZelkError(L"時刻を合わせられませんでした。");
   });
   const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (boxes.errors.empty() && std::chrono::steady_clock::now() < end) WaitAndProcessMessages();
+  while (boxes.errors.empty() && std::chrono::steady_clock::now() < end)
+    (void)TWaitThread().HandleMessages();
   EXPECT_EQ(boxes.errors, std::vector<std::wstring>{L"時刻を合わせられませんでした。"});
 }

@@ -8,6 +8,7 @@ namespace {
 
 std::uint32_t TimeInt(std::vector<std::uint8_t> bytes) { return TimeIntFromBytes(bytes); }
 TClockTime TimeOfDay(std::vector<std::uint8_t> bytes) { return TimeOfDayFromBytes(bytes); }
+TClockTime ClockTime(std::uint32_t seconds) { return ClockTimeFromMilliseconds(seconds * 1000ULL); }
 
 TClockTime Time(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
   return {static_cast<std::uint16_t>(year),
@@ -28,10 +29,10 @@ void PrintTo(const TClockTime& t, std::ostream* out) {
 
 TEST(TimeProtocol, FourBytesAreBigEndianAndUnsigned) {
   EXPECT_EQ(TimeInt({0xE1, 0x00, 0x00, 0x00}), 3774873600u);
-  EXPECT_EQ(ClockTimeFromSeconds(3774873600u), Time(2019, 8, 15, 16));
+  EXPECT_EQ(ClockTime(3774873600u), Time(2019, 8, 15, 16));
   EXPECT_EQ(TimeInt({0x00, 0x00, 0x00, 0x00}), 0u);
-  EXPECT_EQ(ClockTimeFromSeconds(0), Time(1900, 1, 1));
-  EXPECT_EQ(ClockTimeFromSeconds(0xFFFFFFFFu), Time(2036, 2, 7, 6, 28, 15));
+  EXPECT_EQ(ClockTime(0), Time(1900, 1, 1));
+  EXPECT_EQ(ClockTime(0xFFFFFFFFu), Time(2036, 2, 7, 6, 28, 15));
 }
 
 TEST(TimeProtocol, MoreThanFourBytesKeepTheLastFourAndFewerGiveASmallerValue) {
@@ -50,7 +51,7 @@ TEST(TimeProtocol, WholeDaysGiveMidnight) {
                {36523, Time(1999, 12, 31)}, {36583, Time(2000, 2, 29)}, {43690, Time(2019, 8, 15)},
                {24855, Time(1968, 1, 20)}};
   for (const auto& c : cases) {
-    EXPECT_EQ(ClockTimeFromSeconds(86400u * c.days), c.date) << c.days << " days";
+    EXPECT_EQ(ClockTime(86400u * c.days), c.date) << c.days << " days";
   }
 }
 

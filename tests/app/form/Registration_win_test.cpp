@@ -92,3 +92,23 @@ TEST(Registration, AFileWithoutAnIconIsNamedAndNotRegistered) {
   ASSERT_EQ(f.messageBoxes.errors.size(), 1u);
   EXPECT_NE(f.messageBoxes.errors[0].find(L"vanished.exe"), std::wstring::npos);
 }
+
+TEST(Registration, WithoutADataFolderTheSheetOpensEmptyAndAFailingSaveIsToldOnce) {
+  CoInitialize(nullptr);
+  FormFixture f;
+  // A program folder that is gone: no Data folder can be made in it.
+  RemoveDirectoryW(f.folder.Path().c_str());
+  TZELKForm& form = f.Create();
+  ASSERT_EQ(f.messageBoxes.errors.size(), 1u);
+  EXPECT_NE(f.messageBoxes.errors[0].find(f.ProgramFile(L"Data")), std::wstring::npos);
+  // The start-up went on: the first sheet is current, empty, and takes drops.
+  EXPECT_EQ(form.Sheet().Name(), L"一般");
+  wchar_t system[MAX_PATH];
+  GetSystemDirectoryW(system, MAX_PATH);
+  Drop(form, {std::wstring(system) + L"\\notepad.exe"});
+  Drop(form, {std::wstring(system) + L"\\cmd.exe"});
+  EXPECT_EQ(form.Sheet().Buffer().Count, 2);
+  ASSERT_EQ(f.messageBoxes.errors.size(), 2u) << "each save told the same failure";
+  EXPECT_NE(f.messageBoxes.errors[1].find(f.ProgramFile(L"Data")), std::wstring::npos);
+  CoUninitialize();
+}

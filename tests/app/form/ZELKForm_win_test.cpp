@@ -5,6 +5,7 @@
 
 #include "app/form/ControlIds.h"
 #include "app/services/SystemServices_win.h"
+#include "app/settings/PrivateProfile_win.h"
 #include "app/sheets/SheetFiles.h"
 #include "base/text/AnsiCodec_win.h"
 #include "base/text/AnsiField.h"
@@ -259,15 +260,18 @@ TEST(HtmlHelp, AMissingHelpFileDoesNoHarm) {
   EXPECT_EQ(GetModuleHandleW(L"hhctrl.ocx"), nullptr) << "the viewer library outlived the viewer";
 }
 
-TEST(MainWindowClock, StartUpWithAJCLKSetsTheClockFromTheChosenServerInUtc) {
+TEST(MainWindowClock, TheFirstShowSetsTheClockFromTheChosenServerAskingForAFarTime) {
   FormFixture f;
   f.WriteSettings("[\x90\xDD\x92\xE8]\r\nAJCLK=1\r\nNTP=2\r\n");
-  // The last time the protocol can tell: no build day lies after it, so the
-  // clock takes it.
+  // The last time the protocol can tell: no build day lies after it. It lies
+  // far from the clock (at 1900 here), so the user is asked first.
   f.timeSource.seconds = 0xFFFFFFFFu;
   TZELKForm& form = f.Create();
+  EXPECT_TRUE(f.timeSource.hostsAsked.empty()) << "asked before the window was shown";
+  ShowWindow(form.Handle(), SW_SHOW);
   ASSERT_EQ(f.timeSource.hostsAsked.size(), 1u);
   EXPECT_EQ(f.timeSource.hostsAsked[0], form.TimeServerHost());
+  EXPECT_EQ(f.messageBoxes.confirmations.size(), 1u);
   ASSERT_EQ(f.clock.set.size(), 1u);
   EXPECT_EQ(f.clock.set[0].Year, 2036);
   EXPECT_EQ(f.clock.set[0].Month, 2);
@@ -281,6 +285,7 @@ TEST(MainWindowClock, StartUpWithoutConnectionAsksNothingAndRetriesByNetTimer) {
   f.WriteSettings("[\x90\xDD\x92\xE8]\r\nAJCLK=1\r\n");
   f.connection.connected = false;
   TZELKForm& form = f.Create();
+  ShowWindow(form.Handle(), SW_SHOW);
   EXPECT_TRUE(f.timeSource.hostsAsked.empty());
   EXPECT_TRUE(f.clock.set.empty());
   EXPECT_TRUE(form.NetTimerEnabled());
@@ -290,9 +295,44 @@ TEST(MainWindowClock, WithoutAJCLKStartUpMakesNoNetworkAccess) {
   FormFixture f;
   f.timeSource.seconds = 1u;
   TZELKForm& form = f.Create();
+  ShowWindow(form.Handle(), SW_SHOW);
   EXPECT_TRUE(f.timeSource.hostsAsked.empty());
   EXPECT_EQ(f.connection.checks, 0);
   EXPECT_FALSE(form.NetTimerEnabled());
+}
+
+TEST(MainWindowClock, TheEndOfTheSessionOrTheExitCancelsARequestThatNeverAnswers) {
+  FormFixture f;
+  f.WriteSettings("[\x90\xDD\x92\xE8]\r\nAJCLK=1\r\n");
+  TZELKForm& form = f.Create();
+  // Inside the request, which never answers: the session ends, then the user
+  // exits ZELK. Each cancels the request at once.
+  std::vector<int> cancelsSeen;
+  f.timeSource.whileWaiting = [&] {
+    SendMessageW(form.Handle(), WM_ENDSESSION, TRUE, 0);
+    cancelsSeen.push_back(f.timeSource.cancels);
+    form.KZELK1Click();
+    cancelsSeen.push_back(f.timeSource.cancels);
+  };
+  SendMessageW(form.Handle(), WM_TIMER, kNetTimerId, 0);
+  EXPECT_EQ(cancelsSeen, (std::vector<int>{1, 2}));
+  EXPECT_FALSE(IsWindow(form.Handle()));
+  EXPECT_TRUE(f.clock.set.empty());
+}
+
+TEST(MainWindow, SheetNamesPassedOverAreToldOnceAndStayInTheSettingsFile) {
+  FormFixture f;
+  f.WriteSettings("[\x90\xDD\x92\xE8]\r\nTABCT=3\r\nTAB0=a\\b\r\nTAB1=Work\r\nTAB2=CON\r\n");
+  TZELKForm& form = f.Create();
+  EXPECT_EQ(TabNames(form), std::vector<std::wstring>{L"Work"});
+  ASSERT_EQ(f.messageBoxes.informations.size(), 1u);
+  EXPECT_NE(f.messageBoxes.informations[0].find(L"「a\\b」「CON」"), std::wstring::npos);
+  SendMessageW(form.Handle(), WM_CLOSE, 0, 0);
+  const TPrivateProfile saved(f.ProgramFile(L"ZELK.ini"));
+  EXPECT_EQ(saved.ReadString(L"設定", L"TAB0"), L"Work");
+  EXPECT_EQ(saved.ReadString(L"設定", L"TAB1"), L"a\\b");
+  EXPECT_EQ(saved.ReadString(L"設定", L"TAB2"), L"CON");
+  EXPECT_EQ(f.messageBoxes.informations.size(), 1u);
 }
 
 TEST(MainWindowClock, AServerIndexOutsideTheTableLeavesTheHostEmpty) {

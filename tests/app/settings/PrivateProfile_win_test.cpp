@@ -113,3 +113,38 @@ TEST(TemporaryFiles, StartUpRemovesOnlyTheProgramsOwnStaleTemporaryFiles) {
   EXPECT_EQ(left, (std::vector<std::wstring>{L"ZELK.ini", L"other.tmp", L"zlk.tmp", L"zlk12345.tmp",
                                              L"zlkG1.tmp"}));
 }
+
+TEST(SettingsFile, IsReadForTheSaveAsTheSystemReadsItWhateverItsMark) {
+  TTempFolder folder;
+  const std::wstring path = folder.File(L"ZELK.ini");
+  const std::wstring text = L"[設定]\r\nWallDir=C:\\壁\r\nTAB0=café\r\n";
+  const auto utf16 = [&](bool bigEndian) {
+    std::vector<std::uint8_t> bytes = {bigEndian ? std::uint8_t{0xFE} : std::uint8_t{0xFF},
+                                       bigEndian ? std::uint8_t{0xFF} : std::uint8_t{0xFE}};
+    for (const wchar_t c : text) {
+      bytes.push_back(static_cast<std::uint8_t>(bigEndian ? c >> 8 : c & 0xFF));
+      bytes.push_back(static_cast<std::uint8_t>(bigEndian ? c & 0xFF : c >> 8));
+    }
+    return bytes;
+  };
+  const struct {
+    const char* what;
+    std::vector<std::uint8_t> bytes;
+  } cases[] = {
+      {"UTF-8", Bytes("\xEF\xBB\xBF[\xE8\xA8\xAD\xE5\xAE\x9A]\r\nWallDir=C:\\\xE5\xA3\x81\r\n"
+                      "TAB0=caf\xC3\xA9\r\n")},
+      {"UTF-16LE", utf16(false)},
+      {"UTF-16BE", utf16(true)},
+  };
+  TWin32FileStore store;
+  const TAnsiCodec codec;
+  for (const auto& c : cases) {
+    WriteBytes(path, c.bytes);
+    const TPrivateProfile system(path);
+    TIniFile file(path, store, codec);
+    for (const wchar_t* key : {L"WallDir", L"TAB0"}) {
+      EXPECT_EQ(file.Profile().ReadString(L"設定", key), system.ReadString(L"設定", key)) << c.what;
+    }
+    EXPECT_EQ(system.ReadString(L"設定", L"TAB0"), L"café") << c.what;
+  }
+}

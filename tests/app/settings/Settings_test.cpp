@@ -156,11 +156,36 @@ TEST(Settings, SheetCountGrowsAndShrinksLeavingOldNamesInTheFile) {
   EXPECT_EQ(ReadSettings(profile, L"").SheetNames, (std::vector<std::wstring>{L"A"}));
 }
 
-TEST(Settings, MoreSheetsThanTheMoveToMenuHoldsAreCappedAtFiftyOne) {
+TEST(Settings, SheetNamesPassedOverAreToldAndKeptInTheFile) {
   FakeProfile profile;
   profile.Set(G, L"TABCT", L"60");
   for (int i = 0; i < 60; ++i) profile.Set(G, L"TAB" + std::to_wstring(i), L"s" + std::to_wstring(i));
-  EXPECT_EQ(ReadSettings(profile, L"").SheetNames.size(), 51u);
+  for (const wchar_t* bad : {L"TAB1=a\\b", L"TAB2=..", L"TAB3=CON", L"TAB4=abc."}) {
+    const std::wstring entry = bad;
+    profile.Set(G, entry.substr(0, 4), entry.substr(5));
+  }
+  TSettings settings = ReadSettings(profile, L"");
+  // The move-to menu holds 51 sheets.
+  EXPECT_EQ(settings.SheetNames.size(), 51u);
+  EXPECT_EQ(settings.SheetNames[1], L"s5");
+  ASSERT_EQ(settings.PassedOverSheetNames.size(), 9u);
+  EXPECT_EQ(settings.PassedOverSheetNames[0], L"a\\b");
+  EXPECT_EQ(settings.PassedOverSheetNames[4], L"s55");
+  EXPECT_EQ(PassedOverSheetsMessage(settings.PassedOverSheetNames),
+            L"次のシートは開きませんでした。名前は設定ファイルにそのまま残してあるので、直すことが"
+            L"できます。\n"
+            L"ファイル名として使えない名前: 「a\\b」「..」「CON」「abc.」\n"
+            L"シートは51までのため開かないシート: 「s55」「s56」「s57」「s58」「s59」");
+
+  // After the sheets, so that the user can mend them.
+  settings.SheetNames.resize(3);
+  SaveSettings(settings, profile);
+  EXPECT_EQ(profile.ReadString(G, L"TABCT"), L"12");
+  EXPECT_EQ(profile.ReadString(G, L"TAB3"), L"a\\b");
+  EXPECT_EQ(profile.ReadString(G, L"TAB11"), L"s59");
+  // With room for them now, the sheets past the 51st open.
+  EXPECT_EQ(ReadSettings(profile, L"").PassedOverSheetNames,
+            (std::vector<std::wstring>{L"a\\b", L"..", L"CON", L"abc."}));
 }
 
 TEST(Settings, ADamagedSheetCountGivesWayToTheSheetNamesInTheFile) {
@@ -177,7 +202,9 @@ TEST(Settings, ADamagedSheetCountGivesWayToTheSheetNamesInTheFile) {
     EXPECT_EQ(settings.SheetNames, users) << std::string(count.begin(), count.end());
 
     SaveSettings(settings, profile);
-    EXPECT_EQ(profile.ReadString(G, L"TABCT"), L"2");
+    // The name no file can have is kept after the sheets.
+    EXPECT_EQ(profile.ReadString(G, L"TABCT"), L"3");
+    EXPECT_EQ(profile.ReadString(G, L"TAB2"), std::wstring(600, L'n'));
     EXPECT_EQ(profile.ReadString(G, L"TAB3"), L"");
     EXPECT_EQ(profile.ReadString(G, L"TAB4"), L"stale");
   }

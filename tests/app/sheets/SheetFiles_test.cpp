@@ -186,3 +186,73 @@ TEST(DataIni, ExportOfFiveOverSevenSetsCountFiveAndLeavesTheOldSections) {
   EXPECT_EQ(dataIni.writes[4], (FakeProfile::Write{L"DATA1", L"Group", L"一般"}));
   EXPECT_EQ(dataIni.writes[5], (FakeProfile::Write{L"DATA1", L"Count", L"10"}));
 }
+
+TEST(SheetFiles, ADamagedFileAnotherProgramHoldsIsCopiedAsideOrNeverSavedOver) {
+  const auto damaged = FileWithCount(401);
+  const TSheetBuffer empty;
+  const auto failureOf = [](auto&& action) -> std::wstring {
+    try {
+      action();
+    } catch (const EInOutError& error) {
+      return error.Message();
+    }
+    return {};
+  };
+  {  // Held without leave to move it: its bytes are copied aside.
+    Sheets s;
+    s.store.files[kSheetPath] = damaged;
+    s.store.held.insert(kSheetPath);
+    TSheetBuffer sheet;
+    const std::wstring told = failureOf([&] { s.files.Load(L"一般", sheet); });
+    EXPECT_NE(told.find(L"壊れています"), std::wstring::npos);
+    EXPECT_NE(told.find(L"写しを「" + kSheetPath + L".damaged」"), std::wstring::npos) << told;
+    EXPECT_EQ(s.store.files.at(kSheetPath + L".damaged"), damaged);
+    s.files.Save(L"一般", empty);
+    EXPECT_EQ(s.store.files.at(kSheetPath), SheetFileBytes(empty));
+  }
+  {  // Neither moved nor copied (the disk is full too): no save replaces it.
+    Sheets s;
+    s.store.files[kSheetPath] = damaged;
+    s.store.held.insert(kSheetPath);
+    s.store.failWrites = true;
+    TSheetBuffer sheet;
+    EXPECT_NE(failureOf([&] { s.files.Load(L"一般", sheet); }).find(L"保存しません"),
+              std::wstring::npos);
+    EXPECT_NE(failureOf([&] { s.files.Save(L"一般", empty); }).find(L"保存しません"),
+              std::wstring::npos);
+    EXPECT_EQ(s.store.files.at(kSheetPath), damaged);
+    // Once it can be kept, the next save keeps it first.
+    s.store.failWrites = false;
+    s.files.Save(L"一般", empty);
+    EXPECT_EQ(s.store.files.at(kSheetPath + L".damaged"), damaged);
+    EXPECT_EQ(s.store.files.at(kSheetPath), SheetFileBytes(empty));
+  }
+  {  // Not even readable: not saved over until it has been read.
+    Sheets s;
+    TSheetBuffer kept;
+    AddItem(kept, MakeItem(L"C:\\kept.exe", 0));
+    s.store.files[kSheetPath] = SheetFileBytes(kept);
+    s.store.locked.insert(kSheetPath);
+    TSheetBuffer sheet;
+    EXPECT_NE(failureOf([&] { s.files.Load(L"一般", sheet); }), L"");
+    EXPECT_EQ(sheet.Count, 0);
+    s.store.locked.clear();
+    EXPECT_NE(failureOf([&] { s.files.Save(L"一般", empty); }).find(L"選び直す"),
+              std::wstring::npos);
+    s.files.Load(L"一般", sheet);
+    EXPECT_EQ(sheet.Count, 1);
+  }
+}
+
+TEST(CurrentSheet, AFolderThatCannotBeMadeIsToldOnceUntilASaveWorks) {
+  Sheets s;
+  s.current.Load(L"一般", {});
+  s.store.failFolders = true;
+  EXPECT_THROW(s.current.Save(), EInOutError);
+  EXPECT_NO_THROW(s.current.Save());
+  s.store.failFolders = false;
+  s.current.Save();
+  EXPECT_TRUE(s.store.files.contains(kSheetPath));
+  s.store.failFolders = true;
+  EXPECT_THROW(s.current.Save(), EInOutError);
+}

@@ -3,6 +3,7 @@
 #include "base/errors/Errors.h"
 #include "base/text/AnsiField.h"
 #include "base/text/Paths.h"
+#include "base/text/TextEncoding.h"
 #include "tests/support/Cp932Codec.h"
 
 TEST(AnsiField, PathWithTrailByte5CSplitsOnDecodedText) {
@@ -64,4 +65,34 @@ TEST(Paths, ExtensionsAsTheRegistrationNamesNeedThem) {
   EXPECT_EQ(WithoutExtension(L"README"), L"README");
   EXPECT_EQ(JoinPath(L"C:\\ZELK", L"Data"), L"C:\\ZELK\\Data");
   EXPECT_EQ(JoinPath(L"C:\\", L"Data"), L"C:\\Data");
+}
+
+TEST(TextEncoding, OnlyBytesThatComeBackAsTheyAreDecode) {
+  const Cp932Codec codec;
+  const struct {
+    const char* what;
+    std::vector<std::uint8_t> bytes;
+    TTextEncoding encoding;
+    bool decodes;
+  } cases[] = {
+      {"Shift-JIS", {'a', 0x95, 0x5C}, TTextEncoding::Ansi, true},
+      {"a lead byte without its trail", {'a', 0x95}, TTextEncoding::Ansi, false},
+      {"UTF-8, a pair of UTF-16 units",
+       {0xEF, 0xBB, 0xBF, 0xF0, 0x9F, 0x98, 0x80},
+       TTextEncoding::Utf8,
+       true},
+      {"UTF-8, overlong", {0xEF, 0xBB, 0xBF, 0xC0, 0xAF}, TTextEncoding::Utf8, false},
+      {"UTF-8, a surrogate", {0xEF, 0xBB, 0xBF, 0xED, 0xA0, 0x80}, TTextEncoding::Utf8, false},
+      {"UTF-8, cut short", {0xEF, 0xBB, 0xBF, 0xE3, 0x81}, TTextEncoding::Utf8, false},
+      {"UTF-16LE, a lone surrogate", {0xFF, 0xFE, 0x00, 0xD8}, TTextEncoding::Utf16Le, true},
+      {"UTF-16BE", {0xFE, 0xFF, 0x30, 0x42}, TTextEncoding::Utf16Be, true},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(DetectTextEncoding(c.bytes), c.encoding) << c.what;
+    const auto text = DecodeText(c.bytes, c.encoding, codec);
+    ASSERT_EQ(text.has_value(), c.decodes) << c.what;
+    if (text) {
+      EXPECT_EQ(EncodeText(*text, c.encoding, codec), c.bytes) << c.what;
+    }
+  }
 }
