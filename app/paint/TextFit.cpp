@@ -47,18 +47,8 @@ std::size_t FittingCount(ICanvas& canvas, std::wstring_view text, std::size_t st
   return low;
 }
 
-}  // namespace
-
-std::wstring EllipsizedText(ICanvas& canvas, std::wstring_view text, int width) {
-  if (canvas.TextWidth(text) <= width) return std::wstring(text);
-  const std::vector<std::size_t> ends = CharacterEnds(text);
-  const std::size_t kept = FittingCount(canvas, text, 0, ends, 0, kEllipsis, width);
-  std::wstring shown(text.substr(0, kept == 0 ? 0 : ends[kept - 1]));
-  return shown += kEllipsis;
-}
-
-std::vector<std::wstring> WrappedLines(ICanvas& canvas, std::wstring_view text, int width) {
-  const std::vector<std::size_t> ends = CharacterEnds(text);
+std::vector<std::wstring> GreedyLines(ICanvas& canvas, std::wstring_view text,
+                                      const std::vector<std::size_t>& ends, int width) {
   std::vector<std::wstring> lines;
   std::size_t start = 0;
   for (std::size_t first = 0; first < ends.size();) {
@@ -70,4 +60,32 @@ std::vector<std::wstring> WrappedLines(ICanvas& canvas, std::wstring_view text, 
     first += count;
   }
   return lines;
+}
+
+}  // namespace
+
+std::wstring EllipsizedText(ICanvas& canvas, std::wstring_view text, int width) {
+  if (canvas.TextWidth(text) <= width) return std::wstring(text);
+  const std::vector<std::size_t> ends = CharacterEnds(text);
+  const std::size_t kept = FittingCount(canvas, text, 0, ends, 0, kEllipsis, width);
+  std::wstring shown(text.substr(0, kept == 0 ? 0 : ends[kept - 1]));
+  return shown += kEllipsis;
+}
+
+// As few lines as the width allows, and of even lengths: the narrowest
+// width that needs no more lines.
+std::vector<std::wstring> WrappedLines(ICanvas& canvas, std::wstring_view text, int width) {
+  const std::vector<std::size_t> ends = CharacterEnds(text);
+  const std::size_t count = GreedyLines(canvas, text, ends, width).size();
+  int low = 1;
+  int high = std::max(1, width);
+  while (low < high) {
+    const int middle = (low + high) / 2;
+    if (GreedyLines(canvas, text, ends, middle).size() <= count) {
+      high = middle;
+    } else {
+      low = middle + 1;
+    }
+  }
+  return GreedyLines(canvas, text, ends, low);
 }

@@ -13,7 +13,7 @@ inline constexpr std::wstring_view kEllipsis = L"…";
 // The text itself when it fits; otherwise its longest beginning that fits
 // with "…" after it.
 [[nodiscard]] std::wstring EllipsizedText(ICanvas& canvas, std::wstring_view text, int width);
-// The text in lines no wider than the width; a character wider than the
-// width stands on a line of its own.
+// The text in as few lines no wider than the width as it takes, of even
+// lengths; a character wider than the width stands on a line of its own.
 [[nodiscard]] std::vector<std::wstring> WrappedLines(ICanvas& canvas, std::wstring_view text,
                                                      int width);

@@ -47,7 +47,9 @@ TEST(Registration, FilesFoldersAndShortcutsDroppedOnTheTabsBecomeItems) {
   WriteBytes(archive, {1, 2, 3});
   MakeShortcut(f.ProgramFile(L"Notepad.lnk"), notepad);
 
+  EXPECT_EQ(form.PAria().EmptyAreaText(), L"ここにファイルやフォルダをドロップすると登録されます");
   Drop(form, {notepad, folder, archive, f.ProgramFile(L"Notepad.lnk")});
+  EXPECT_EQ(form.PAria().EmptyAreaText(), L"");  // the hint goes with the first item
   const TSheetBuffer& sheet = form.Sheet().Buffer();
   ASSERT_EQ(sheet.Count, 4);
   EXPECT_EQ(Field(sheet.Items[0].Target), notepad);

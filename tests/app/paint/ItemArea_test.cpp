@@ -153,11 +153,11 @@ TEST(ItemArea, AnAreaWithoutItemsSaysItsTextInLinesInTheMiddleUntilItHasOne) {
   TItemAreaPainter painter(a.canvas, a.look, a.sheet, a.codec);
   painter.SetEmptyText(L"drop-files-here-to-register");  // 27 characters, 162 pixels
   painter.Paint(150, 100, 36, 0);
-  // 150 - 2 x (8 + 6) leaves 122 pixels: 20 characters to a line.
+  // 150 - 2 x (8 + 6) leaves 122 pixels, 20 characters: two lines, made even.
   const Steps drawn(a.canvas.steps.end() - 5, a.canvas.steps.end());
-  EXPECT_EQ(drawn, (Steps{"rect 9,30-141,70", "brush clear", "font colour " + std::to_string(0x123456),
-                          "text drop-files-here-to-r 15,36 in 9,30-141,70",
-                          "text egister 54,50 in 9,30-141,70"}));
+  EXPECT_EQ(drawn, (Steps{"rect 27,30-123,70", "brush clear", "font colour " + std::to_string(0x123456),
+                          "text drop-files-her 33,36 in 27,30-123,70",
+                          "text e-to-register 36,50 in 27,30-123,70"}));
   a.canvas.steps.clear();
   AddItem(a.sheet, MakeItem(L"C:\\a.exe", 0));
   painter.Paint(150, 100, 36, 0);
