@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "app/services/ColorPicker_win.h"
+#include "app/services/OpenFileDialog_win.h"
 #include "app/services/SystemServices_win.h"
 #include "base/errors/MessageBoxes_win.h"
 #include "app/activation/EmptyDesktopCheck_win.h"
@@ -70,11 +71,12 @@ static int Run(HINSTANCE instance) {
   TEmptyDesktopCheck desktopTest;
   TWin32ColorPicker colorPicker;
   TShellFolderBrowserDialog folderBrowser;
+  TWin32OpenFileDialog openFile;
   const TApplicationWindow application(instance);
   TZELKForm form(TProgramFiles{ProgramPath()},
                  TFormServices{messageBoxes, shutdown, help, shell, executor, folders, shortcuts,
                                mouseHook, desktopTest, KiroTime1, clock, connection, colorPicker,
-                               folderBrowser});
+                               folderBrowser, openFile});
   const HWND window = form.Create(instance, application.Handle());
   if (!window) return 1;
   owner = window;

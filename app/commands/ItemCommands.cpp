@@ -19,9 +19,15 @@ const wchar_t* FieldName(TItemField field) {
   return field == TItemField::Display ? L"表示名" : L"パラメータ";
 }
 
+bool IsBlankOnly(std::wstring_view text) {
+  return text.find_first_not_of(L" \t\u3000") == std::wstring_view::npos;
+}
+
 void EncodeItemText(TLauncherItem& item, TItemField field, std::wstring_view text,
                     const ITextCodec& codec) {
   if (field == TItemField::Display) {
+    // A name that shows nothing leaves no way to tell the item.
+    if (IsBlankOnly(text)) throw EZelkError(L"表示名を入力してください。");
     EncodeField(item.Display, text, codec, FieldName(field));
   } else {
     EncodeField(item.Params, text, codec, FieldName(field));

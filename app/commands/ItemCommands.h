@@ -30,9 +30,9 @@ struct TItemTextEntry {
                                                           TItemField field,
                                                           const ITextCodec& codec);
 // N7Click / N5Click after OK. Text longer than the field (Display 255
-// bytes, Params 99) or not representable raises EZelkError naming the
-// field, and the field keeps its value. Nothing happens when the cell holds
-// no item.
+// bytes, Params 99), not representable, or a display name of blanks only
+// raises EZelkError naming the field, and the field keeps its value. Nothing happens when the cell
+// holds no item.
 void StoreItemText(TSheetBuffer& sheet, int slot, TItemField field, std::wstring_view text,
                    const ITextCodec& codec);
 // Raises what StoreItemText would raise for the text, changing nothing.

@@ -6,6 +6,7 @@
 if(WIN32)
   target_sources(zelk_app_win PRIVATE
     dialogs/ModalDialog_win.cpp
+    dialogs/PageBackground_win.cpp
     dialogs/StNames/StNames_win.cpp
     dialogs/Sort/Sort_win.cpp
     dialogs/ToolBox/ToolBox_win.cpp

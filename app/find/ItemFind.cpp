@@ -78,6 +78,14 @@ std::vector<std::wstring> TItemFind::FoundTargets() const {
   return targets;
 }
 
+std::wstring TItemFind::FoundHint(int slot) const {
+  const TFindCandidate& found = FoundAt(slot);
+  std::wstring hint = DecodeField(found.Item.Display, codec_);
+  const auto sheet = static_cast<std::size_t>(found.Sheet);
+  if (sheet < sheetNames_.size()) hint += L"\n「" + sheetNames_[sheet] + L"」シート";
+  return hint;
+}
+
 namespace {
 
 template <std::size_t N>

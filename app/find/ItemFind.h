@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/sheets/SheetBuffer.h"
@@ -20,8 +21,10 @@ struct TFindCandidate {
 
 class TItemFind {
  public:
-  // Not owned: the codec outlives this object.
-  explicit TItemFind(const ITextCodec& codec) : codec_(codec) {}
+  // Not owned: the codec outlives this object. The sheet names, by their
+  // index, go into the found items' hints.
+  explicit TItemFind(const ITextCodec& codec, std::vector<std::wstring> sheetNames = {})
+      : codec_(codec), sheetNames_(std::move(sheetNames)) {}
 
   // Adds a sheet's items after those added before, ordered as the sort mode
   // orders a sheet: by use count for SORTMODE 1, otherwise by slot. The
@@ -36,9 +39,12 @@ class TItemFind {
   [[nodiscard]] const TSheetBuffer& Found() const { return found_; }
   [[nodiscard]] const TFindCandidate& FoundAt(int slot) const;
   [[nodiscard]] std::vector<std::wstring> FoundTargets() const;
+  // The item hint of a found item: its display name, and its sheet's name.
+  [[nodiscard]] std::wstring FoundHint(int slot) const;
 
  private:
   const ITextCodec& codec_;
+  std::vector<std::wstring> sheetNames_;
   std::vector<TFindCandidate> candidates_;
   std::vector<std::size_t> foundCandidates_;  // per slot of found_
   TSheetBuffer found_;

@@ -31,14 +31,15 @@ enum TControlId : int {
   kStartBtn,      // ｽﾀｰﾄｱｯﾌﾟ
   kFindEdit,      // the find field under the item area
   // Item popup menu Pop.
-  kK9 = 200,   // 登録アプリのフォルダを開く
-  kN7,         // 表示名の変更
-  kN5,         // 起動オプション編集
-  kDelete1,    // 削除
-  kK8,         // コントロールパネル
-  kN4,         // レジストリエディタ
-  kKZELK1,     // ZELKの終了
-  kKWindows1,  // Windows終了
+  kK9 = 200,       // 登録アプリのフォルダを開く
+  kN7,             // 表示名の変更
+  kN5,             // 起動オプション編集
+  kDelete1,        // 削除
+  kK8,             // コントロールパネル
+  kN4,             // レジストリエディタ
+  kKZELK1,         // ZELKの終了
+  kKWindows1,      // Windows終了
+  kRegisterFiles,  // ファイルの登録...
   // Sheet popup menu seetpop.
   kStCreate = 250,  // ｼｰﾄの作成
   kStRename,        // ｼｰﾄ名変更

@@ -95,6 +95,7 @@ void TZELKForm::CreatePopMenu() {
   AppendMenuW(pop, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(pop, MF_STRING, kDelete1, L"削除");
   AppendMenuW(pop, MF_POPUP, reinterpret_cast<UINT_PTR>(moveTo_), L"移動");
+  AppendMenuW(pop, MF_STRING, kRegisterFiles, L"ファイルの登録...");
   AppendMenuW(pop, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(pop, MF_STRING, kK8, L"コントロールパネル");
   AppendMenuW(pop, MF_STRING, kN4, L"レジストリエディタ");

@@ -23,6 +23,9 @@ void TZELKForm::ItemCommand(int id) {
       DeleteItemCommand(sheet_, PAria_.PressedSlot(), services_.MessageBoxes, ArrangeOptions());
       PAria_.Repaint();
       break;
+    case kRegisterFiles:
+      RegisterFilesClick();
+      break;
     default:
       break;
   }
@@ -53,11 +56,17 @@ void TZELKForm::RunPressedItem() {
   }
 }
 
+// The entries that act on an item are greyed on an empty cell, and the
+// current sheet in 移動.
 void TZELKForm::PrepareItemMenu(bool onItem) {
-  const UINT state = MF_BYCOMMAND | (onItem ? MF_ENABLED : MF_GRAYED);
-  EnableMenuItem(pop_.Get(), kK9, state);
-  EnableMenuItem(pop_.Get(), kDelete1, state);
-  EnableMenuItem(pop_.Get(), 5, MF_BYPOSITION | (onItem ? MF_ENABLED : MF_GRAYED));  // GoTo1
+  const UINT enabled = onItem ? MF_ENABLED : MF_GRAYED;
+  for (const int id : {kK9, kN7, kN5, kDelete1})
+    EnableMenuItem(pop_.Get(), id, MF_BYCOMMAND | enabled);
+  EnableMenuItem(pop_.Get(), 5, MF_BYPOSITION | enabled);  // GoTo1
+  for (int entry = 0; entry < ATab_.MoveToCount(); ++entry) {
+    EnableMenuItem(moveTo_, kMoveToFirst + entry,
+                   MF_BYCOMMAND | (entry == ATab_.Current() ? MF_GRAYED : MF_ENABLED));
+  }
 }
 
 void TZELKForm::ShowItemMenu() {

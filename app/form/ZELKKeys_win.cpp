@@ -40,6 +40,8 @@ bool IsPressed(int key) { return GetKeyState(key) < 0; }
 }  // namespace
 
 bool TZELKForm::FormKeyDown(WPARAM key) {
+  // The Enter that ends a composition only ends it.
+  if (key == VK_RETURN && findField_.EnterEndsComposition()) return true;
   if (findField_.IsOpen()) return FindKeyDown(key);
   if (key == VK_TAB && IsPressed(VK_CONTROL)) {
     SwitchSheet(IsPressed(VK_SHIFT) ? -1 : 1);
@@ -96,17 +98,32 @@ bool TZELKForm::FindKeyDown(WPARAM key) {
 
 void TZELKForm::FormChar(wchar_t typed) {
   if (typed < L' ' || typed == 0x7F) return;
-  if (findField_.IsOpen()) {
-    findField_.Type(typed);
-  } else {
-    OpenFind(typed);
-  }
+  if (!findField_.IsOpen()) OpenFind();
+  findField_.Type(typed);
+}
+
+// Typing with an input method goes into the find field from its first key:
+// the field opens as the composition begins, and the composition window
+// stands at it.
+void TZELKForm::FormImeStartComposition() {
+  if (!findField_.IsOpen()) OpenFind();
+  findField_.CompositionStarted();
+  findField_.PlaceComposition(GetFocus() ? GetFocus() : Handle());
+}
+
+void TZELKForm::FormImeEndComposition() {
+  findField_.CompositionEnded(IsPressed(VK_RETURN));
+  if (!findField_.IsOpen()) return;
+  // The next keys go to the field, unless the focus has left the window.
+  const HWND focus = GetFocus();
+  if (focus == Handle() || IsChild(Handle(), focus)) SetFocus(findField_.Handle());
+  FindChange();
 }
 
 // The items of every sheet are read once here; each change of the text
 // only filters them. The current sheet is taken as it stands in memory.
-void TZELKForm::OpenFind(wchar_t typed) {
-  auto find = std::make_unique<TItemFind>(codec_);
+void TZELKForm::OpenFind() {
+  auto find = std::make_unique<TItemFind>(codec_, ATab_.SheetNames());
   const int current = ATab_.Current();
   find->AddSheet(current, sheet_.Buffer(), settings_.SORTMODE);
   const auto other = std::make_unique<TSheetBuffer>();
@@ -117,15 +134,20 @@ void TZELKForm::OpenFind(wchar_t typed) {
     }
   }
   PAria_.HideItemHint();
-  findField_.Open(std::move(find), typed);
+  findField_.Open(std::move(find));
   LayoutRegions();
-  FindChange();
 }
 
+// Nothing is filtered while a composition is open; a text emptied shows
+// the sheet again.
 void TZELKForm::FindChange() {
-  if (!findField_.IsOpen()) return;
+  if (!findField_.IsOpen() || findField_.Composing()) return;
+  if (findField_.Text().empty()) {
+    CloseFind();
+    return;
+  }
   findField_.Filter();
-  PAria_.ShowFound(&findField_.Find().Found(), iconCache_.Handle(), findField_.FoundIconIndexes());
+  PAria_.ShowFound(&findField_.Find(), iconCache_.Handle(), findField_.FoundIconIndexes());
 }
 
 void TZELKForm::CloseFind() {

@@ -72,7 +72,11 @@ LRESULT TZELKForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam) FormEndSession();
       return 0;
     case WM_SHOWWINDOW:
-      if (wParam) FormShow();
+      if (wParam) {
+        FormShow();
+      } else {
+        PAria_.HideItemHint();  // it would float on alone
+      }
       break;
     case WM_CLOSE:
       FormClose();
@@ -99,9 +103,19 @@ LRESULT TZELKForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case WM_KEYUP:
+      if (wParam == VK_RETURN) findField_.EnterReleased();
+      break;
     case WM_CHAR:
+    case WM_IME_CHAR:
       FormChar(static_cast<wchar_t>(wParam));
       return 0;
+    case WM_IME_STARTCOMPOSITION:
+      FormImeStartComposition();
+      break;
+    case WM_IME_ENDCOMPOSITION:
+      FormImeEndComposition();
+      break;
     case WM_COMMAND:
       if (LOWORD(wParam) == kFindEdit) {
         if (HIWORD(wParam) == EN_CHANGE) FindChange();
@@ -176,6 +190,7 @@ bool TZELKForm::HandleCommand(int id) {
     case kN7:
     case kN5:
     case kDelete1:
+    case kRegisterFiles:
       ItemCommand(id);
       return true;
     case kK8:

@@ -120,6 +120,8 @@ class TZELKForm : public TWindow, private IItemAreaEvents, private IClockUser {
   // ZELKLaunch_win.cpp: starting and registering items.
   void RunItem(int slot);
   void DropFilesOnSheet(const std::vector<std::wstring>& paths);
+  void RegisterFilesClick();
+  void RegisterFiles(const std::vector<std::wstring>& paths, int firstSlot);
   bool DropMessage(const MSG& message);
 
   // ZELKArchiveDrop_win.cpp: the extract and compress drop targets.
@@ -170,8 +172,10 @@ class TZELKForm : public TWindow, private IItemAreaEvents, private IClockUser {
   // cells, the item keys, and finding items of every sheet by name.
   bool FormKeyDown(WPARAM key);
   void FormChar(wchar_t typed);
+  void FormImeStartComposition();
+  void FormImeEndComposition();
   bool FindKeyDown(WPARAM key);
-  void OpenFind(wchar_t typed);
+  void OpenFind();
   void FindChange();
   void CloseFind();
   void RunFoundItem();

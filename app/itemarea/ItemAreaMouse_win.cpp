@@ -4,7 +4,6 @@
 #include "app/form/ControlIds.h"
 #include "app/itemarea/ItemAreaWindow_win.h"
 #include "app/paint/GdiCanvas_win.h"
-#include "base/text/AnsiField.h"
 #include "base/win32/Handles_win.h"
 
 namespace {
@@ -48,7 +47,7 @@ void TItemAreaWindow::AppliGridMouseDown(TMouseButton button, TPoint point) {
   mouse_.Press(leftButton, cell);
   // A press takes the selection frame with it; a found item is only started.
   if (selectedSlot_ >= 0) Select(SlotOfCell(cell, settings_.Colum, ScrollPosition()));
-  if (found_ && !leftButton) return;
+  if (find_ && !leftButton) return;
   if (leftButton) {
     // Until the release the area sees the mouse wherever it goes, and the
     // keys, so that Escape can cancel a drag.
@@ -91,12 +90,12 @@ void TItemAreaWindow::PAriaMouseMove(TPoint point) {
   if (hovered < 0) {
     HideItemHint();
   } else {
-    ShowItemHint(DecodeField(Shown().Items[static_cast<std::size_t>(hovered)].Display, codec_));
+    ShowItemHint(ItemHintText(hovered));
     hintWatch_.hoveredItem = hovered;
   }
   if (dragging_) ShowDragCursor(true);
   if (mouse_.Move(CellAt(point, cellWidth_, cellHeight_)) != TItemAreaMouse::TMove::BeginDrag ||
-      found_) {
+      find_) {
     return;
   }
   // The drag begins at once, with the mouse still captured since the press.

@@ -7,6 +7,7 @@
 #include "app/form/ControlIds.h"
 #include "app/paint/GdiCanvas_win.h"
 #include "base/errors/ErrorBox_win.h"
+#include "base/text/AnsiField.h"
 #include "base/win32/Handles_win.h"
 
 namespace {
@@ -56,25 +57,38 @@ int TItemAreaWindow::PressedSlot() const {
   return SlotOfCell(mouse_.PressedCell(), settings_.Colum, ScrollPosition());
 }
 
-const TSheetBuffer& TItemAreaWindow::Shown() const { return found_ ? *found_ : sheet_.Buffer(); }
+const TSheetBuffer& TItemAreaWindow::Shown() const {
+  return find_ ? find_->Found() : sheet_.Buffer();
+}
 
-HIMAGELIST TItemAreaWindow::ShownIcons() const { return found_ ? foundIcons_ : icons_.Handle(); }
+HIMAGELIST TItemAreaWindow::ShownIcons() const { return find_ ? foundIcons_ : icons_.Handle(); }
+
+std::wstring_view TItemAreaWindow::EmptyAreaText() const {
+  if (Shown().Count > 0) return {};
+  return find_ ? kNothingFound : kEmptySheetHint;
+}
+
+std::wstring TItemAreaWindow::ItemHintText(int index) const {
+  if (find_) return find_->FoundHint(index);
+  return DecodeField(sheet_.Buffer().Items[static_cast<std::size_t>(index)].Display, codec_);
+}
 
 TItemAreaPainter TItemAreaWindow::ShownPainter(ICanvas& canvas, const TItemAreaLook& look) const {
   TItemAreaPainter painter(canvas, look, Shown(), codec_);
-  painter.SetIconIndexes(found_ ? foundIconIndexes_ : icons_.Images());
+  painter.SetIconIndexes(find_ ? foundIconIndexes_ : icons_.Images());
   painter.SetSelectedSlot(selectedSlot_);
+  painter.SetEmptyText(EmptyAreaText());
   return painter;
 }
 
-void TItemAreaWindow::ShowFound(const TSheetBuffer* found, HIMAGELIST icons,
+void TItemAreaWindow::ShowFound(const TItemFind* find, HIMAGELIST icons,
                                 std::span<const int> iconIndexes) {
-  found_ = found;
+  find_ = find;
   foundIcons_ = icons;
   foundIconIndexes_ = iconIndexes;
   HideItemHint();
   SetScrollPos(paintBar_, SB_CTL, 0, FALSE);
-  selectedSlot_ = found && found->Count > 0 ? 0 : -1;
+  selectedSlot_ = find && find->Found().Count > 0 ? 0 : -1;
   Repaint();
 }
 
@@ -187,9 +201,14 @@ LRESULT TItemAreaWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
         return 0;
       }
       [[fallthrough]];
+    case WM_KEYUP:
     case WM_CHAR:
     case WM_SYSKEYDOWN:
-      // The area has the focus after a press; the keys are the main window's.
+    case WM_IME_STARTCOMPOSITION:
+    case WM_IME_ENDCOMPOSITION:
+    case WM_IME_CHAR:
+      // The area has the focus after a press; the keys and the input
+      // method's typing are the main window's.
       return SendMessageW(GetAncestor(Handle(), GA_ROOT), message, wParam, lParam);
     case WM_MOUSEWHEEL:
       PAriaMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));

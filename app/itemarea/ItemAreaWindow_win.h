@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "app/find/ItemFind.h"
 #include "app/form/FormControls_win.h"
 #include "app/form/ItemHint_win.h"
 #include "app/itemarea/ItemAreaEvents.h"
@@ -54,11 +55,13 @@ class TItemAreaWindow : public TWindow {
   // selected, otherwise the last pressed cell.
   [[nodiscard]] int PressedSlot() const;
 
-  // The found items shown in place of the sheet, the first selected, with
-  // the image list and the image of each (none owned); null shows the
-  // sheet again.
-  void ShowFound(const TSheetBuffer* found, HIMAGELIST icons, std::span<const int> iconIndexes);
-  [[nodiscard]] bool ShowingFound() const { return found_ != nullptr; }
+  // The found items of a find shown in place of the sheet, the first
+  // selected, with the image list and the image of each (none owned); null
+  // shows the sheet again.
+  void ShowFound(const TItemFind* find, HIMAGELIST icons, std::span<const int> iconIndexes);
+  [[nodiscard]] bool ShowingFound() const { return find_ != nullptr; }
+  // What the area says while it shows no item; empty while it shows some.
+  [[nodiscard]] std::wstring_view EmptyAreaText() const;
   // The selection frame, scrolled into view; -1 removes it.
   void Select(int slot);
   void MoveSelection(TNavigationKey key);
@@ -101,6 +104,8 @@ class TItemAreaWindow : public TWindow {
   void ShowItemHint(const std::wstring& text);
   void HintTmTimer();
   [[nodiscard]] int ItemAtPoint(TPoint point) const;
+  // The display name of a shown item; a found item's also names its sheet.
+  [[nodiscard]] std::wstring ItemHintText(int index) const;
   // The found items while a find shows them, otherwise the current sheet.
   [[nodiscard]] const TSheetBuffer& Shown() const;
   [[nodiscard]] HIMAGELIST ShownIcons() const;
@@ -122,7 +127,7 @@ class TItemAreaWindow : public TWindow {
   bool dragging_ = false;
   TItemHint itemHint_;
   THintWatch hintWatch_;
-  const TSheetBuffer* found_ = nullptr;    // the find's, while it shows
+  const TItemFind* find_ = nullptr;        // while its found items show
   HIMAGELIST foundIcons_ = nullptr;        // the find's
   std::span<const int> foundIconIndexes_;  // the find's
   int selectedSlot_ = -1;

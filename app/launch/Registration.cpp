@@ -45,7 +45,7 @@ void FillRecord(TLauncherItem& item, const std::wstring& target, const std::wstr
 
 TRegistration DropFilesOnSheet(TCurrentSheet& sheet, const std::vector<std::wstring>& paths,
                                IShortcutResolver& shortcuts, const std::wstring& windowsFolder,
-                               const TArrangeOptions& options) {
+                               const TArrangeOptions& options, int firstSlot) {
   TRegistration result;
   TSheetBuffer& buffer = sheet.Buffer();
   for (const std::wstring& path : paths) {
@@ -57,8 +57,8 @@ TRegistration DropFilesOnSheet(TCurrentSheet& sheet, const std::vector<std::wstr
     }
     TLauncherItem& item = buffer.Items[static_cast<std::size_t>(buffer.Count)];
     try {
-      FillRecord(item, target, WithoutExtension(FileNameOf(path)), sheet.Name(), buffer.FreeSlot(),
-                 sheet.Codec());
+      FillRecord(item, target, WithoutExtension(FileNameOf(path)), sheet.Name(),
+                 buffer.FreeSlot(firstSlot), sheet.Codec());
     } catch (const EZelkError& error) {
       result.Refused.push_back(path + L"（" + error.Message() + L"）");
       continue;
@@ -73,6 +73,16 @@ TRegistration DropFilesOnSheet(TCurrentSheet& sheet, const std::vector<std::wstr
   }
   result.SheetFull = buffer.Count >= kItemLimit;
   return result;
+}
+
+std::wstring SheetFullMessage(int files, int registered) {
+  std::wstring message = L"これ以上登録できません。\n";
+  if (registered == files) {
+    return message + std::to_wstring(files) + L" 個のファイルを登録しました。";
+  }
+  return message + std::to_wstring(files) + L" 個のファイルのうち " + std::to_wstring(registered) +
+         L" 個を登録しました。残りの " + std::to_wstring(files - registered) +
+         L" 個は登録していません。";
 }
 
 std::wstring RefusedFilesMessage(const std::vector<std::wstring>& refused) {

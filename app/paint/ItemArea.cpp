@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
+#include "app/paint/TextFit.h"
 #include "base/text/AnsiField.h"
 
 TItemAreaLook ItemAreaLook(const TSettings& settings) {
@@ -55,6 +57,7 @@ int TItemAreaPainter::Paint(int width, int height, int cellHeight, int scroll) {
       DrawItemCell(i, cell);
     }
   }
+  if (sheet_.Count == 0 && !emptyText_.empty()) DrawEmptyText(width, height);
   if (selectedSlot_ >= 0)
     DrawSelectionFrame(CellRect(selectedSlot_, cellWidth, cellHeight, scroll));
   return cellWidth;
@@ -72,6 +75,33 @@ void TItemAreaPainter::DrawSelectionFrame(TRect cell) {
     canvas_.Line({right, top}, {right, bottom});
     canvas_.Line({right, bottom}, {left, bottom});
     canvas_.Line({left, bottom}, {left, top});
+  }
+}
+
+// In a box of the face colour, so that the lines do not cross the text.
+void TItemAreaPainter::DrawEmptyText(int width, int height) {
+  constexpr int kMargin = 8;
+  constexpr int kPadding = 6;
+  canvas_.SetFont(kGridFont, kGridFontPoints);
+  const std::vector<std::wstring> lines =
+      WrappedLines(canvas_, emptyText_, std::max(1, width - 2 * (kMargin + kPadding)));
+  const int lineHeight = CharacterHeight(kGridFontPoints, canvas_.Dpi()) + 2;
+  int textWidth = 0;
+  for (const std::wstring& line : lines) textWidth = std::max(textWidth, canvas_.TextWidth(line));
+  const int boxWidth = textWidth + 2 * kPadding;
+  const int boxHeight = lineHeight * static_cast<int>(lines.size()) + 2 * kPadding;
+  const TRect box{(width - boxWidth) / 2, (height - boxHeight) / 2, (width + boxWidth) / 2,
+                  (height + boxHeight) / 2};
+  canvas_.SetPen(look_.BL);
+  canvas_.SetBrush(look_.BM);
+  canvas_.Rectangle(box);
+  canvas_.SetBrushClear();
+  canvas_.SetFontColor(look_.NameC);
+  int top = box.Top + kPadding;
+  for (const std::wstring& line : lines) {
+    canvas_.TextOutClipped(box, {box.Left + (box.Width() - canvas_.TextWidth(line)) / 2, top},
+                           line);
+    top += lineHeight;
   }
 }
 
@@ -136,11 +166,15 @@ void TItemAreaPainter::DrawListCell(int index, TRect cell) {
   canvas_.DrawIcon(IconIndex(index), {cell.Left + 2, cell.Top + 2});
   canvas_.SetFont(kListFont, kListFontPoints);
   canvas_.SetBrushClear();
-  // The font colour is left as the last paint set it.
-  const std::wstring text = DecodeField(item.Display, codec_) + L":" + std::to_wstring(item.Count);
+  // The font colour is left as the last paint set it. A long name gives way
+  // to the count.
+  const int left = cell.Left + 36;
+  const std::wstring count = L":" + std::to_wstring(item.Count);
+  const std::wstring text = EllipsizedText(canvas_, DecodeField(item.Display, codec_),
+                                           cell.Right - left - canvas_.TextWidth(count)) +
+                            count;
   const int characterHeight = CharacterHeight(kListFontPoints, canvas_.Dpi());
-  canvas_.TextOutClipped(cell, {cell.Left + 36, cell.Top + (cell.Height() - characterHeight) / 2},
-                         text);
+  canvas_.TextOutClipped(cell, {left, cell.Top + (cell.Height() - characterHeight) / 2}, text);
 }
 
 void TItemAreaPainter::DrawGridCell(int index, TRect cell) {
@@ -160,9 +194,11 @@ void TItemAreaPainter::DrawGridCell(int index, TRect cell) {
   }
 }
 
+// A text wider than the cell ends with "…" inside it.
 void TItemAreaPainter::DrawCentredText(std::wstring_view text, TRect cell, int top) {
-  const int offset = std::max(0, (cell.Width() - canvas_.TextWidth(text)) / 2);
-  canvas_.TextOutClipped(cell, {cell.Left + offset, top}, text);
+  const std::wstring shown = EllipsizedText(canvas_, text, cell.Width());
+  const int offset = std::max(0, (cell.Width() - canvas_.TextWidth(shown)) / 2);
+  canvas_.TextOutClipped(cell, {cell.Left + offset, top}, shown);
 }
 
 void TItemAreaPainter::DrawCellFrame(bool released, TPoint pressedCell, int cellWidth,

@@ -19,6 +19,10 @@ inline constexpr std::wstring_view kGridFont = L"ＭＳ Ｐゴシック";
 inline constexpr int kGridFontPoints = 9;
 inline constexpr std::wstring_view kListFont = L"FixedSys";
 inline constexpr int kListFontPoints = 14;
+// What an area without items says: an empty sheet, a find without a match.
+inline constexpr std::wstring_view kEmptySheetHint =
+    L"ここにファイルやフォルダをドロップすると登録されます";
+inline constexpr std::wstring_view kNothingFound = L"見つかりません";
 
 // The settings the item area reads.
 struct TItemAreaLook {
@@ -58,6 +62,8 @@ class TItemAreaPainter {
   // Only the items touching this rectangle are drawn (a repaint of part of
   // the area); without it, every item in the area.
   void SetDirtyRect(TRect dirty) { dirty_ = dirty; }
+  // Said in the middle of the area while it shows no item; none by default.
+  void SetEmptyText(std::wstring_view text) { emptyText_ = text; }
   // PAriaPaint: background, lines, every item and the selection frame;
   // returns the cell width.
   int Paint(int width, int height, int cellHeight, int scroll);
@@ -75,6 +81,7 @@ class TItemAreaPainter {
   void DrawGridCell(int index, TRect cell);
   void DrawCentredText(std::wstring_view text, TRect cell, int top);
   void DrawSelectionFrame(TRect cell);
+  void DrawEmptyText(int width, int height);
   [[nodiscard]] int IconIndex(int index) const;
 
   ICanvas& canvas_;
@@ -84,4 +91,5 @@ class TItemAreaPainter {
   int selectedSlot_ = -1;
   std::span<const int> iconIndexes_;
   std::optional<TRect> dirty_;
+  std::wstring_view emptyText_;
 };

@@ -12,9 +12,10 @@
 #include "base/errors/MessageBoxes.h"
 #include "net/ClockAdjuster.h"
 
-// The settings dialog's pickers (Win32 only).
+// The dialogs that pick (Win32 only).
 class IColorPicker;
 class IFolderBrowserDialog;
+class IOpenFileDialog;
 
 struct TFormServices {
   IMessageBoxes& MessageBoxes;
@@ -34,4 +35,6 @@ struct TFormServices {
   // The settings dialog's colour picker and folder browser.
   IColorPicker& ColorPicker;
   IFolderBrowserDialog& FolderBrowser;
+  // The files ファイルの登録... registers.
+  IOpenFileDialog& OpenFile;
 };

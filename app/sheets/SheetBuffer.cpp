@@ -94,10 +94,12 @@ int TSheetBuffer::ItemAtSlot(int slot) const {
   return -1;
 }
 
-int TSheetBuffer::FreeSlot() const {
+int TSheetBuffer::FreeSlot(int from) const {
   const auto held = MarkHeldSlots(*this);
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (!held.test(static_cast<std::size_t>(slot))) return slot;
+  for (const int first : {std::max(from, 0), 0}) {
+    for (int slot = first; slot < kSlotCount; ++slot) {
+      if (!held.test(static_cast<std::size_t>(slot))) return slot;
+    }
   }
   return kSlotCount;  // unreachable with at most 400 items
 }

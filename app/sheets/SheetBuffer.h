@@ -23,8 +23,9 @@ struct TSheetBuffer {
   void Clear();
   // Index of the first valid item in that slot, or -1.
   [[nodiscard]] int ItemAtSlot(int slot) const;
-  // The smallest slot number 0 ... 400 that no valid item holds.
-  [[nodiscard]] int FreeSlot() const;
+  // The smallest slot number 0 ... 400 that no valid item holds, from the
+  // given one on when one is free there.
+  [[nodiscard]] int FreeSlot(int from = 0) const;
   // The removal step: later records move one place down, the last one
   // emptied (Target, Display, Group, Count), the count decreased.
   void RemoveAt(int index);

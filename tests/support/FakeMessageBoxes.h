@@ -2,6 +2,7 @@
 // Message boxes that answer as told and record what they were asked, so that
 // no test waits on a real box.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,10 +18,14 @@ class FakeMessageBoxes : public IMessageBoxes {
     questions.push_back(text);
     return answer;
   }
-  void Inform(const std::wstring& text) override { informations.push_back(text); }
+  void Inform(const std::wstring& text) override {
+    informations.push_back(text);
+    if (whileInforming) whileInforming();
+  }
   void ShowError(const std::wstring& text) override { errors.push_back(text); }
 
   bool answer = true;
+  std::function<void()> whileInforming;  // looks at the program while the box is open
   std::vector<std::wstring> questions;
   std::vector<std::wstring> informations;
   std::vector<std::wstring> confirmations;

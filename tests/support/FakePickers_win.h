@@ -1,17 +1,15 @@
 #pragma once
-// The colour picker and the folder browser answering as told, without a
+// The colour picker and the open-file dialog answering as told, without a
 // window, and recording what they were asked.
 
 #include <windows.h>
-
-#include <shlobj.h>
 
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/services/ColorPicker_win.h"
-#include "controls/SHBFFEX_win.h"
+#include "app/services/OpenFileDialog_win.h"
 
 class FakeColorPicker : public IColorPicker {
  public:
@@ -24,11 +22,13 @@ class FakeColorPicker : public IColorPicker {
   std::vector<TColor> asked;
 };
 
-class FakeFolderBrowser : public IFolderBrowserDialog {
+class FakeOpenFileDialog : public IOpenFileDialog {
  public:
-  LPITEMIDLIST Browse(BROWSEINFOW&) override {
-    return choice ? ILCreateFromPathW(choice->c_str()) : nullptr;
+  std::vector<std::wstring> PickFiles(HWND, const std::wstring& title) override {
+    titles.push_back(title);
+    return answer;
   }
 
-  std::optional<std::wstring> choice;  // none: the user cancels
+  std::vector<std::wstring> answer;  // none: the user cancels
+  std::vector<std::wstring> titles;
 };

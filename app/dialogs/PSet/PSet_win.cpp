@@ -93,6 +93,7 @@ void TPSetDlg::OnInitDialog() {
   }
   Fill();
   ShowPage(0);
+  pageBackground_.Capture(pages);
   SetWindowPos(Handle(), nullptr, topLeft_.x, topLeft_.y, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -210,8 +211,11 @@ void TPSetDlg::EnableFolderRow(int checkId) const {
   EnableWindow(Item(row.Browse), enabled);
 }
 
+// The browser opens on the row's present folder.
 void TPSetDlg::BrowseFolder(int editId) {
   TSHBrowseForFolderEx browser(Handle(), services_.FolderBrowser);
+  browser.SelectFolder = TSelectFolder::sfManual;
+  browser.SelectFolderName = WindowText(Item(editId));
   if (browser.Execute()) SetDlgItemTextW(Handle(), editId, browser.FolderPath().c_str());
 }
 
@@ -269,14 +273,37 @@ bool TPSetDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& re
     ShowPage(static_cast<int>(SendMessageW(header.hwndFrom, TCM_GETCURSEL, 0, 0)));
     return true;
   }
-  if (message == WM_CTLCOLORSTATIC) {
-    // A read-only swatch asks for its background: the swatch's colour.
-    const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-    if (id < IDC_PSET_SWATCH || id >= IDC_PSET_SWATCH + static_cast<int>(kSwatchCount)) return false;
-    const auto swatch = static_cast<std::size_t>(id - IDC_PSET_SWATCH);
-    SetBkColor(reinterpret_cast<HDC>(wParam), ToColorRef(swatches_[swatch]));
-    result = reinterpret_cast<INT_PTR>(swatchBrushes_[swatch].Get());
-    return true;
+  switch (message) {
+    case WM_CTLCOLORSTATIC: {
+      const HBRUSH brush =
+          ControlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+      result = reinterpret_cast<INT_PTR>(brush);
+      return brush != nullptr;
+    }
+    case WM_PRINTCLIENT:
+      pageBackground_.PrintPage(reinterpret_cast<HDC>(wParam), Handle());
+      result = TRUE;
+      return true;
+    case WM_THEMECHANGED:
+    case WM_SYSCOLORCHANGE:
+      pageBackground_.Capture(Item(IDC_PSET_PAGECONTROL1));
+      InvalidateRect(Handle(), nullptr, TRUE);
+      return false;
+    default:
+      return false;
   }
-  return false;
+}
+
+HBRUSH TPSetDlg::ControlColor(HDC dc, HWND control) const {
+  const int id = GetDlgCtrlID(control);
+  if (id >= IDC_PSET_SWATCH && id < IDC_PSET_SWATCH + static_cast<int>(kSwatchCount)) {
+    const auto swatch = static_cast<std::size_t>(id - IDC_PSET_SWATCH);
+    SetBkColor(dc, ToColorRef(swatches_[swatch]));
+    return swatchBrushes_[swatch].Get();
+  }
+  // A greyed folder box keeps the system's look of a disabled edit.
+  wchar_t className[8] = {};
+  GetClassNameW(control, className, 8);
+  if (id < IDC_PSET_PAGE1 || lstrcmpiW(className, WC_EDITW) == 0) return nullptr;
+  return pageBackground_.ControlBrush(dc, control);
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/dialogs/ModalDialog_win.h"
+#include "app/dialogs/PageBackground_win.h"
 #include "app/services/ColorPicker_win.h"
 #include "app/settings/ColorSwatches.h"
 #include "app/settings/Settings.h"
@@ -39,6 +40,8 @@ class TPSetDlg : public TModalDialog {
   void OnInitDialog() override;
   bool OnCommand(int id, int notification) override;
   bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override;
+  // WM_CTLCOLORSTATIC: a swatch in its colour, a label on the page.
+  [[nodiscard]] HBRUSH ControlColor(HDC dc, HWND control) const;
 
   void ShowPage(int page) const;
   void Fill();
@@ -59,4 +62,5 @@ class TPSetDlg : public TModalDialog {
   POINT topLeft_{};
   TSwatchColors swatches_{};
   std::array<TBrush, kSwatchCount> swatchBrushes_;
+  TPageBackground pageBackground_;
 };

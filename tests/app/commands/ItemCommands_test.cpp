@@ -55,6 +55,14 @@ TEST(ItemCommands, TextTooLongOrNotRepresentableIsRefusedAndTheFieldKeepsItsValu
         << "a short message naming the field, not the text";
   }
   EXPECT_THROW(StoreItemText(sheet, 0, TItemField::Display, L"한국", codec), EZelkError);
+  for (const wchar_t* blank : {L"", L" \u3000"}) {
+    try {
+      StoreItemText(sheet, 0, TItemField::Display, blank, codec);
+      ADD_FAILURE() << "an empty display name was taken";
+    } catch (const EZelkError& error) {
+      EXPECT_EQ(error.Message(), L"表示名を入力してください。");
+    }
+  }
   EXPECT_EQ(DecodeField(sheet.Items[0].Display, codec), L"旧名");
   StoreItemText(sheet, 0, TItemField::Display, std::wstring(255, L'x'), codec);
   EXPECT_EQ(DecodeField(sheet.Items[0].Display, codec), std::wstring(255, L'x'));

@@ -69,13 +69,14 @@ TEST(ItemFind, CurrentSheetComesFirstAndEachSheetIsOrderedAsTheSortModeOrders) {
        {std::pair{0, Names{L"a early", L"a late", L"a few", L"a many"}},
         std::pair{2, Names{L"a early", L"a late", L"a few", L"a many"}},
         std::pair{1, Names{L"a late", L"a early", L"a many", L"a few"}}}) {
-    TItemFind find(codec);
+    TItemFind find(codec, {L"一般", L"OFFICE", L"画像", L"通信"});
     find.AddSheet(3, current, sortMode);
     find.AddSheet(0, other, sortMode);
     find.Filter(L"a");
     EXPECT_EQ(FoundNames(find), order) << "SORTMODE " << sortMode;
     EXPECT_EQ(find.FoundAt(0).Sheet, 3);
     EXPECT_EQ(find.FoundAt(3).Sheet, 0);
+    EXPECT_EQ(find.FoundHint(3), order[3] + L"\n「一般」シート");  // the hint names the sheet
   }
 }
 

@@ -13,7 +13,7 @@ TZELKForm& FormFixture::Create() {
   form = std::make_unique<TZELKForm>(
       TProgramFiles{folder.File(L"ZELK.exe")},
       TFormServices{messageBoxes, shutdown, help, shell, executor, folders, shortcuts, mouseHook,
-                    desktop, timeSource, clock, connection, colorPicker, folderBrowser});
+                    desktop, timeSource, clock, connection, colorPicker, folderBrowser, openFile});
   if (!application) {
     application.Reset(CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"ZELK", WS_POPUP, 0, 0, 0, 0,
                                       nullptr, nullptr, nullptr, nullptr));

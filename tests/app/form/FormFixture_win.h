@@ -10,6 +10,7 @@
 #include "app/launch/ShortcutResolver_win.h"
 #include "tests/app/shortcuts/RecordingShell.h"
 #include "tests/support/FakeFormServices.h"
+#include "tests/support/AnsweringBrowser_win.h"
 #include "tests/support/FakePickers_win.h"
 #include "tests/support/TempFolder_win.h"
 
@@ -46,7 +47,8 @@ class FormFixture {
   RecordingClock clock;
   FakeConnection connection;
   FakeColorPicker colorPicker;
-  FakeFolderBrowser folderBrowser;
+  TAnsweringBrowser folderBrowser;
+  FakeOpenFileDialog openFile;
   // Stands for the hidden application window that owns the form.
   TOwnedWindow application;
   std::unique_ptr<TZELKForm> form;

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <imm.h>
 
 #include "app/sheets/FileStore_win.h"
 #include "tests/app/itemarea/ItemAreaFixture_win.h"
@@ -62,6 +63,64 @@ TEST(Keys, TypedNameFindsAnItemOfAnotherSheetAndEnterStartsItThereAsAClickDoes) 
   EXPECT_EQ(saved.Items[0].Count, 1);
   EXPECT_FALSE(IsWindowVisible(a.form->Handle()));  // hidden after the start
   EXPECT_FALSE(IsWindowVisible(field));
+}
+
+TEST(Keys, AFindSaysWhenNothingMatchesNamesEachItemsSheetAndClosesWhenEmptied) {
+  ItemArea a("", {{L"Word", 0}});
+  WriteOtherSheet(a.f, L"OFFICE", L"メモ帳", 4);
+  EXPECT_EQ(a.form->PAria().EmptyAreaText(), L"");
+  const HWND field = a.form->Control(kFindEdit);
+  Type(a.form->Handle(), L"xq");
+  EXPECT_EQ(a.form->PAria().EmptyAreaText(), L"見つかりません");
+  SendMessageW(field, WM_CHAR, L'\b', 0);
+  SendMessageW(field, WM_CHAR, L'\b', 0);  // Backspace to empty
+  EXPECT_FALSE(IsWindowVisible(field));
+  EXPECT_FALSE(a.form->PAria().ShowingFound());
+
+  Type(a.form->Handle(), L"ﾒ");
+  a.Send(WM_MOUSEMOVE, a.Cell(0, 0));
+  EXPECT_EQ(a.form->PAria().ItemHint().Text(), L"メモ帳\n「OFFICE」シート");
+}
+
+// The messages an input method sends the window with the focus, here as a
+// user types めも, converts and ends the composition with Enter.
+TEST(Keys, AnInputMethodTypesIntoTheFindFieldFromItsFirstKeyAndItsEnterStartsNothing) {
+  ItemArea a("", {{L"メモ帳", 0}, {L"Word", 1}});
+  const HWND form = a.form->Handle();
+  const HWND field = a.form->Control(kFindEdit);
+  SetFocus(form);
+  SendMessageW(form, WM_IME_STARTCOMPOSITION, 0, 0);
+  ASSERT_TRUE(IsWindowVisible(field));
+  const HIMC context = ImmGetContext(form);
+  COMPOSITIONFORM placed{};
+  ImmGetCompositionWindow(context, &placed);
+  ImmReleaseContext(form, context);
+  POINT fieldCorner{2, 2};
+  MapWindowPoints(field, form, &fieldCorner, 1);
+  EXPECT_EQ(placed.ptCurrentPos.x, fieldCorner.x);  // the composition window stands at the field
+  EXPECT_EQ(placed.ptCurrentPos.y, fieldCorner.y);
+
+  SendMessageW(form, WM_IME_COMPOSITION, L'も', GCS_COMPSTR);
+  Key(form, VK_RETURN);  // converting
+  for (const wchar_t typed : std::wstring(L"めも")) SendMessageW(form, WM_IME_CHAR, typed, 0);
+  EXPECT_EQ(WindowText(field), L"めも");
+  EXPECT_FALSE(a.form->PAria().ShowingFound()) << "nothing is filtered while composing";
+
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_RETURN] = 0x80;
+  SetKeyboardState(keys);
+  SendMessageW(form, WM_IME_ENDCOMPOSITION, 0, 0);
+  EXPECT_TRUE(a.form->PAria().ShowingFound());
+  EXPECT_EQ(GetFocus(), field);  // the next keys go there
+  Key(field, VK_RETURN);         // the Enter that ended the composition
+  EXPECT_TRUE(a.f.shell.starts.empty());
+  keys[VK_RETURN] = 0;
+  SetKeyboardState(keys);
+  SendMessageW(field, WM_KEYUP, VK_RETURN, 0xC0000001);
+  Key(field, VK_RETURN);
+  ASSERT_EQ(a.f.shell.starts.size(), 1u);
+  EXPECT_EQ(a.f.shell.starts[0].parameters, L"/p メモ帳");
 }
 
 TEST(Keys, ArrowsMoveTheSelectionOverTheCellsAndEnterStartsTheSelectedItem) {

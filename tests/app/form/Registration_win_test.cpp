@@ -10,6 +10,7 @@
 #include "base/text/AnsiField.h"
 #include "base/win32/Handles_win.h"
 #include "tests/app/form/FormFixture_win.h"
+#include "tests/app/itemarea/ItemAreaFixture_win.h"
 #include "tests/support/DropHandle_win.h"
 
 namespace {
@@ -46,7 +47,9 @@ TEST(Registration, FilesFoldersAndShortcutsDroppedOnTheTabsBecomeItems) {
   WriteBytes(archive, {1, 2, 3});
   MakeShortcut(f.ProgramFile(L"Notepad.lnk"), notepad);
 
+  EXPECT_EQ(form.PAria().EmptyAreaText(), L"ここにファイルやフォルダをドロップすると登録されます");
   Drop(form, {notepad, folder, archive, f.ProgramFile(L"Notepad.lnk")});
+  EXPECT_EQ(form.PAria().EmptyAreaText(), L"");  // the hint goes with the first item
   const TSheetBuffer& sheet = form.Sheet().Buffer();
   ASSERT_EQ(sheet.Count, 4);
   EXPECT_EQ(Field(sheet.Items[0].Target), notepad);
@@ -79,9 +82,41 @@ TEST(Registration, TenFilesOntoA395ItemSheetRegisterFiveAndTellOnce) {
   const auto bytes = SheetFileBytes(sheet);
   WriteBytes(f.ProgramFile(L"Data\\一般"), {bytes.begin(), bytes.end()});
   TZELKForm& form = f.Create();
+  // What was registered is painted and saved before the box is shown.
+  bool paintedBeforeTheBox = false;
+  int savedBeforeTheBox = 0;
+  f.messageBoxes.whileInforming = [&] {
+    paintedBeforeTheBox = !GetUpdateRect(form.Control(kPAria), nullptr, FALSE);
+    TSheetBuffer saved;
+    ReadSheetFileBytes(ReadBytes(f.ProgramFile(L"Data\\一般")), L"一般", saved);
+    savedBeforeTheBox = saved.Count;
+  };
   Drop(form, std::vector<std::wstring>(10, notepad));
   EXPECT_EQ(form.Sheet().Buffer().Count, 400);
-  EXPECT_EQ(f.messageBoxes.informations, std::vector<std::wstring>{L"これ以上登録できません。"});
+  EXPECT_EQ(f.messageBoxes.informations,
+            std::vector<std::wstring>{L"これ以上登録できません。\n10 個のファイルのうち 5 個を登録しました。"
+                                      L"残りの 5 個は登録していません。"});
+  EXPECT_TRUE(paintedBeforeTheBox);
+  EXPECT_EQ(savedBeforeTheBox, 400);
+}
+
+TEST(Registration, FilesChosenFromTheItemMenuAreRegisteredFromTheClickedCellOn) {
+  ItemArea a("AUTOSORT=0\r\n", {{L"A", 0}, {L"B", 5}});
+  const std::wstring folder = a.f.ProgramFile(L"Ver1.5");
+  CreateDirectoryW(folder.c_str(), nullptr);
+  a.Send(WM_MBUTTONDOWN, a.Cell(2, 1));  // slot 5, held: the next free cells
+  a.f.openFile.answer = {SystemFile(L"notepad.exe"), folder, SystemFile(L"notepad.exe")};
+  SendMessageW(a.form->Handle(), WM_COMMAND, MAKEWPARAM(kRegisterFiles, 0), 0);
+  EXPECT_EQ(a.f.openFile.titles, std::vector<std::wstring>{L"ファイルの登録"});
+  EXPECT_EQ(a.Displays(), (std::vector<std::wstring>{L"A", L"-", L"-", L"-", L"-", L"B", L"notepad",
+                                                     L"Ver1", L"notepad"}));
+  TSheetBuffer saved;
+  ReadSheetFileBytes(ReadBytes(a.f.ProgramFile(L"Data\\一般")), L"一般", saved);
+  EXPECT_EQ(saved.Count, 5);
+
+  a.f.openFile.answer.clear();  // cancelled
+  SendMessageW(a.form->Handle(), WM_COMMAND, MAKEWPARAM(kRegisterFiles, 0), 0);
+  EXPECT_EQ(a.form->Sheet().Buffer().Count, 5);
 }
 
 TEST(Registration, AFileWithoutAnIconIsNamedAndNotRegistered) {

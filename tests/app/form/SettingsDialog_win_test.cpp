@@ -2,7 +2,10 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <algorithm>
+#include <fstream>
 #include <functional>
 
 #include "app/dialogs/PSet/PSetIds.h"
@@ -11,6 +14,7 @@
 #include "base/text/AnsiCodec_win.h"
 #include "base/text/AnsiField.h"
 #include "controls/DigLight_win.h"
+#include "base/win32/Handles_win.h"
 #include "net/TimeServers.h"
 #include "tests/app/dialogs/DialogDriver_win.h"
 #include "tests/app/form/FormFixture_win.h"
@@ -33,6 +37,58 @@ void ClickCheckBox(HWND dialog, int id) {
 void SetDigits(HWND dialog, int id, int value) { TDigLight::Of(GetDlgItem(dialog, id))->SetValue(value); }
 
 bool Enabled(HWND dialog, int id) { return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE; }
+
+// A memory bitmap to paint a window on and read its pixels.
+class TPicture {
+ public:
+  TPicture(int width, int height)
+      : dc_(CreateCompatibleDC(TWindowDC(nullptr).Get())),
+        bitmap_(CreateCompatibleBitmap(TWindowDC(nullptr).Get(), width, height)),
+        selected_(dc_.Get(), bitmap_.Get()) {}
+  [[nodiscard]] HDC Dc() const { return dc_.Get(); }
+
+ private:
+  TMemoryDC dc_;
+  TBitmap bitmap_;
+  TSelectObject selected_;
+};
+
+// Labels, check boxes and, through the dialog, themed controls take the
+// page's own pixels, whatever colour the tab control gives its body.
+void ExpectLabelsOnTheirPage(HWND dialog, bool commonControls6) {
+  SIZE ideal{};  // only the buttons of common controls 6 know their ideal size
+  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, IDC_PSET_STATUSCHECK), BCM_GETIDEALSIZE, 0,
+                         reinterpret_cast<LPARAM>(&ideal)) != 0,
+            commonControls6);
+  const HWND pages = GetDlgItem(dialog, IDC_PSET_PAGECONTROL1);
+  RECT pageRect;
+  GetClientRect(pages, &pageRect);
+  const TPicture page(pageRect.right, pageRect.bottom);
+  FillRect(page.Dc(), &pageRect, GetSysColorBrush(COLOR_BTNFACE));
+  SendMessageW(pages, WM_PRINT, reinterpret_cast<WPARAM>(page.Dc()), PRF_CLIENT | PRF_ERASEBKGND);
+  for (const int id : {IDC_PSET_RSLABEL, IDC_PSET_STATUSCHECK}) {
+    const HWND label = GetDlgItem(dialog, id);
+    RECT r;
+    GetClientRect(label, &r);
+    const POINT spot{r.right - 2, r.bottom / 2};  // right of the text
+    POINT onPage = spot;
+    MapWindowPoints(label, pages, &onPage, 1);
+    const COLORREF expected = GetPixel(page.Dc(), onPage.x, onPage.y);
+    const TPicture painted(r.right, r.bottom);
+    SendMessageW(label, WM_PRINT, reinterpret_cast<WPARAM>(painted.Dc()),
+                 PRF_CLIENT | PRF_ERASEBKGND);
+    EXPECT_EQ(GetPixel(painted.Dc(), spot.x, spot.y), expected) << id;
+    // What a themed control asks its parent for, as the theme library does.
+    const TPicture behind(r.right, r.bottom);
+    POINT corner{0, 0};
+    MapWindowPoints(label, dialog, &corner, 1);
+    SetViewportOrgEx(behind.Dc(), -corner.x, -corner.y, nullptr);
+    SendMessageW(dialog, WM_ERASEBKGND, reinterpret_cast<WPARAM>(behind.Dc()), 0);
+    SendMessageW(dialog, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(behind.Dc()), PRF_CLIENT);
+    EXPECT_EQ(GetPixel(behind.Dc(), corner.x + spot.x, corner.y + spot.y), expected) << id;
+  }
+  PressButton(dialog, IDCANCEL);
+}
 
 }  // namespace
 
@@ -118,13 +174,17 @@ TEST(SettingsDialog, DesktopBoxesGreyTheirRowAtOnceAndOkTakesTheArchiveFolders) 
   const std::wstring desktop = form.Settings().FreezeDir;  // MeltDLG and FreezeDLG start at 1
   const std::wstring chosen = f.folder.File(L"");
   f.folderBrowser.choice = chosen.substr(0, chosen.size() - 1);  // without the last "\"
+  const std::wstring present = f.folder.File(L"Melt");
+  CreateDirectoryW(present.c_str(), nullptr);
   WithSettingsDialog(form, [&](HWND dialog) {
     EXPECT_FALSE(Enabled(dialog, IDC_PSET_MELT_EDIT));
     EXPECT_FALSE(Enabled(dialog, IDC_PSET_MELTBTN));
     ClickCheckBox(dialog, IDC_PSET_MELTCHK);
     EXPECT_TRUE(Enabled(dialog, IDC_PSET_MELT_EDIT));
     EXPECT_TRUE(Enabled(dialog, IDC_PSET_MELTBTN));
+    SetDlgItemTextW(dialog, IDC_PSET_MELT_EDIT, present.c_str());
     PressButton(dialog, IDC_PSET_MELTBTN);
+    EXPECT_EQ(f.folderBrowser.initialSelection, present);  // the browser opens on it
     EXPECT_EQ(ControlText(dialog, IDC_PSET_MELT_EDIT), *f.folderBrowser.choice);
     // A folder that is not there is refused, and the dialog stays.
     ClickCheckBox(dialog, IDC_PSET_FREEZECHK);
@@ -140,6 +200,30 @@ TEST(SettingsDialog, DesktopBoxesGreyTheirRowAtOnceAndOkTakesTheArchiveFolders) 
   EXPECT_EQ(form.Settings().MeltDir, *f.folderBrowser.choice);
   EXPECT_EQ(form.Settings().FreezeDLG, 1);
   EXPECT_EQ(form.Settings().FreezeDir, desktop);
+}
+
+TEST(SettingsDialog, LabelsArePaintedOnTheirPagesOwnBackgroundWithAndWithoutCommonControls6) {
+  FormFixture f;
+  TZELKForm& form = f.Create();
+  WithSettingsDialog(form, [](HWND dialog) { ExpectLabelsOnTheirPage(dialog, false); });
+  // The same dialog made of the version 6 controls a manifest asks for.
+  const std::wstring manifest = f.folder.File(L"cc6.manifest");
+  std::ofstream(manifest.c_str())
+      << "<assembly xmlns='urn:schemas-microsoft-com:asm.v1' manifestVersion='1.0'><dependency>"
+         "<dependentAssembly><assemblyIdentity type='win32' "
+         "name='Microsoft.Windows.Common-Controls' version='6.0.0.0' processorArchitecture='*' "
+         "publicKeyToken='6595b64144ccf1df' language='*'/></dependentAssembly></dependency>"
+         "</assembly>";
+  ACTCTXW context{};
+  context.cbSize = sizeof context;
+  context.lpSource = manifest.c_str();
+  const HANDLE activation = CreateActCtxW(&context);
+  ASSERT_NE(activation, INVALID_HANDLE_VALUE);
+  ULONG_PTR cookie = 0;
+  ASSERT_TRUE(ActivateActCtx(activation, &cookie));
+  WithSettingsDialog(form, [](HWND dialog) { ExpectLabelsOnTheirPage(dialog, true); });
+  DeactivateActCtx(0, cookie);
+  ReleaseActCtx(activation);
 }
 
 TEST(SettingsDialog, ColumnsAndFontSizeOutsideTheirBoundsAreToldAndBrought) {

@@ -195,7 +195,7 @@ TEST(MainWindow, PopMenuCarriesTheItemAndSystemCommands) {
   FormFixture f;
   TZELKForm& form = f.Create();
   const HMENU pop = form.PopMenu();
-  ASSERT_EQ(GetMenuItemCount(pop), 12);
+  ASSERT_EQ(GetMenuItemCount(pop), 13);
   const auto caption = [&](int position) {
     wchar_t text[64] = {};
     GetMenuStringW(pop, static_cast<UINT>(position), text, 64, MF_BYPOSITION);
@@ -203,8 +203,9 @@ TEST(MainWindow, PopMenuCarriesTheItemAndSystemCommands) {
   };
   EXPECT_EQ(caption(0), L"登録アプリのフォルダを開く");
   EXPECT_EQ(caption(5), L"移動");
-  EXPECT_EQ(caption(10), L"ZELKの終了");
-  EXPECT_EQ(caption(11), L"Windows終了");
+  EXPECT_EQ(caption(6), L"ファイルの登録...");
+  EXPECT_EQ(caption(11), L"ZELKの終了");
+  EXPECT_EQ(caption(12), L"Windows終了");
   EXPECT_EQ(GetMenuItemCount(GetSubMenu(pop, 5)), 5);  // one entry per sheet
 }
 

@@ -83,16 +83,18 @@ TEST(ItemAreaMouse, DroppingOnItsOwnCellSavesNothing) {
   EXPECT_EQ(ReadBytes(a.f.ProgramFile(L"Data\\一般")), before);
 }
 
-TEST(ItemAreaMouse, APressOnAnEmptyCellDisablesTheItemEntriesOfThePopupMenu) {
+TEST(ItemAreaMouse, APressOnAnEmptyCellGreysTheItemEntriesAndMoveGreysTheCurrentSheet) {
   ItemArea a("", {{L"A", 0}});
   const HMENU pop = a.form->PopMenu();
+  const auto grey = [&](int id) { return (GetMenuState(pop, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
   a.Send(WM_MBUTTONDOWN, a.Cell(2, 0));
-  EXPECT_TRUE(GetMenuState(pop, kK9, MF_BYCOMMAND) & MF_GRAYED);
-  EXPECT_TRUE(GetMenuState(pop, kDelete1, MF_BYCOMMAND) & MF_GRAYED);
+  for (const int id : {kK9, kN7, kN5, kDelete1}) EXPECT_TRUE(grey(id)) << id;
   EXPECT_TRUE(GetMenuState(pop, 5, MF_BYPOSITION) & MF_GRAYED);
-  EXPECT_FALSE(GetMenuState(pop, kN7, MF_BYCOMMAND) & MF_GRAYED);
+  EXPECT_FALSE(grey(kRegisterFiles));  // registers into the empty cell
   a.Send(WM_MBUTTONDOWN, a.Cell(0, 0));
-  EXPECT_FALSE(GetMenuState(pop, kK9, MF_BYCOMMAND) & MF_GRAYED);
+  for (const int id : {kK9, kN7, kN5, kDelete1}) EXPECT_FALSE(grey(id)) << id;
+  EXPECT_TRUE(grey(kMoveToFirst));  // 一般, the current sheet
+  EXPECT_FALSE(grey(kMoveToFirst + 1));
 }
 
 TEST(ItemAreaMouse, TheHintShowsTheDisplayNameUnderTheCursor) {
@@ -101,6 +103,10 @@ TEST(ItemAreaMouse, TheHintShowsTheDisplayNameUnderTheCursor) {
   EXPECT_NE(a.form->PAria().ItemHint().Handle(), nullptr);
   EXPECT_EQ(a.form->PAria().ItemHint().Text(), L"メモ");
   a.Send(WM_MOUSEMOVE, a.Cell(2, 2));
+  EXPECT_EQ(a.form->PAria().ItemHint().Handle(), nullptr);
+  a.Send(WM_MOUSEMOVE, a.Cell(0, 0));
+  ASSERT_NE(a.form->PAria().ItemHint().Handle(), nullptr);
+  ShowWindow(a.form->Handle(), SW_HIDE);  // the hint goes with the window
   EXPECT_EQ(a.form->PAria().ItemHint().Handle(), nullptr);
 }
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "tests/app/form/FormFixture_win.h"
+#include "tests/app/itemarea/ItemAreaFixture_win.h"
 
 namespace {
 
@@ -35,13 +35,15 @@ constexpr COLORREF kLight = RGB(255, 255, 255);
 constexpr COLORREF kShadow = RGB(100, 100, 100);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 const char kColours[] = "[\x90\x46]\r\nBM=13158600\r\nBH=16777215\r\nBL=6579300\r\n";
+// An item out of sight, so that the area shows its lines without the hint
+// of an empty sheet.
+const std::vector<std::pair<std::wstring, int>> kFarItem{{L"far", 399}};
 
 }  // namespace
 
 TEST(ItemAreaPixels, ButtonLookOf251PixelsEndsItsLinesAt246AndKeepsTheFaceBeyond) {
-  FormFixture f;
-  f.WriteSettings(kColours);
-  TZELKForm& form = f.Create();
+  ItemArea a(kColours, kFarItem);
+  TZELKForm& form = *a.form;
   const PaintedArea area(form, 251, 100);
   EXPECT_EQ(area.At(0, 20), kBlack);
   EXPECT_EQ(area.At(1, 20), kLight);
@@ -57,9 +59,8 @@ TEST(ItemAreaPixels, ButtonLookOf251PixelsEndsItsLinesAt246AndKeepsTheFaceBeyond
 }
 
 TEST(ItemAreaPixels, GridLookOutlinesTheAreaInTheLineColour) {
-  FormFixture f;
-  f.WriteSettings(std::string(kColours) + "[\x90\xDD\x92\xE8]\r\nBTN_PAT=1\r\n");
-  TZELKForm& form = f.Create();
+  ItemArea a(std::string("BTN_PAT=1\r\n") + kColours, kFarItem);
+  TZELKForm& form = *a.form;
   const PaintedArea area(form, 251, 100);
   EXPECT_EQ(area.At(0, 50), kShadow);
   EXPECT_EQ(area.At(250, 50), kShadow);
@@ -70,9 +71,8 @@ TEST(ItemAreaPixels, GridLookOutlinesTheAreaInTheLineColour) {
 }
 
 TEST(ItemAreaPixels, CellsGrowWithNameAndCountLines) {
-  FormFixture f;
-  f.WriteSettings(std::string(kColours) + "[\x90\xDD\x92\xE8]\r\nFILE_DISP=1\r\nCOUNT_DISP=1\r\n");
-  TZELKForm& form = f.Create();
+  ItemArea a(std::string("FILE_DISP=1\r\nCOUNT_DISP=1\r\n") + kColours, kFarItem);
+  TZELKForm& form = *a.form;
   EXPECT_EQ(form.PAria().CellHeight(), 60);
   const PaintedArea area(form, 251, 130);
   EXPECT_EQ(area.At(40, 60), kBlack);

@@ -121,6 +121,10 @@ TEST(Registration, TenFilesOnto395ItemsRegisterFiveAndSayTheSheetIsFull) {
   EXPECT_EQ(result.Registered, 5);
   EXPECT_TRUE(result.SheetFull);
   EXPECT_EQ(s.Buffer().Count, 400);
+  EXPECT_EQ(SheetFullMessage(10, 5), L"これ以上登録できません。\n10 個のファイルのうち 5 個を登録しました。"
+                                     L"残りの 5 個は登録していません。");
+  EXPECT_EQ(SheetFullMessage(5, 5), L"これ以上登録できません。\n5 個のファイルを登録しました。")
+      << "the last file filled the sheet";
 }
 
 TEST(Registration, PathsTheRecordCannotHoldOrWithoutIconAreRefusedAndNamed) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/paint/ItemArea.h"
+#include "app/paint/TextFit.h"
 #include "tests/support/Items.h"
 #include "tests/support/RecordingCanvas.h"
 
@@ -75,12 +76,36 @@ TEST(ItemArea, NameAndCountAreCentredUnderTheIconAt34And46) {
             (Steps{"font colour 255", "font colour 65280"}));
 }
 
-TEST(ItemArea, NameWiderThanTheCellStartsAtItsLeftEdge) {
+TEST(ItemArea, NamesWiderThanTheCellEndWithAnEllipsisInsideIt) {
   Area a;
   a.look.FILE_DISP = 1;
   AddItem(a.sheet, MakeItem(L"C:\\a.exe", 0, 0, L"a-very-long-display-name"));
   a.Paint(251, 100);
-  EXPECT_EQ(a.canvas.StepsStartingWith("text"), Steps{"text a-very-long-display-name 2,34 in 2,0-80,48"});
+  // 78 pixels hold 13 characters of 6: 12 and the ellipsis.
+  EXPECT_EQ(a.canvas.StepsStartingWith("text"), Steps{"text a-very-long-? 2,34 in 2,0-80,48"});
+
+  a.canvas.steps.clear();
+  a.look.Colum = 1;  // the list keeps the count whole
+  a.Paint(120, 36);
+  EXPECT_EQ(a.canvas.StepsStartingWith("text"), Steps{"text a-very-lon?:0 38,8 in 2,0-117,36"});
+}
+
+TEST(ItemArea, AnEllipsisCutsBetweenWholeCharacters) {
+  RecordingCanvas canvas;  // 6 pixels a UTF-16 unit
+  const struct {
+    std::wstring text;
+    int width;
+    std::wstring shown;
+  } cases[] = {
+      {L"abcdef", 36, L"abcdef"},                              // fits
+      {L"abcdef", 30, L"abcd…"},
+      {L"a\xD842\xDFB7\xD842\xDFB7\xD842\xDFB7", 30, L"a\xD842\xDFB7…"},  // no half of a pair
+      {L"ab\u304B\u3099cd", 24, L"ab…"},                      // nor a mark without its kana
+      {L"abcdef", 3, L"…"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(EllipsizedText(canvas, c.text, c.width), c.shown) << "width " << c.width;
+  }
 }
 
 TEST(ItemArea, CountAloneTakesTheNamesLine) {
@@ -119,6 +144,23 @@ TEST(ItemArea, EmptySheetPaintsBackgroundAndLinesOnly) {
   Area a;
   a.Paint(251, 100);
   EXPECT_TRUE(a.canvas.StepsStartingWith("icon").empty());
+  EXPECT_TRUE(a.canvas.StepsStartingWith("text").empty());
+}
+
+TEST(ItemArea, AnAreaWithoutItemsSaysItsTextInLinesInTheMiddleUntilItHasOne) {
+  Area a;
+  a.look.NameC = 0x123456;
+  TItemAreaPainter painter(a.canvas, a.look, a.sheet, a.codec);
+  painter.SetEmptyText(L"drop-files-here-to-register");  // 27 characters, 162 pixels
+  painter.Paint(150, 100, 36, 0);
+  // 150 - 2 x (8 + 6) leaves 122 pixels, 20 characters: two lines, made even.
+  const Steps drawn(a.canvas.steps.end() - 5, a.canvas.steps.end());
+  EXPECT_EQ(drawn, (Steps{"rect 27,30-123,70", "brush clear", "font colour " + std::to_string(0x123456),
+                          "text drop-files-her 33,36 in 27,30-123,70",
+                          "text e-to-register 36,50 in 27,30-123,70"}));
+  a.canvas.steps.clear();
+  AddItem(a.sheet, MakeItem(L"C:\\a.exe", 0));
+  painter.Paint(150, 100, 36, 0);
   EXPECT_TRUE(a.canvas.StepsStartingWith("text").empty());
 }
 

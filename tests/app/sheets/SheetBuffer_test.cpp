@@ -97,6 +97,15 @@ TEST(SheetBuffer, NewItemTakesTheHoleLeftByADeletion) {
   EXPECT_EQ(a.sheet.FreeSlot(), 1);
 }
 
+TEST(SheetBuffer, FreeSlotFromACellIsTheFirstFreeFromThereOrElseTheSmallest) {
+  TSheetBuffer sheet;
+  for (const int slot : {0, 4, 5, 400}) AddItem(sheet, MakeItem(L"C:\\x.exe", slot));
+  EXPECT_EQ(sheet.FreeSlot(4), 6);
+  EXPECT_EQ(sheet.FreeSlot(2), 2);
+  EXPECT_EQ(sheet.FreeSlot(400), 1);
+  EXPECT_EQ(sheet.FreeSlot(450), 1);  // a cell beyond the last slot
+}
+
 TEST(SheetBuffer, FreeSlotOfAFullSheetIsTheLastNumber) {
   TSheetBuffer sheet;
   for (int i = 0; i < kItemLimit; ++i) AddItem(sheet, MakeItem(L"C:\\x.exe", i));
