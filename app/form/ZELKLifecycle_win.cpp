@@ -7,6 +7,7 @@
 #include <shlobj.h>
 
 #include "app/form/ControlIds.h"
+#include "app/form/Metrics.h"
 #include "app/form/Panel_win.h"
 #include "app/form/ZELK_win.h"
 #include "app/paint/ColorRef_win.h"
@@ -40,6 +41,7 @@ void TZELKForm::FormCreate() {
   DragAcceptFiles(Control(kArcPnl), TRUE);
   DragAcceptFiles(Control(kFreezePnl), TRUE);
   sheet_.Buffer().Count = 0;
+  iconCache_.SetIconSize(scale_.Pixels(kIconSize));
   iconCache_.SetReceiver(Handle(), kIconsLookedUpMessage);
   InstallMouseHook();
   sheetFiles_.EnsureDataFolder();
@@ -50,17 +52,17 @@ void TZELKForm::FormCreate() {
   ShowWindow(quickBar_.Panel(), settings_.LDISPMODE == 1 ? SW_SHOW : SW_HIDE);
   SendMessageW(Control(kLDBtn), BM_SETCHECK, settings_.LDISPMODE == 1 ? BST_CHECKED : BST_UNCHECKED,
                0);
-  ATab_.SetTabFont(settings_.FontSize);
+  ATab_.SetTabFont(settings_.FontSize, scale_);
   hotKeyRegistered_ = RegisterHotKey(Handle(), kHotKeyId, MOD_CONTROL | MOD_ALT, 'N');
   LayoutRegions();
+  KeepMinimumSize();
   ApplyNetTimer(clockAdjuster_.StartUp(timeServerHost_, settings_.AJCLK));
 }
 
 void TZELKForm::ApplySettings() {
   ApplyColors();
   quickBar_.LoadQuickBarIcons(settings_.LeftC);
-  PlaceFromSettings(
-      InitialWindowBounds(settings_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+  PlaceFromSettings();
 }
 
 void TZELKForm::ApplyColors() {
@@ -121,6 +123,7 @@ void TZELKForm::FormDestroy() {
 }
 
 void TZELKForm::ShowByHotKey() {
+  MoveToCursorMonitor();
   activation_.SetShown(true);
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
@@ -169,4 +172,5 @@ void TZELKForm::LDBtnClick() {
   ShowWindow(quickBar_.Panel(), settings_.LDISPMODE == 1 ? SW_SHOW : SW_HIDE);
   LayoutRegions();
   FormResize();
+  KeepMinimumSize();
 }

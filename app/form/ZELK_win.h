@@ -26,6 +26,7 @@
 #include "app/sheets/FileStore_win.h"
 #include "app/sheets/IconList_win.h"
 #include "app/sheettabs/SheetTabs_win.h"
+#include "base/Scale.h"
 #include "base/text/AnsiCodec_win.h"
 #include "base/win32/Handles_win.h"
 #include "base/win32/Window_win.h"
@@ -61,6 +62,8 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   [[nodiscard]] const TCurrentSheet& Sheet() const { return sheet_; }
   [[nodiscard]] const TIconCache& IconCache() const { return iconCache_; }
   [[nodiscard]] const TItemAreaWindow& PAria() const { return PAria_; }
+  // The window's DPI as its parts are drawn at.
+  [[nodiscard]] TScale Scale() const { return scale_; }
   [[nodiscard]] TItemAreaWindow& PAria() { return PAria_; }
   [[nodiscard]] bool Ready() const { return activation_.Ready(); }
   [[nodiscard]] bool Shown() const { return activation_.Shown(); }
@@ -86,9 +89,14 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   void CreateControls();
   void CreateToolBar();
   void CreateImageList1();
+  void PlaceBarControls();
   void CreateTabArea();
   void CreatePopMenu();
   void LayoutRegions();
+
+  // ZELKScale_win.cpp: the window moved to a monitor of another DPI.
+  void FormDpiChanged(int dpi, const RECT& suggested);
+  void ApplyScale(TScale scale);
 
   // ZELKLifecycle_win.cpp.
   void FormCreate();
@@ -111,10 +119,16 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
 
   // ZELKWindowPlace_win.cpp: on a monitor's work area at every show, never
   // smaller than the parts need.
-  void PlaceFromSettings(const TWindowBounds& bounds);
+  void PlaceFromSettings();
   void KeepOnScreen();
+  // With CURSOR_MONITOR, every activation brings the window to the monitor
+  // under the mouse.
+  void MoveToCursorMonitor();
   void SavePlace();
   void FormGetMinMaxInfo(MINMAXINFO& info) const;
+  // After a change of what the window must hold (tabs, fonts, bars): never
+  // smaller than its minimum.
+  void KeepMinimumSize();
 
   // ZELKLaunch_win.cpp: starting and registering items.
   void RunItem(int slot);
@@ -194,6 +208,11 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   TMenu pop_;
   HMENU moveTo_ = nullptr;  // submenu of pop_, destroyed with it
   TImageList imageList1_;   // the drop targets' pictures
+  HWND separator_ = nullptr;  // not owned: a child of the tool bar
+  TScale scale_;
+  // The window is being moved to another monitor by the program itself,
+  // at the size it computed for that monitor's DPI.
+  bool placingOnMonitor_ = false;
 
   // The ready, shown and dialog-busy flags and the double-click guard.
   TDesktopActivation activation_;

@@ -15,9 +15,10 @@ int CharacterHeight(int points, int dpi) { return (points * dpi + 36) / 72; }
 int CellWidth(int areaWidth, int colum) { return colum == 0 ? 0 : (areaWidth - colum) / colum; }
 
 int CellHeight(const TItemAreaLook& look, int dpi) {
-  if (look.Colum == 1) return kIconCellHeight;
+  const int icon = TScale(dpi).Pixels(kIconCellHeight);
+  if (look.Colum == 1) return icon;
   const int line = CharacterHeight(kGridFontPoints, dpi);
-  return kIconCellHeight + (look.FILE_DISP == 1 ? line : 0) + (look.COUNT_DISP == 1 ? line : 0);
+  return icon + (look.FILE_DISP == 1 ? line : 0) + (look.COUNT_DISP == 1 ? line : 0);
 }
 
 int SlotAt(TPoint point, int colum, int cellWidth, int cellHeight, int scroll) {
@@ -28,14 +29,16 @@ int SlotAt(TPoint point, int colum, int cellWidth, int cellHeight, int scroll) {
 
 TItemAreaPainter::TItemAreaPainter(ICanvas& canvas, const TItemAreaLook& look,
                                    const TSheetBuffer& sheet, const ITextCodec& codec)
-    : canvas_(canvas), look_(look), sheet_(sheet), codec_(codec) {}
+    : canvas_(canvas), scale_(canvas.Dpi()), look_(look), sheet_(sheet), codec_(codec) {}
 
 TRect TItemAreaPainter::CellRect(int slot, int cellWidth, int cellHeight, int scroll) const {
   const int colum = look_.Colum;
   const int column = colum == 0 ? 0 : slot % colum;
   const int row = (colum == 0 ? 0 : slot / colum) - scroll;
   const int top = row * cellHeight;
-  return {column * cellWidth + 2, top, column * cellWidth + cellWidth - 2, top + cellHeight};
+  const int margin = scale_.Pixels(kCellMargin);
+  return {column * cellWidth + margin, top, column * cellWidth + cellWidth - margin,
+          top + cellHeight};
 }
 
 int TItemAreaPainter::Paint(int width, int height, int cellHeight, int scroll) {
@@ -60,10 +63,10 @@ int TItemAreaPainter::Paint(int width, int height, int cellHeight, int scroll) {
   return cellWidth;
 }
 
-// Two pixels wide just inside the cell, clear of the cell's own edges.
+// Just inside the cell, clear of the cell's own edges.
 void TItemAreaPainter::DrawSelectionFrame(TRect cell) {
   canvas_.SetPen(look_.NameC);
-  for (int inset = 1; inset <= 2; ++inset) {
+  for (int inset = 1; inset <= scale_.Pixels(kSelectionFrameWidth); ++inset) {
     const int left = cell.Left + inset - 1;
     const int top = cell.Top + inset + 1;
     const int right = cell.Right - inset + 1;
@@ -133,26 +136,30 @@ int TItemAreaPainter::IconIndex(int index) const {
 
 void TItemAreaPainter::DrawListCell(int index, TRect cell) {
   const TLauncherItem& item = sheet_.Items[static_cast<std::size_t>(index)];
-  canvas_.DrawIcon(IconIndex(index), {cell.Left + 2, cell.Top + 2});
+  const int margin = scale_.Pixels(kCellMargin);
+  canvas_.DrawIcon(IconIndex(index), {cell.Left + margin, cell.Top + margin});
   canvas_.SetFont(kListFont, kListFontPoints);
   canvas_.SetBrushClear();
   // The font colour is left as the last paint set it.
   const std::wstring text = DecodeField(item.Display, codec_) + L":" + std::to_wstring(item.Count);
-  const int characterHeight = CharacterHeight(kListFontPoints, canvas_.Dpi());
-  canvas_.TextOutClipped(cell, {cell.Left + 36, cell.Top + (cell.Height() - characterHeight) / 2},
+  const int characterHeight = CharacterHeight(kListFontPoints, scale_.Dpi());
+  canvas_.TextOutClipped(cell,
+                         {cell.Left + scale_.Pixels(kListTextLeft),
+                          cell.Top + (cell.Height() - characterHeight) / 2},
                          text);
 }
 
 void TItemAreaPainter::DrawGridCell(int index, TRect cell) {
   const TLauncherItem& item = sheet_.Items[static_cast<std::size_t>(index)];
-  canvas_.DrawIcon(IconIndex(index), {cell.Left + (cell.Width() - 32) / 2, cell.Top + 2});
+  canvas_.DrawIcon(IconIndex(index), {cell.Left + (cell.Width() - scale_.Pixels(kIconSize)) / 2,
+                                      cell.Top + scale_.Pixels(kCellMargin)});
   canvas_.SetFont(kGridFont, kGridFontPoints);
   canvas_.SetBrushClear();
-  int textTop = cell.Top + 34;
+  int textTop = cell.Top + scale_.Pixels(kNameTop);
   if (look_.FILE_DISP == 1) {
     canvas_.SetFontColor(look_.NameC);
     DrawCentredText(DecodeField(item.Display, codec_), cell, textTop);
-    textTop += CharacterHeight(kGridFontPoints, canvas_.Dpi());
+    textTop += CharacterHeight(kGridFontPoints, scale_.Dpi());
   }
   if (look_.COUNT_DISP == 1) {
     canvas_.SetFontColor(look_.CountC);
