@@ -118,6 +118,8 @@ void TZELKForm::SavePlace() {
 }
 
 void TZELKForm::KeepMinimumSize() {
+  ATab_.SetOneRow(!TabRowsFitWorkArea(MinimumSizeParts()));
+  LayoutRegions();
   // The system brings a size below the minimum up to it.
   const TRect current = WindowRectOf(Handle());
   SetWindowPos(Handle(), nullptr, 0, 0, current.Width(), current.Height(),
@@ -127,6 +129,11 @@ void TZELKForm::KeepMinimumSize() {
 
 void TZELKForm::FormGetMinMaxInfo(MINMAXINFO& info) const {
   if (!ATab_.Handle()) return;  // asked before the controls exist
+  const TSize minimum = MinimumWindowSize(MinimumSizeParts());
+  info.ptMinTrackSize = {minimum.Width, minimum.Height};
+}
+
+TMinimumSizeParts TZELKForm::MinimumSizeParts() const {
   RECT frame{};
   RECT client{};
   GetWindowRect(Handle(), &frame);
@@ -138,7 +145,7 @@ void TZELKForm::FormGetMinMaxInfo(MINMAXINFO& info) const {
   const int frameWidth = (frame.right - frame.left) - client.right;
   const int quickBarWidth = IsShown(quickBar_.Panel()) ? scale_.Pixels(kQuickBarWidth) : 0;
   const TRect work = WorkAreaNearest(FromRect(frame));
-  const TSize minimum = MinimumWindowSize({
+  return {
       .Scale = scale_,
       .Frame = {frameWidth, (frame.bottom - frame.top) - client.bottom},
       .StatusBarHeight = statusRect.bottom - statusRect.top,
@@ -149,6 +156,6 @@ void TZELKForm::FormGetMinMaxInfo(MINMAXINFO& info) const {
       .TabFrameHeight = tabs.FrameHeight,
       .SideWidth = frameWidth + quickBarWidth + tabs.SideWidth,
       .WorkArea = {work.Width(), work.Height()},
-  });
-  info.ptMinTrackSize = {minimum.Width, minimum.Height};
+      .OneTabRow = ATab_.OneRow(),
+  };
 }

@@ -126,8 +126,11 @@ class TZELKForm : public TWindow, private IItemAreaEvents {
   void MoveToCursorMonitor();
   void SavePlace();
   void FormGetMinMaxInfo(MINMAXINFO& info) const;
-  // After a change of what the window must hold (tabs, fonts, bars): never
-  // smaller than its minimum.
+  [[nodiscard]] TMinimumSizeParts MinimumSizeParts() const;
+  // After a change of what the window must hold (tabs, fonts, bars): the
+  // tabs in rows while these leave room for two rows of items on the
+  // screen, else in one scrolling row; the window never smaller than its
+  // minimum.
   void KeepMinimumSize();
 
   // ZELKLaunch_win.cpp: starting and registering items.

@@ -61,16 +61,29 @@ TRect TWindowPlace::Saved(TRect current) {
   return saved_;
 }
 
+namespace {
+
+// The smallest height of a window of the width.
+int MinimumHeightAt(const TMinimumSizeParts& parts, int width) {
+  const TScale& scale = parts.Scale;
+  // A row holds at least as many tabs as the widest one fits.
+  const int perRow = std::max(1, (width - parts.SideWidth) / std::max(1, parts.WidestTab));
+  const int rows = parts.OneTabRow ? 1 : std::max(1, (parts.TabCount + perRow - 1) / perRow);
+  return parts.Frame.Height + scale.Pixels(kToolBarHeight) + rows * parts.TabRowHeight +
+         parts.TabFrameHeight + scale.Pixels(kFolderBarHeight) + kLeastItemRows * parts.CellHeight +
+         parts.StatusBarHeight;
+}
+
+}  // namespace
+
+bool TabRowsFitWorkArea(TMinimumSizeParts parts) {
+  parts.OneTabRow = false;
+  return MinimumHeightAt(parts, parts.WorkArea.Width) <= parts.WorkArea.Height;
+}
+
 TSize MinimumWindowSize(const TMinimumSizeParts& parts) {
   const TScale& scale = parts.Scale;
-  const auto heightAt = [&](int width) {
-    // A row holds at least as many tabs as the widest one fits.
-    const int perRow = std::max(1, (width - parts.SideWidth) / std::max(1, parts.WidestTab));
-    const int rows = std::max(1, (parts.TabCount + perRow - 1) / perRow);
-    return parts.Frame.Height + scale.Pixels(kToolBarHeight) + rows * parts.TabRowHeight +
-           parts.TabFrameHeight + scale.Pixels(kFolderBarHeight) +
-           kLeastItemRows * parts.CellHeight + parts.StatusBarHeight;
-  };
+  const auto heightAt = [&](int width) { return MinimumHeightAt(parts, width); };
   // Every tool button can be reached.
   int width = std::max(scale.Pixels(kSmallestUsableWidth),
                        parts.Frame.Width + scale.Pixels(kToolBarWidth));

@@ -64,8 +64,12 @@ struct TMinimumSizeParts {
   int TabFrameHeight = 0;  // the tab control's height besides its rows and display area
   int SideWidth = 0;       // the window's width that the tab rows cannot use
   TSize WorkArea;          // the monitor's work area
+  bool OneTabRow = false;  // the tabs scroll in one row
 };
 [[nodiscard]] TSize MinimumWindowSize(const TMinimumSizeParts& parts);
+// Whether the tab rows leave two rows of items on the work area when the
+// window is as wide as it; if not, the tabs take one row and scroll.
+[[nodiscard]] bool TabRowsFitWorkArea(TMinimumSizeParts parts);
 
 // In pixels: the place by the system's scale, the size by the scale of the
 // monitor the window opens on.

@@ -88,6 +88,16 @@ void TSheetTabs::ATabDrawTab(const DRAWITEMSTRUCT& item) const {
   TextOutW(item.hDC, left, top, name.c_str(), static_cast<int>(name.size()));
 }
 
+void TSheetTabs::SetOneRow(bool oneRow) {
+  const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+  const LONG_PTR wanted = oneRow ? style & ~TCS_MULTILINE : style | TCS_MULTILINE;
+  if (wanted != style) SetWindowLongPtrW(Handle(), GWL_STYLE, wanted);
+}
+
+bool TSheetTabs::OneRow() const {
+  return (GetWindowLongPtrW(Handle(), GWL_STYLE) & TCS_MULTILINE) == 0;
+}
+
 void TSheetTabs::SetTabFont(int FontSize, TScale scale) {
   scale_ = scale;
   TFont font(CreatePointFont(L"ＭＳ Ｐゴシック", FontSize, scale.Dpi()));

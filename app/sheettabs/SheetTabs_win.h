@@ -38,6 +38,9 @@ class TSheetTabs {
   [[nodiscard]] int MoveToCount() const { return moveToCount_; }
 
   void ATabDrawTab(const DRAWITEMSTRUCT& item) const;
+  // The tabs in one row that scrolls, or in as many rows as they need.
+  void SetOneRow(bool oneRow);
+  [[nodiscard]] bool OneRow() const;
   // The tab font in points at the window's DPI; a name wider than the
   // table's cap ends in "…" on its tab.
   void SetTabFont(int FontSize, TScale scale);
