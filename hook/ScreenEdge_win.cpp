@@ -14,9 +14,8 @@ HANDLE AwarenessContext(INT_PTR value) noexcept { return reinterpret_cast<HANDLE
 TCursorOnMonitor CursorOnMonitor() noexcept {
   // Looked up at each click: no state of its own in the processes the hook
   // is loaded into.
-  const auto setAwareness = reinterpret_cast<TSetThreadDpiAwarenessContext>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"),
-                                             "SetThreadDpiAwarenessContext")));
+  const auto setAwareness = reinterpret_cast<TSetThreadDpiAwarenessContext>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext")));
   // For these calls the thread sees every monitor in its own pixels; a
   // system without the second kind of awareness takes the first.
   HANDLE previous = nullptr;

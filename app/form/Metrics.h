@@ -57,8 +57,9 @@ inline constexpr TDip kFindFieldHeight{22};
 // The item area's cells; text lines come from the font's size in points.
 inline constexpr TDip kIconCellHeight{36};
 inline constexpr TDip kIconSize{32};
-inline constexpr TDip kCellMargin{2};  // free on the left and right of each cell, and above the icon
-inline constexpr TDip kNameTop{34};    // the name's line below the cell's top
+// Free on the left and right of each cell, and above the icon.
+inline constexpr TDip kCellMargin{2};
+inline constexpr TDip kNameTop{34};  // the name's line below the cell's top
 inline constexpr TDip kListTextLeft{36};
 inline constexpr TDip kSelectionFrameWidth{2};
 inline constexpr TDip kPendingFrameInset{6};  // the placeholder's frame in an icon

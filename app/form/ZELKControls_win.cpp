@@ -108,7 +108,8 @@ void TZELKForm::PlaceBarControls() {
     Place(Control(kToolButtons[i]), s.Pixels(left, kToolButtonTop, left + kToolButtonWidth,
                                              kToolButtonTop + kToolButtonHeight));
   }
-  Place(Control(kProgBtn), s.Pixels(kProgBtnLeft, kFolderButtonTop, kProgBtnRight, kFolderButtonBottom));
+  Place(Control(kProgBtn),
+        s.Pixels(kProgBtnLeft, kFolderButtonTop, kProgBtnRight, kFolderButtonBottom));
   Place(Control(kStartBtn),
         s.Pixels(kStartBtnLeft, kFolderButtonTop, kStartBtnRight, kFolderButtonBottom));
   quickBar_.PlaceButtons(s);

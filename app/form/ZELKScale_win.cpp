@@ -3,14 +3,15 @@
 
 #include <windows.h>
 
-#include "app/form/ControlIds.h"
 #include "app/form/Metrics.h"
 #include "app/form/ZELK_win.h"
 
 void TZELKForm::FormDpiChanged(int dpi, const RECT& suggested) {
   // Nothing is drawn at the old size while the parts change: the window
-  // is painted once, at the new one.
-  SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+  // is painted once, at the new one. (Redrawing switched on again would
+  // also mark a hidden window visible.)
+  const bool visible = IsWindowVisible(Handle()) != FALSE;
+  if (visible) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
   ApplyScale(TScale(dpi));
   // A move of the program's own has its size for the new DPI already.
   if (!placingOnMonitor_) {
@@ -18,6 +19,7 @@ void TZELKForm::FormDpiChanged(int dpi, const RECT& suggested) {
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   LayoutRegions();
+  if (!visible) return;
   SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
   RedrawWindow(Handle(), nullptr, nullptr,
                RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);

@@ -73,12 +73,12 @@ TTabRows TabRowsOf(HWND tabs) {
 // The size follows the DPI of the monitor the window opens on.
 void TZELKForm::PlaceFromSettings() {
   const TScale system(SystemDpi());
-  const POINT corner = settings_.LEFT == -1
-                           ? POINT{0, 0}
-                           : POINT{system.Pixels(TDip{settings_.LEFT}), system.Pixels(TDip{settings_.TOP})};
+  const POINT corner = settings_.LEFT == -1 ? POINT{0, 0}
+                                            : POINT{system.Pixels(TDip{settings_.LEFT}),
+                                                    system.Pixels(TDip{settings_.TOP})};
   const TScale monitor(MonitorDpi(MonitorFromPoint(corner, MONITOR_DEFAULTTOPRIMARY)));
-  const TWindowBounds bounds = InitialWindowBounds(
-      settings_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), system, monitor);
+  const TWindowBounds bounds = InitialWindowBounds(settings_, GetSystemMetrics(SM_CXSCREEN),
+                                                   GetSystemMetrics(SM_CYSCREEN), system, monitor);
   place_ = TWindowPlace(
       {bounds.Left, bounds.Top, bounds.Left + bounds.Width, bounds.Top + bounds.Height});
   placingOnMonitor_ = true;
@@ -104,8 +104,8 @@ void TZELKForm::MoveToCursorMonitor() {
   const TRect current = WindowRectOf(Handle());
   const HMONITOR from = MonitorNearest(current);
   if (to == from) return;
-  const TRect moved = place_.Move(
-      current, MoveToWorkArea(current, WorkAreaOf(from), scale_, WorkAreaOf(to), TScale(MonitorDpi(to))));
+  const TRect moved = place_.Move(current, MoveToWorkArea(current, WorkAreaOf(from), scale_,
+                                                          WorkAreaOf(to), TScale(MonitorDpi(to))));
   // Drawn at the new monitor's DPI at the size computed for it.
   placingOnMonitor_ = true;
   SetWindowPos(Handle(), nullptr, moved.Left, moved.Top, moved.Width(), moved.Height(),

@@ -143,10 +143,10 @@ void TItemAreaPainter::DrawListCell(int index, TRect cell) {
   // The font colour is left as the last paint set it.
   const std::wstring text = DecodeField(item.Display, codec_) + L":" + std::to_wstring(item.Count);
   const int characterHeight = CharacterHeight(kListFontPoints, scale_.Dpi());
-  canvas_.TextOutClipped(cell,
-                         {cell.Left + scale_.Pixels(kListTextLeft),
-                          cell.Top + (cell.Height() - characterHeight) / 2},
-                         text);
+  canvas_.TextOutClipped(
+      cell,
+      {cell.Left + scale_.Pixels(kListTextLeft), cell.Top + (cell.Height() - characterHeight) / 2},
+      text);
 }
 
 void TItemAreaPainter::DrawGridCell(int index, TRect cell) {

@@ -38,7 +38,8 @@ TPicture ScalePicture(const TPicture& source, int width, int height) {
   if (source.Width <= 0 || source.Height <= 0 || width <= 0 || height <= 0) return {};
   const std::vector<TSpan> columns = Spans(source.Width, width);
   const std::vector<TSpan> rows = Spans(source.Height, height);
-  TPicture scaled{width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
+  TPicture scaled{width, height,
+                  std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height)};
   for (int y = 0; y < height; ++y) {
     const TSpan& row = rows[static_cast<std::size_t>(y)];
     for (int x = 0; x < width; ++x) {

@@ -85,8 +85,8 @@ TSize MinimumWindowSize(const TMinimumSizeParts& parts) {
   const TScale& scale = parts.Scale;
   const auto heightAt = [&](int width) { return MinimumHeightAt(parts, width); };
   // Every tool button can be reached.
-  int width = std::max(scale.Pixels(kSmallestUsableWidth),
-                       parts.Frame.Width + scale.Pixels(kToolBarWidth));
+  int width =
+      std::max(scale.Pixels(kSmallestUsableWidth), parts.Frame.Width + scale.Pixels(kToolBarWidth));
   const int step = scale.Pixels(kMinimumWidthStep);
   while (heightAt(width) > parts.WorkArea.Height && width < parts.WorkArea.Width) width += step;
   return {width, std::max(scale.Pixels(kSmallestUsableHeight), heightAt(width))};

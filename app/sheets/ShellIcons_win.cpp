@@ -37,40 +37,36 @@ std::vector<std::uint32_t> PixelsOf(HBITMAP bitmap, SIZE size) {
   return pixels;
 }
 
-// The three system image lists an icon can come from, each with the size of
-// its icons (at the system's DPI).
-struct TSystemList {
-  int Kind;
-  int Size = 0;
-  TComPtr<IImageList> List;
-};
+// The three system image lists an icon can come from, smallest first; the
+// size of each one's icons follows the system's DPI.
+constexpr std::array<int, 3> kSystemLists = {SHIL_LARGE, SHIL_EXTRALARGE, SHIL_JUMBO};
+constexpr std::size_t kExtraLarge = 1;
+constexpr std::size_t kJumbo = 2;
 
-HICON ListIcon(const TSystemList& list, int index) {
+HICON ListIcon(const TComPtr<IImageList>& list, int index) {
   HICON icon = nullptr;
-  if (list.List && FAILED(list.List->GetIcon(index, ILD_TRANSPARENT, &icon))) return nullptr;
+  if (!list || FAILED(list->GetIcon(index, ILD_TRANSPARENT, &icon))) return nullptr;
   return icon;
 }
 
 HICON SystemListIcon(int index, int size) {
-  std::array<TSystemList, 3> lists{{{SHIL_LARGE}, {SHIL_EXTRALARGE}, {SHIL_JUMBO}}};
-  std::array<int, 3> sizes{};
+  std::array<TComPtr<IImageList>, kSystemLists.size()> lists;
+  std::array<int, kSystemLists.size()> sizes{};
   for (std::size_t i = 0; i < lists.size(); ++i) {
     int height = 0;
-    if (SUCCEEDED(SHGetImageList(lists[i].Kind, __uuidof(IImageList), lists[i].List.PutVoid()))) {
-      lists[i].List->GetIconSize(&lists[i].Size, &height);
+    if (SUCCEEDED(SHGetImageList(kSystemLists[i], __uuidof(IImageList), lists[i].PutVoid()))) {
+      lists[i]->GetIconSize(&sizes[i], &height);
     }
-    sizes[i] = lists[i].Size;
   }
   const int source = SourceSizeFor(sizes, size);
   if (source == 0) return nullptr;
   std::size_t chosen = 0;
-  while (chosen + 1 < lists.size() && lists[chosen].Size != source) ++chosen;
+  while (chosen + 1 < lists.size() && sizes[chosen] != source) ++chosen;
   HICON icon = ListIcon(lists[chosen], index);
   // An icon without a large image sits small in the jumbo list's corner:
   // the extra-large list then has the better picture of it.
-  if (icon && lists[chosen].Kind == SHIL_JUMBO &&
-      OpaqueExtent(PictureOfIcon(icon)) <= lists[1].Size) {
-    if (HICON smaller = ListIcon(lists[1], index)) {
+  if (icon && chosen == kJumbo && OpaqueExtent(PictureOfIcon(icon)) <= sizes[kExtraLarge]) {
+    if (HICON smaller = ListIcon(lists[kExtraLarge], index)) {
       DestroyIcon(icon);
       icon = smaller;
     }
@@ -116,7 +112,8 @@ TPicture PictureOfIcon(HICON icon) {
   const TBitmap color(parts.hbmColor);
   const TBitmap mask(parts.hbmMask);
   const SIZE size = BitmapSize(color.Get());
-  TPicture picture{size.cx, size.cy, color ? PixelsOf(color.Get(), size) : std::vector<std::uint32_t>{}};
+  TPicture picture{size.cx, size.cy,
+                   color ? PixelsOf(color.Get(), size) : std::vector<std::uint32_t>{}};
   if (picture.Pixels.empty()) return {};
   bool hasAlpha = false;
   for (const std::uint32_t pixel : picture.Pixels) hasAlpha = hasAlpha || (pixel >> 24) != 0;
@@ -153,7 +150,8 @@ HICON IconOfPicture(const TPicture& picture) {
   for (int y = 0; y < picture.Height; ++y) {
     for (int x = 0; x < picture.Width; ++x) {
       if ((picture.Pixels[static_cast<std::size_t>(y) * picture.Width + x] >> 24) == 0) {
-        maskBits[static_cast<std::size_t>(y) * stride + x / 8] |= static_cast<BYTE>(0x80 >> (x % 8));
+        maskBits[static_cast<std::size_t>(y) * stride + x / 8] |=
+            static_cast<BYTE>(0x80 >> (x % 8));
       }
     }
   }

@@ -44,7 +44,8 @@ void TSheetTabs::SetSheets(std::vector<std::wstring> names, int current) {
 void TSheetTabs::ShowTabTexts() {
   const HWND tabs = Handle();
   const TWindowDC dc(tabs);
-  const TSelectObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageW(tabs, WM_GETFONT, 0, 0)));
+  const TSelectObject font(dc.Get(),
+                           reinterpret_cast<HGDIOBJ>(SendMessageW(tabs, WM_GETFONT, 0, 0)));
   const auto measure = [&](std::wstring_view text) {
     SIZE size{};
     GetTextExtentPoint32W(dc.Get(), text.data(), static_cast<int>(text.size()), &size);

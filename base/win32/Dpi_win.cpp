@@ -32,15 +32,16 @@ int MonitorDpi(HMONITOR monitor) {
       SystemEntry<TGetDpiForMonitor>(L"shcore.dll", "GetDpiForMonitor");
   UINT dpiX = 0;
   UINT dpiY = 0;
-  if (getDpiForMonitor && monitor && SUCCEEDED(getDpiForMonitor(monitor, kEffectiveDpi, &dpiX, &dpiY)) &&
-      dpiY > 0) {
+  if (getDpiForMonitor && monitor &&
+      SUCCEEDED(getDpiForMonitor(monitor, kEffectiveDpi, &dpiX, &dpiY)) && dpiY > 0) {
     return static_cast<int>(dpiY);
   }
   return SystemDpi();
 }
 
 int WindowDpi(HWND window) {
-  static const auto getDpiForWindow = SystemEntry<TGetDpiForWindow>(L"user32.dll", "GetDpiForWindow");
+  static const auto getDpiForWindow =
+      SystemEntry<TGetDpiForWindow>(L"user32.dll", "GetDpiForWindow");
   const UINT dpi = getDpiForWindow && window ? getDpiForWindow(window) : 0;
   return dpi > 0 ? static_cast<int>(dpi) : SystemDpi();
 }

@@ -30,5 +30,8 @@ TEST(Ellipsis, ALongTextEndsInAnEllipsisWithinTheWidthAndNeverSplitsAPair) {
   EXPECT_EQ(FitWithEllipsis(L"a longer name", 50, measure), L"a lo\u2026");
   EXPECT_EQ(FitWithEllipsis(L"abc", 5, measure), L"\u2026");
   // "ab", a character of two UTF-16 units, "cd": the cut falls inside it.
-  EXPECT_EQ(FitWithEllipsis(L"ab\xD83D\xDE00" L"cd", 40, measure), L"ab\u2026");
+  EXPECT_EQ(FitWithEllipsis(L"ab\xD83D\xDE00"
+                            L"cd",
+                            40, measure),
+            L"ab\u2026");
 }

@@ -139,8 +139,8 @@ TEST(DesktopActivation, ClicksAwayFromTheEmptyDesktopNeitherShowNorHide) {
 }
 
 TEST(DesktopActivation, EdgeClickWithSideClickShowsWhateverIsUnderTheMouse) {
-  for (TPoint edge : {TPoint{0, 300}, TPoint{1023, 300}, TPoint{500, 0}, TPoint{500, 767},
-                      TPoint{500, 764}}) {
+  for (TPoint edge :
+       {TPoint{0, 300}, TPoint{1023, 300}, TPoint{500, 0}, TPoint{500, 767}, TPoint{500, 764}}) {
     TDesktopActivation activation = ReadyWindow(true);
     FakeDesktop other = OtherWindow();
     EXPECT_EQ(activation.HookMessage(At(kLButtonDown, edge), Modes(0, 1), other), kShow)

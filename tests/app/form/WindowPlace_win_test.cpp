@@ -109,7 +109,8 @@ TEST(MainWindowPlace, ALongSheetNameEndsInAnEllipsisWithinTheTabsWidth) {
   EXPECT_EQ(shown.substr(0, 3), L"WWW");
   const HWND tabs = form.Control(kATab);
   const HDC dc = GetDC(tabs);
-  const HGDIOBJ font = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(tabs, WM_GETFONT, 0, 0)));
+  const HGDIOBJ font =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(tabs, WM_GETFONT, 0, 0)));
   SIZE size{};
   GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
   SelectObject(dc, font);

@@ -51,8 +51,8 @@ TEST(ItemArea, CellHeightGrowsByATextLineForNameAndCountAndFollowsTheDpi) {
   struct Case {
     int dpi, icon, name, both, list;
   };
-  for (const Case c : {Case{96, 36, 48, 60, 36}, Case{120, 45, 60, 75, 45}, Case{144, 54, 72, 90, 54},
-                       Case{192, 72, 96, 120, 72}}) {
+  for (const Case c : {Case{96, 36, 48, 60, 36}, Case{120, 45, 60, 75, 45},
+                       Case{144, 54, 72, 90, 54}, Case{192, 72, 96, 120, 72}}) {
     TItemAreaLook look;
     EXPECT_EQ(CellHeight(look, c.dpi), c.icon) << c.dpi;
     look.FILE_DISP = 1;

@@ -5,7 +5,8 @@
 namespace {
 
 TPicture Filled(int width, int height, std::uint32_t pixel) {
-  return {width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, pixel)};
+  return {width, height,
+          std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, pixel)};
 }
 
 }  // namespace
@@ -32,7 +33,8 @@ TEST(Picture, AnIconPaddedIntoTheJumboListsCornerShowsByItsOpaqueExtent) {
 
 TEST(Picture, TheSourceIsTheSmallestListAtLeastAsLargeElseTheLargest) {
   const int lists[] = {32, 48, 256};
-  for (const auto& [size, source] : {std::pair{32, 32}, {40, 48}, {48, 48}, {64, 256}, {300, 256}}) {
+  for (const auto& [size, source] :
+       {std::pair{32, 32}, {40, 48}, {48, 48}, {64, 256}, {300, 256}}) {
     EXPECT_EQ(SourceSizeFor(lists, size), source) << size;
   }
   EXPECT_EQ(SourceSizeFor({}, 32), 0);

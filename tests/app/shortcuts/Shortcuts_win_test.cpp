@@ -106,8 +106,7 @@ TEST(QuickBarIcons, GlyphIsTheIconOnTheBarColourAndWithoutAnyIconLeavesTheBarCol
 TEST(QuickBarIcons, AMissingIconFileGivesTheFolderItsOwnShellIcon) {
   // My Documents (mydocs.dll) and My Computer (explorer.exe): Wine has neither icon.
   for (const int folder : {5, 17}) {
-    const HBITMAP glyph =
-        MakeGlyph({L"C:\\no such folder\\mydocs.dll", 0}, folder, kBarColour, 32);
+    const HBITMAP glyph = MakeGlyph({L"C:\\no such folder\\mydocs.dll", 0}, folder, kBarColour, 32);
     {
       const Pixels pixels(glyph);
       EXPECT_FALSE(pixels.AllOf(kBarColour)) << "folder " << folder << " has a blank glyph";
