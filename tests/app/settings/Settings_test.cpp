@@ -20,12 +20,7 @@ TSettings Unusual() {
   s.WallDir = L"C:\\壁紙"; s.MeltDir = L"C:\\解凍"; s.FreezeDir = L"C:\\圧縮";
   s.MeltDLG = 0; s.FreezeDLG = 0; s.WallInfo = -5; s.RS_Direction = 0;
   s.Width = 500; s.Height = 600; s.Colum = 1; s.SORTMODE = 1; s.LDISPMODE = 0;
-  s.TOPMOST = 1;
-  s.LEFT = 10;
-  s.Wait = 20;
-  s.TOP = 30;
-  s.TAB = 2;
-  s.CURSOR_MONITOR = 1;
+  s.TOPMOST = 1; s.LEFT = 10; s.Wait = 20; s.TOP = 30; s.TAB = 2; s.CURSOR_MONITOR = 1;
   s.SheetNames = {L"A", L"表計算", L"C"};
   for (int i = 0; i < kCarriedPairs; ++i) {
     s.FName[i] = L"name" + std::to_wstring(i);
@@ -78,8 +73,8 @@ TEST(Settings, SaveWritesTheKeysInTheFileOrderWithLeftAndTopUnderThoseNames) {
     expected.push_back(L"FName" + std::to_wstring(i));
     expected.push_back(L"FPath" + std::to_wstring(i));
   }
-  for (auto key : {L"BH", L"BM", L"BL", L"NameC", L"CountC", L"TopC", L"LeftC", L"TabC", L"TabBC",
-                   L"FoldaC", L"StatusC", L"AUTOSORT", L"CURSOR_MONITOR"}) {
+  for (auto key : {L"BH", L"BM", L"BL", L"NameC", L"CountC", L"TopC", L"LeftC", L"TabC",
+                   L"TabBC", L"FoldaC", L"StatusC", L"AUTOSORT", L"CURSOR_MONITOR"}) {
     expected.push_back(key);
   }
   EXPECT_EQ(KeysWritten(profile), expected);
@@ -292,16 +287,9 @@ TEST(WindowBounds, APlaceMovedOnlyToBeSeenIsNotSavedUntilTheUserMovesTheWindow) 
 }
 
 TEST(WindowBounds, MinimumSizeKeepsEveryToolButtonTheTabRowsAndTwoItemRowsVisible) {
-  TMinimumSizeParts parts{.Scale = TScale(),
-                          .Frame = {8, 27},
-                          .StatusBarHeight = 20,
-                          .CellHeight = 36,
-                          .TabCount = 5,
-                          .WidestTab = 60,
-                          .TabRowHeight = 20,
-                          .TabFrameHeight = 6,
-                          .SideWidth = 60,
-                          .WorkArea = {1024, 738}};
+  TMinimumSizeParts parts{.Scale = TScale(), .Frame = {8, 27}, .StatusBarHeight = 20,
+                          .CellHeight = 36, .TabCount = 5, .WidestTab = 60, .TabRowHeight = 20,
+                          .TabFrameHeight = 6, .SideWidth = 60, .WorkArea = {1024, 738}};
   // The tool bar's last button ends at 323.
   EXPECT_EQ(MinimumWindowSize(parts), (TSize{8 + 323, 250}));
   // At 150 % everything is half as large again.
