@@ -8,8 +8,9 @@
 #include "hook/zelkhook_win.h"
 
 #include "hook/DesktopViews_win.h"
-#include "hook/ScreenEdge.h"
 #include "hook/HookRecord.h"
+#include "hook/ScreenEdge.h"
+#include "hook/ScreenEdge_win.h"
 
 namespace {
 
@@ -36,13 +37,11 @@ std::uint32_t FieldOf(HANDLE handle) noexcept {
   return static_cast<std::uint32_t>(HandleToLong(handle));
 }
 
-// Posts the notification for a left click on the desktop or at the screen edge.
+// Posts the notification for a left click on the desktop or at the edge of
+// the monitor clicked.
 void NotifyClick(const THookRecord& record, WPARAM message, HWND window, LPARAM lParam) noexcept {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  if (IsDesktopView(FindDesktopViews(), window) ||
-      IsScreenEdge(cursor.x, cursor.y, GetSystemMetrics(SM_CXSCREEN),
-                   GetSystemMetrics(SM_CYSCREEN))) {
+  const TCursorOnMonitor cursor = CursorOnMonitor();
+  if (IsDesktopView(FindDesktopViews(), window) || IsScreenEdge(cursor.Cursor, cursor.Monitor)) {
     PostMessageW(HandleOf<HWND>(record.TargetWindow), MessageIdField(record.MessageId), message,
                  lParam);
   }

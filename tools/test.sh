@@ -80,5 +80,32 @@ for script in tests/e2e/*_e2e.sh; do
   done
 done
 
+echo "== at 150 % and 200 %: the window's scale in a Wine of its own"
+# Its own prefix and server, so that the other tests keep their 96 DPI; a
+# screen large enough for the window at 200 %.
+touch "$log/dpi144" "$log/dpi192" "$log/dpi-journeys"
+(
+  export WINEPREFIX="$root/build/wineprefix-dpi" ZELK_SCREEN=1600x1200
+  wine_start || exit 1
+  trap wine_stop EXIT
+  for dpi in 144 192; do
+    wine_set_dpi "$dpi"
+    (cd build/win64/bin && timeout 600 "$WINE" zelk_win_tests.exe --gtest_brief=1 \
+      --gtest_filter='ScreenScale.*:HookPixels.*') >"$log/dpi$dpi" 2>&1
+  done
+  wine_set_dpi 144
+  source tests/e2e/scale_dpi.sh
+  for journey in $(declare -F | awk '{print $3}' | grep '^journey_'); do
+    e2e_run "$journey"
+  done >"$log/dpi-journeys"
+)
+for dpi in 144 192; do
+  echo "-- $dpi DPI"; cat "$log/dpi$dpi"; count_gtest "$log/dpi$dpi"
+done
+cat "$log/dpi-journeys"
+passed=$((passed + $(grep -c '^PASS ' "$log/dpi-journeys")))
+failed=$((failed + $(grep -c '^FAIL ' "$log/dpi-journeys")))
+grep -q '^PASS \|^FAIL ' "$log/dpi-journeys" || failed=$((failed + 1))
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -28,7 +28,7 @@ wine_start() {
   # Xvfb picks a free display number itself and reports it.
   local display_file
   display_file=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 "${ZELK_SCREEN:-1024x768}x24" -nolisten tcp 3>"$display_file" 2>/dev/null &
   XVFB_PID=$!
   for _ in $(seq 100); do [ -s "$display_file" ] && break; sleep 0.1; done
   export DISPLAY=":$(head -n1 "$display_file")"
@@ -56,6 +56,15 @@ wine_make_prefix() {
   # Without a window manager, Wine draws the frames and captions itself.
   "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1 || true
   "$WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d Y /f </dev/null >/dev/null 2>&1 || true
+  wineserver -w 2>/dev/null || true
+}
+
+# The screen's scale (96 = 100 %) for the programs started from now on: Wine
+# reads LogPixels when its server starts, so the prefix's server is restarted.
+wine_set_dpi() {  # dpi
+  "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+    </dev/null >/dev/null 2>&1 || return 1
+  wineserver -k 2>/dev/null || true
   wineserver -w 2>/dev/null || true
 }
 

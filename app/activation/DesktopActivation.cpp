@@ -32,9 +32,7 @@ TActivationStep TDesktopActivation::ButtonDown(const THookNotification& notifica
                                                IDesktopTest& desktop) const {
   // A quick third click after a double-click must not hide the window again.
   if (dblTimerRunning_) return kIgnore;
-  const TScreenPoint cursor = notification.Cursor;
-  if (settings.SIDECLICK == 1 &&
-      IsScreenEdge(cursor.x, cursor.y, notification.Screen.Width, notification.Screen.Height)) {
+  if (settings.SIDECLICK == 1 && IsScreenEdge(notification.Cursor, notification.Monitor)) {
     return kShow;
   }
   if (!IsEmptyDesktop(desktop.Look())) return kIgnore;

@@ -25,21 +25,11 @@ class IDesktopTest {
   [[nodiscard]] virtual TDesktopLook Look() = 0;
 };
 
-struct TScreenPoint {
-  int x = 0;
-  int y = 0;
-};
-
-struct TScreenSize {
-  int Width = 0;
-  int Height = 0;
-};
-
 // One notification as the main window handles it.
 struct THookNotification {
   unsigned MouseMessage = 0;  // the first parameter: kLButtonDown, ...
-  TScreenPoint Cursor;        // the cursor position when it is handled
-  TScreenSize Screen;         // the primary screen
+  TPoint Cursor;              // the cursor position when it is handled
+  TRect Monitor;              // the monitor under the cursor, in the same pixels
 };
 
 enum class TActivationAction { Ignore, Show, Hide };

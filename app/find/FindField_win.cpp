@@ -43,8 +43,6 @@ LRESULT TFindField::TFieldSubclass::HandleMessage(UINT message, WPARAM wParam, L
   return DefaultHandling(message, wParam, lParam);
 }
 
-int TFindField::Height() { return 22; }
-
 void TFindField::Create(HWND panel, int id, TFormControls& controls) {
   const HWND edit =
       controls.Add(id, CreateChildControl(WC_EDITW, L"", WS_BORDER | ES_AUTOHSCROLL, panel, id));

@@ -26,7 +26,6 @@ class TFindField {
   void Create(HWND panel, int id, TFormControls& controls);
   [[nodiscard]] bool IsOpen() const { return find_ != nullptr; }
   [[nodiscard]] HWND Handle() const { return subclass_.Handle(); }
-  [[nodiscard]] static int Height();
 
   // Shows the field, empty, for the items of a find session.
   void Open(std::unique_ptr<TItemFind> find);

@@ -2,17 +2,27 @@
 
 #include <commctrl.h>
 
-void TFormControls::Create(HWND form) {
+#include "app/form/Metrics.h"
+
+void TFormControls::Create(HWND form, TScale scale) {
   form_ = form;
-  // The form's font: "ＭＳ Ｐゴシック", 12 pixels.
-  font_.Reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                          L"ＭＳ Ｐゴシック"));
-  SendMessageW(form_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+  SetScale(scale);
   tooltip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                  WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, nullptr, nullptr, nullptr,
                                  nullptr));
   // The application's hint pause.
   SendMessageW(tooltip_.Get(), TTM_SETDELAYTIME, TTDT_INITIAL, 500);
+}
+
+void TFormControls::SetScale(TScale scale) {
+  // The form's font: "ＭＳ Ｐゴシック", 12 pixels at 96 DPI.
+  TFont font(CreateFontW(-scale.Pixels(kFormFontHeight), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                         DEFAULT_CHARSET, 0, 0, 0, 0, L"ＭＳ Ｐゴシック"));
+  SendMessageW(form_, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+  for (const auto& [id, control] : controls_) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
+  }
+  font_ = std::move(font);  // the old one goes once nothing uses it
 }
 
 HWND TFormControls::Add(int id, HWND window, const wchar_t* hint) {

@@ -7,12 +7,16 @@
 #include <map>
 #include <string>
 
+#include "base/Scale.h"
 #include "base/win32/Handles_win.h"
 
 class TFormControls {
  public:
   // The form's font and the tool tips of the window.
-  void Create(HWND form);
+  void Create(HWND form, TScale scale);
+  // The form's font made anew for the window's DPI and given to every control.
+  void SetScale(TScale scale);
+  [[nodiscard]] HFONT Font() const { return font_.Get(); }
   // Keeps the window under its identifier, gives it the form's font and,
   // with a hint, a tool tip.
   HWND Add(int id, HWND window, const wchar_t* hint = nullptr);

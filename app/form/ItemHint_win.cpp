@@ -1,5 +1,7 @@
 #include "app/form/ItemHint_win.h"
 
+#include "app/form/Metrics.h"
+#include "base/win32/Dpi_win.h"
 #include "base/win32/Handles_win.h"
 
 namespace {
@@ -20,9 +22,14 @@ void TItemHint::Paint() const {
   FillRect(paint.Get(), &client, GetSysColorBrush(COLOR_INFOBK));
   SetBkMode(paint.Get(), TRANSPARENT);
   SetTextColor(paint.Get(), GetSysColor(COLOR_INFOTEXT));
-  const TSelectObject font(paint.Get(), GetStockObject(DEFAULT_GUI_FONT));
-  client.left += 2;
+  const TSelectObject font(paint.Get(), font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+  client.left += scale_.Pixels(kHintTextLeft);
   DrawTextW(paint.Get(), text_.c_str(), static_cast<int>(text_.size()), &client, kTextFormat);
+}
+
+void TItemHint::SetLook(HFONT font, TScale scale) {
+  font_ = font;
+  scale_ = scale;
 }
 
 void TItemHint::Show(HINSTANCE instance, const std::wstring& text) {
@@ -36,15 +43,15 @@ void TItemHint::Show(HINSTANCE instance, const std::wstring& text) {
   RECT bounds{0, 0, GetSystemMetrics(SM_CXSCREEN), 0};
   {
     const TWindowDC dc(Handle());
-    const TSelectObject font(dc.Get(), GetStockObject(DEFAULT_GUI_FONT));
+    const TSelectObject font(dc.Get(), font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
     DrawTextW(dc.Get(), text_.c_str(), static_cast<int>(text_.size()), &bounds,
               kTextFormat | DT_CALCRECT);
   }
   POINT cursor;
   GetCursorPos(&cursor);
-  OffsetRect(&bounds, cursor.x, cursor.y + GetSystemMetrics(SM_CYCAPTION));
-  bounds.right += 6;
-  bounds.bottom += 2;
+  OffsetRect(&bounds, cursor.x, cursor.y + SystemMetricForDpi(SM_CYCAPTION, scale_.Dpi()));
+  bounds.right += scale_.Pixels(kHintExtraWidth);
+  bounds.bottom += scale_.Pixels(kHintExtraHeight);
   SetWindowPos(Handle(), HWND_TOPMOST, bounds.left, bounds.top, bounds.right - bounds.left,
                bounds.bottom - bounds.top, SWP_NOACTIVATE | SWP_SHOWWINDOW);
   InvalidateRect(Handle(), nullptr, TRUE);

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "base/Scale.h"
 #include "base/win32/Window_win.h"
 
 class TItemHint : public TWindow {
@@ -14,6 +15,9 @@ class TItemHint : public TWindow {
   TItemHint() = default;
   ~TItemHint() override { Hide(); }
 
+  // The text's font (not owned; it outlives the hint) and the sizes round
+  // it, for the main window's DPI.
+  void SetLook(HFONT font, TScale scale);
   // At the cursor, moved down by a caption height.
   void Show(HINSTANCE instance, const std::wstring& text);
   void Hide();
@@ -24,4 +28,6 @@ class TItemHint : public TWindow {
   void Paint() const;
 
   std::wstring text_;
+  HFONT font_ = nullptr;  // not owned; the system's when none is set
+  TScale scale_;
 };

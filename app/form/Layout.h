@@ -2,14 +2,11 @@
 // Where the main window's regions lie, outside in: the tool bar on top, the
 // status bar at the bottom, the body between them with the quick bar on its
 // left and the sheet tabs filling the rest; inside the tabs' display area the
-// folder bar on top or at the bottom, the item area and its scroll bar.
+// folder bar on top or at the bottom, the item area and its scroll bar. The
+// sizes are those of the metrics table at the window's scale.
 
+#include "app/form/Metrics.h"
 #include "base/Geometry.h"
-
-inline constexpr int kToolBarHeight = 43;
-inline constexpr int kQuickBarWidth = 45;
-inline constexpr int kFolderBarHeight = 28;
-inline constexpr int kScrollBarWidth = 17;
 
 struct TFormRegions {
   TRect Panel1;      // in the window's client area
@@ -26,7 +23,7 @@ struct TTabRegions {  // in ATab
 };
 
 [[nodiscard]] TFormRegions LayoutForm(int clientWidth, int clientHeight, int statusBarHeight,
-                                      bool quickBarShown);
-// display: the tabs' display area; the item panel is 18 pixels narrower than
-// the folder bar and the scroll bar stands at its right.
-[[nodiscard]] TTabRegions LayoutTabArea(TRect display, bool folderBarAtBottom);
+                                      bool quickBarShown, TScale scale);
+// display: the tabs' display area; the item panel is narrower than the
+// folder bar by the scroll bar's room, and the scroll bar stands at its right.
+[[nodiscard]] TTabRegions LayoutTabArea(TRect display, bool folderBarAtBottom, TScale scale);

@@ -35,9 +35,10 @@ class TPanel final : public TWindow {
     RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   }
 
-  void SetPicture(HIMAGELIST images, int index) {
+  void SetPicture(HIMAGELIST images, int index, POINT at) {
     images_ = images;
     pictureIndex_ = index;
+    pictureAt_ = at;
     InvalidateRect(Handle(), nullptr, TRUE);
   }
 
@@ -56,7 +57,9 @@ class TPanel final : public TWindow {
     const TBrush brush(CreateSolidBrush(ToColorRef(color_)));
     FillRect(dc, &client, brush.Get());
     if (beveled_) DrawEdge(dc, &client, BDR_RAISEDOUTER | BDR_SUNKENINNER, BF_RECT);
-    if (images_) ImageList_Draw(images_, pictureIndex_, dc, 5, 1, ILD_TRANSPARENT);
+    if (images_) {
+      ImageList_Draw(images_, pictureIndex_, dc, pictureAt_.x, pictureAt_.y, ILD_TRANSPARENT);
+    }
   }
 
   void OnFinalMessage() noexcept override {
@@ -67,6 +70,7 @@ class TPanel final : public TWindow {
   bool beveled_;
   HIMAGELIST images_ = nullptr;
   int pictureIndex_ = 0;
+  POINT pictureAt_{};
   bool ownedByWindow_ = false;
 };
 
@@ -97,8 +101,8 @@ void SetPanelColor(HWND panel, TColor color) {
   if (auto* object = dynamic_cast<TPanel*>(TWindow::FromHandle(panel))) object->SetColor(color);
 }
 
-void SetPanelPicture(HWND panel, HIMAGELIST images, int index) {
+void SetPanelPicture(HWND panel, HIMAGELIST images, int index, POINT at) {
   if (auto* object = dynamic_cast<TPanel*>(TWindow::FromHandle(panel))) {
-    object->SetPicture(images, index);
+    object->SetPicture(images, index, at);
   }
 }

@@ -15,9 +15,9 @@ void RegisterPanelClass(HINSTANCE instance);
 // The panel's colour and bevel belong to its window and go with it.
 [[nodiscard]] HWND CreatePanel(HWND parent, int id, TColor color, bool beveled);
 void SetPanelColor(HWND panel, TColor color);
-// A picture of the list drawn at (5, 1) on the panel's colour; the list is
-// not owned and outlives the panel.
-void SetPanelPicture(HWND panel, HIMAGELIST images, int index);
+// A picture of the list drawn at the point on the panel's colour; the list
+// is not owned and outlives the panel.
+void SetPanelPicture(HWND panel, HIMAGELIST images, int index, POINT at);
 
 // Sends the messages that controls send to their parent on to the top-level
 // window; true when the message was one of them. Shared by every window

@@ -5,6 +5,7 @@
 #include "app/form/ControlIds.h"
 #include "app/form/ZELK_win.h"
 #include "base/errors/Errors.h"
+#include "hook/ScreenEdge_win.h"
 
 void TZELKForm::InstallMouseHook() {
   services_.MouseHook.SetHook(reinterpret_cast<std::uintptr_t>(Handle()));
@@ -14,12 +15,9 @@ void TZELKForm::InstallMouseHook() {
 }
 
 void TZELKForm::HandleHookMessage(WPARAM mouseMessage) {
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  const THookNotification notification{
-      static_cast<unsigned>(mouseMessage),
-      {cursor.x, cursor.y},
-      {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}};
+  const TCursorOnMonitor cursor = CursorOnMonitor();
+  const THookNotification notification{static_cast<unsigned>(mouseMessage), cursor.Cursor,
+                                       cursor.Monitor};
   const TActivationStep step =
       activation_.HookMessage(notification, settings_, services_.DesktopTest);
   if (step.Action == TActivationAction::Show) ShowByActivation();
@@ -28,6 +26,7 @@ void TZELKForm::HandleHookMessage(WPARAM mouseMessage) {
 }
 
 void TZELKForm::ShowByActivation() {
+  MoveToCursorMonitor();
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
   SetFocus(Handle());  // typing finds at once

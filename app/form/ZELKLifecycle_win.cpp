@@ -7,6 +7,7 @@
 #include <shlobj.h>
 
 #include "app/form/ControlIds.h"
+#include "app/form/Metrics.h"
 #include "app/form/Panel_win.h"
 #include "app/form/ZELK_win.h"
 #include "app/paint/ColorRef_win.h"
@@ -43,6 +44,7 @@ void TZELKForm::FormCreate() {
   DragAcceptFiles(Control(kArcPnl), TRUE);
   DragAcceptFiles(Control(kFreezePnl), TRUE);
   sheet_.Buffer().Count = 0;
+  iconCache_.SetIconSize(scale_.Pixels(kIconSize));
   iconCache_.SetReceiver(Handle(), kIconsLookedUpMessage);
   InstallMouseHook();
   // Without the data folder the window still starts, with an empty sheet;
@@ -60,16 +62,16 @@ void TZELKForm::FormCreate() {
   ShowWindow(quickBar_.Panel(), settings_.LDISPMODE == 1 ? SW_SHOW : SW_HIDE);
   SendMessageW(Control(kLDBtn), BM_SETCHECK, settings_.LDISPMODE == 1 ? BST_CHECKED : BST_UNCHECKED,
                0);
-  ATab_.SetTabFont(settings_.FontSize);
+  ATab_.SetTabFont(settings_.FontSize, scale_);
   hotKeyRegistered_ = RegisterHotKey(Handle(), kHotKeyId, MOD_CONTROL | MOD_ALT, 'N');
   LayoutRegions();
+  KeepMinimumSize();
 }
 
 void TZELKForm::ApplySettings() {
   ApplyColors();
   quickBar_.LoadQuickBarIcons(settings_.LeftC);
-  PlaceFromSettings(
-      InitialWindowBounds(settings_, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+  PlaceFromSettings();
 }
 
 void TZELKForm::ApplyColors() {
@@ -137,6 +139,7 @@ void TZELKForm::FormDestroy() {
 }
 
 void TZELKForm::ShowByHotKey() {
+  MoveToCursorMonitor();
   activation_.SetShown(true);
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
@@ -185,4 +188,5 @@ void TZELKForm::LDBtnClick() {
   ShowWindow(quickBar_.Panel(), settings_.LDISPMODE == 1 ? SW_SHOW : SW_HIDE);
   LayoutRegions();
   FormResize();
+  KeepMinimumSize();
 }

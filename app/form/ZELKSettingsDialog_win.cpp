@@ -27,10 +27,11 @@ void TZELKForm::IE30Btn2Click() {
   LayoutRegions();
   sheet_.Arrange(ArrangeOptions());
   PAria_.Repaint();
+  KeepMinimumSize();
 }
 
 void TZELKForm::ApplyDialogSettings() {
-  ATab_.SetTabFont(settings_.FontSize);
+  ATab_.SetTabFont(settings_.FontSize, scale_);
   ApplyColors();
   quickBar_.LoadQuickBarIcons(settings_.LeftC);
   // The next clock adjustment asks the new server; none is asked now.

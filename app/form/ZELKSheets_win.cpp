@@ -38,6 +38,7 @@ void TZELKForm::ApplySheetList(const std::vector<std::wstring>& names, int curre
   if (findField_.IsOpen()) CloseFind();
   ATab_.SetSheets(names, current);
   LayoutRegions();
+  KeepMinimumSize();
 }
 
 void TZELKForm::SheetCommand(int id) {

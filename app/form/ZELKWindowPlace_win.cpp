@@ -11,6 +11,7 @@
 #include "app/form/Layout.h"
 #include "app/form/ZELK_win.h"
 #include "app/settings/WindowBounds.h"
+#include "base/win32/Dpi_win.h"
 
 namespace {
 
@@ -22,13 +23,19 @@ TRect WindowRectOf(HWND window) {
   return FromRect(r);
 }
 
-TRect WorkAreaNearest(TRect window) {
-  const RECT r{window.Left, window.Top, window.Right, window.Bottom};
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor);
-  return FromRect(monitor.rcWork);
+TRect WorkAreaOf(HMONITOR monitor) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoW(monitor, &info);
+  return FromRect(info.rcWork);
 }
+
+HMONITOR MonitorNearest(TRect window) {
+  const RECT r{window.Left, window.Top, window.Right, window.Bottom};
+  return MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST);
+}
+
+TRect WorkAreaNearest(TRect window) { return WorkAreaOf(MonitorNearest(window)); }
 
 // The parts of the tab control's height: its rows and what is neither a
 // row nor its display area, as the control itself tells.
@@ -63,11 +70,21 @@ TTabRows TabRowsOf(HWND tabs) {
 
 }  // namespace
 
-void TZELKForm::PlaceFromSettings(const TWindowBounds& bounds) {
+// The size follows the DPI of the monitor the window opens on.
+void TZELKForm::PlaceFromSettings() {
+  const TScale system(SystemDpi());
+  const POINT corner = settings_.LEFT == -1 ? POINT{0, 0}
+                                            : POINT{system.Pixels(TDip{settings_.LEFT}),
+                                                    system.Pixels(TDip{settings_.TOP})};
+  const TScale monitor(MonitorDpi(MonitorFromPoint(corner, MONITOR_DEFAULTTOPRIMARY)));
+  const TWindowBounds bounds = InitialWindowBounds(settings_, GetSystemMetrics(SM_CXSCREEN),
+                                                   GetSystemMetrics(SM_CYSCREEN), system, monitor);
   place_ = TWindowPlace(
       {bounds.Left, bounds.Top, bounds.Left + bounds.Width, bounds.Top + bounds.Height});
+  placingOnMonitor_ = true;
   SetWindowPos(Handle(), nullptr, bounds.Left, bounds.Top, bounds.Width, bounds.Height,
                SWP_NOZORDER | SWP_NOACTIVATE);
+  placingOnMonitor_ = false;
   KeepOnScreen();
 }
 
@@ -79,16 +96,44 @@ void TZELKForm::KeepOnScreen() {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void TZELKForm::MoveToCursorMonitor() {
+  if (settings_.CURSOR_MONITOR == 0) return;
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  const HMONITOR to = MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST);
+  const TRect current = WindowRectOf(Handle());
+  const HMONITOR from = MonitorNearest(current);
+  if (to == from) return;
+  const TRect moved = place_.Move(current, MoveToWorkArea(current, WorkAreaOf(from), scale_,
+                                                          WorkAreaOf(to), TScale(MonitorDpi(to))));
+  // Drawn at the new monitor's DPI at the size computed for it.
+  placingOnMonitor_ = true;
+  SetWindowPos(Handle(), nullptr, moved.Left, moved.Top, moved.Width(), moved.Height(),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  placingOnMonitor_ = false;
+}
+
 void TZELKForm::SavePlace() {
-  const TRect saved = place_.Saved(WindowRectOf(Handle()));
-  settings_.LEFT = saved.Left;
-  settings_.TOP = saved.Top;
-  settings_.Width = saved.Width();
-  settings_.Height = saved.Height();
+  StoreWindowBounds(settings_, place_.Saved(WindowRectOf(Handle())), TScale(SystemDpi()), scale_);
+}
+
+void TZELKForm::KeepMinimumSize() {
+  ATab_.SetOneRow(!TabRowsFitWorkArea(MinimumSizeParts()));
+  LayoutRegions();
+  // The system brings a size below the minimum up to it.
+  const TRect current = WindowRectOf(Handle());
+  SetWindowPos(Handle(), nullptr, 0, 0, current.Width(), current.Height(),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  KeepOnScreen();
 }
 
 void TZELKForm::FormGetMinMaxInfo(MINMAXINFO& info) const {
   if (!ATab_.Handle()) return;  // asked before the controls exist
+  const TSize minimum = MinimumWindowSize(MinimumSizeParts());
+  info.ptMinTrackSize = {minimum.Width, minimum.Height};
+}
+
+TMinimumSizeParts TZELKForm::MinimumSizeParts() const {
   RECT frame{};
   RECT client{};
   GetWindowRect(Handle(), &frame);
@@ -98,9 +143,10 @@ void TZELKForm::FormGetMinMaxInfo(MINMAXINFO& info) const {
   if (IsShown(status)) GetWindowRect(status, &statusRect);
   const TTabRows tabs = TabRowsOf(ATab_.Handle());
   const int frameWidth = (frame.right - frame.left) - client.right;
-  const int quickBarWidth = IsShown(quickBar_.Panel()) ? kQuickBarWidth : 0;
+  const int quickBarWidth = IsShown(quickBar_.Panel()) ? scale_.Pixels(kQuickBarWidth) : 0;
   const TRect work = WorkAreaNearest(FromRect(frame));
-  const TSize minimum = MinimumWindowSize({
+  return {
+      .Scale = scale_,
       .Frame = {frameWidth, (frame.bottom - frame.top) - client.bottom},
       .StatusBarHeight = statusRect.bottom - statusRect.top,
       .CellHeight = PAria_.CellHeight(),
@@ -110,6 +156,6 @@ void TZELKForm::FormGetMinMaxInfo(MINMAXINFO& info) const {
       .TabFrameHeight = tabs.FrameHeight,
       .SideWidth = frameWidth + quickBarWidth + tabs.SideWidth,
       .WorkArea = {work.Width(), work.Height()},
-  });
-  info.ptMinTrackSize = {minimum.Width, minimum.Height};
+      .OneTabRow = ATab_.OneRow(),
+  };
 }

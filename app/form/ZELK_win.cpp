@@ -66,6 +66,9 @@ LRESULT TZELKForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETMINMAXINFO:
       FormGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
       return 0;
+    case WM_DPICHANGED:
+      FormDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_QUERYENDSESSION:
       return TRUE;
     case WM_ENDSESSION:

@@ -27,6 +27,7 @@
 #include "app/sheets/IconList_win.h"
 #include "app/sheettabs/SheetTabs_win.h"
 #include "base/errors/ToldFailures.h"
+#include "base/Scale.h"
 #include "base/text/AnsiCodec_win.h"
 #include "base/win32/Handles_win.h"
 #include "base/win32/Window_win.h"
@@ -62,6 +63,8 @@ class TZELKForm : public TWindow, private IItemAreaEvents, private IClockUser {
   [[nodiscard]] const TCurrentSheet& Sheet() const { return sheet_; }
   [[nodiscard]] const TIconCache& IconCache() const { return iconCache_; }
   [[nodiscard]] const TItemAreaWindow& PAria() const { return PAria_; }
+  // The window's DPI as its parts are drawn at.
+  [[nodiscard]] TScale Scale() const { return scale_; }
   [[nodiscard]] TItemAreaWindow& PAria() { return PAria_; }
   [[nodiscard]] bool Ready() const { return activation_.Ready(); }
   [[nodiscard]] bool Shown() const { return activation_.Shown(); }
@@ -87,9 +90,14 @@ class TZELKForm : public TWindow, private IItemAreaEvents, private IClockUser {
   void CreateControls();
   void CreateToolBar();
   void CreateImageList1();
+  void PlaceBarControls();
   void CreateTabArea();
   void CreatePopMenu();
   void LayoutRegions();
+
+  // ZELKScale_win.cpp: the window moved to a monitor of another DPI.
+  void FormDpiChanged(int dpi, const RECT& suggested);
+  void ApplyScale(TScale scale);
 
   // ZELKLifecycle_win.cpp.
   void FormCreate();
@@ -112,10 +120,19 @@ class TZELKForm : public TWindow, private IItemAreaEvents, private IClockUser {
 
   // ZELKWindowPlace_win.cpp: on a monitor's work area at every show, never
   // smaller than the parts need.
-  void PlaceFromSettings(const TWindowBounds& bounds);
+  void PlaceFromSettings();
   void KeepOnScreen();
+  // With CURSOR_MONITOR, every activation brings the window to the monitor
+  // under the mouse.
+  void MoveToCursorMonitor();
   void SavePlace();
   void FormGetMinMaxInfo(MINMAXINFO& info) const;
+  [[nodiscard]] TMinimumSizeParts MinimumSizeParts() const;
+  // After a change of what the window must hold (tabs, fonts, bars): the
+  // tabs in rows while these leave room for two rows of items on the
+  // screen, else in one scrolling row; the window never smaller than its
+  // minimum.
+  void KeepMinimumSize();
 
   // ZELKLaunch_win.cpp: starting and registering items.
   void RunItem(int slot);
@@ -201,6 +218,11 @@ class TZELKForm : public TWindow, private IItemAreaEvents, private IClockUser {
   TMenu pop_;
   HMENU moveTo_ = nullptr;  // submenu of pop_, destroyed with it
   TImageList imageList1_;   // the drop targets' pictures
+  HWND separator_ = nullptr;  // not owned: a child of the tool bar
+  TScale scale_;
+  // The window is being moved to another monitor by the program itself,
+  // at the size it computed for that monitor's DPI.
+  bool placingOnMonitor_ = false;
 
   // The ready, shown and dialog-busy flags and the double-click guard.
   TDesktopActivation activation_;

@@ -25,7 +25,7 @@ void ShowDragCursor(bool dragging) {
 void TItemAreaWindow::RedrawPressedCell(bool released) {
   const TWindowDC dc(Handle());
   const TItemAreaLook look = ItemAreaLook(settings_);
-  TGdiCanvas canvas(dc.Get(), ShownIcons(), itemFontColor_, gdiObjects_);
+  TGdiCanvas canvas(dc.Get(), scale_.Dpi(), ShownIcons(), itemFontColor_, gdiObjects_);
   TItemAreaPainter painter = ShownPainter(canvas, look);
   const TPoint cell = mouse_.PressedCell();
   painter.DrawCellFrame(released, cell, cellWidth_, cellHeight_);

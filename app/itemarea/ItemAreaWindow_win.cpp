@@ -46,9 +46,14 @@ void TItemAreaWindow::Create(HWND panel, HWND tabs, TFormControls& controls) {
   UpdateScrollRange();
 }
 
+void TItemAreaWindow::SetScale(TScale scale, HFONT hintFont) {
+  scale_ = scale;
+  itemHint_.SetLook(hintFont, scale);
+  SetItemAreaFont();
+}
+
 void TItemAreaWindow::SetItemAreaFont() {
-  const TWindowDC screen(nullptr);
-  cellHeight_ = ::CellHeight(ItemAreaLook(settings_), GetDeviceCaps(screen.Get(), LOGPIXELSY));
+  cellHeight_ = ::CellHeight(ItemAreaLook(settings_), scale_.Dpi());
   UpdateScrollRange();
 }
 
@@ -139,7 +144,7 @@ void TItemAreaWindow::ShowLoadedSheet() {
 
 void TItemAreaWindow::PAriaPaint(HDC dc, int width, int height, const RECT* dirty) {
   const TItemAreaLook look = ItemAreaLook(settings_);
-  TGdiCanvas canvas(dc, ShownIcons(), itemFontColor_, gdiObjects_);
+  TGdiCanvas canvas(dc, scale_.Dpi(), ShownIcons(), itemFontColor_, gdiObjects_);
   TItemAreaPainter painter = ShownPainter(canvas, look);
   if (dirty) painter.SetDirtyRect({dirty->left, dirty->top, dirty->right, dirty->bottom});
   cellWidth_ = painter.Paint(width, height, cellHeight_, ScrollPosition());

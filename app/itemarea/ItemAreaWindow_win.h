@@ -35,7 +35,10 @@ class TItemAreaWindow : public TWindow {
   void Create(HWND panel, HWND tabs, TFormControls& controls);
   [[nodiscard]] HWND PaintBar() const { return paintBar_; }
 
-  // The cell height for the settings' look on this screen.
+  // The main window's DPI and font: the hint's text and every size of the
+  // cells follow them. Run at creation and when the window's DPI changes.
+  void SetScale(TScale scale, HFONT hintFont);
+  // The cell height for the settings' look at the window's DPI.
   void SetItemAreaFont();
   // Shows the sheet anew after any change to it: the scroll range follows
   // the sheet, then the area is painted at once.
@@ -119,6 +122,7 @@ class TItemAreaWindow : public TWindow {
   IMessageBoxes& messageBoxes_;
   IItemAreaEvents& events_;
   HWND paintBar_ = nullptr;  // not owned: a child of the tabs
+  TScale scale_;
   int cellWidth_ = 0;        // set by each paint
   int cellHeight_ = 0;
   TColor itemFontColor_ = clBlack;  // as the last paint left it

@@ -17,13 +17,13 @@ class ICanvas {
   virtual void Rectangle(TRect rect) = 0;
   // Leaves out the end point.
   virtual void Line(TPoint from, TPoint to) = 0;
-  // Image of the icon list at its full 32 x 32 size.
+  // Image of the icon list at the list's own size (the icon size at the DPI).
   virtual void DrawIcon(int index, TPoint at) = 0;
   virtual void SetFont(std::wstring_view name, int points) = 0;
   virtual void SetFontColor(TColor color) = 0;
   [[nodiscard]] virtual int TextWidth(std::wstring_view text) = 0;
   // One line placed by its top-left corner, cut at the clip rectangle.
   virtual void TextOutClipped(TRect clip, TPoint at, std::wstring_view text) = 0;
-  // Dots per inch of the screen, for font heights.
+  // Dots per inch of the window painted on: fonts and sizes follow it.
   [[nodiscard]] virtual int Dpi() const = 0;
 };

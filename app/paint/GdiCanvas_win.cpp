@@ -1,11 +1,8 @@
 #include "app/paint/GdiCanvas_win.h"
 
-HFONT CreatePointFont(std::wstring_view face, int points) {
-  const HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(points, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
+HFONT CreatePointFont(std::wstring_view face, int points, int dpi) {
   LOGFONTW font{};
-  font.lfHeight = height;
+  font.lfHeight = -MulDiv(points, dpi, 72);
   font.lfCharSet = DEFAULT_CHARSET;
   face.copy(font.lfFaceName, LF_FACESIZE - 1);
   return CreateFontIndirectW(&font);
@@ -23,14 +20,16 @@ HBRUSH TGdiObjectCache::Brush(TColor color) {
   return found->second.Get();
 }
 
-HFONT TGdiObjectCache::Font(std::wstring_view name, int points) {
-  auto [found, added] = fonts_.try_emplace({std::wstring(name), points});
-  if (added) found->second.Reset(CreatePointFont(name, points));
+HFONT TGdiObjectCache::Font(std::wstring_view name, int points, int dpi) {
+  auto [found, added] = fonts_.try_emplace({std::wstring(name), MulDiv(points, dpi, 72)});
+  if (added) found->second.Reset(CreatePointFont(name, points, dpi));
   return found->second.Get();
 }
 
-TGdiCanvas::TGdiCanvas(HDC dc, HIMAGELIST icons, TColor fontColor, TGdiObjectCache& objects)
+TGdiCanvas::TGdiCanvas(HDC dc, int dpi, HIMAGELIST icons, TColor fontColor,
+                       TGdiObjectCache& objects)
     : dc_(dc),
+      dpi_(dpi),
       icons_(icons),
       fontColor_(fontColor),
       objects_(objects),
@@ -73,7 +72,7 @@ void TGdiCanvas::DrawIcon(int index, TPoint at) {
 
 // Each cell asks for its font: selected again only when it changes.
 void TGdiCanvas::SetFont(std::wstring_view name, int points) {
-  const HFONT font = objects_.Font(name, points);
+  const HFONT font = objects_.Font(name, points, dpi_);
   if (font == font_) return;
   SelectObject(dc_, font);
   font_ = font;
@@ -97,4 +96,4 @@ void TGdiCanvas::TextOutClipped(TRect clip, TPoint at, std::wstring_view text) {
               nullptr);
 }
 
-int TGdiCanvas::Dpi() const { return GetDeviceCaps(dc_, LOGPIXELSY); }
+int TGdiCanvas::Dpi() const { return dpi_; }

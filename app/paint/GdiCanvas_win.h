@@ -1,7 +1,7 @@
 #pragma once
-// The item area's canvas on a device context: pens, brushes and fonts are
-// created the first time the painting steps ask for them and kept for later
-// paints by their owner.
+// The item area's canvas on a device context of a window at a DPI: pens,
+// brushes and fonts are created the first time the painting steps ask for
+// them and kept for later paints by their owner.
 
 #include <windows.h>
 
@@ -20,18 +20,18 @@ class TGdiObjectCache {
  public:
   [[nodiscard]] HPEN Pen(TColor color);
   [[nodiscard]] HBRUSH Brush(TColor color);
-  [[nodiscard]] HFONT Font(std::wstring_view name, int points);
+  [[nodiscard]] HFONT Font(std::wstring_view name, int points, int dpi);
 
  private:
   std::map<TColor, TPen> pens_;
   std::map<TColor, TBrush> brushes_;
-  std::map<std::pair<std::wstring, int>, TFont> fonts_;
+  std::map<std::pair<std::wstring, int>, TFont> fonts_;  // by face and height in pixels
 };
 
 class TGdiCanvas : public ICanvas {
  public:
   // None owned: the objects come from the cache and stay in it.
-  TGdiCanvas(HDC dc, HIMAGELIST icons, TColor fontColor, TGdiObjectCache& objects);
+  TGdiCanvas(HDC dc, int dpi, HIMAGELIST icons, TColor fontColor, TGdiObjectCache& objects);
   ~TGdiCanvas() override;
   TGdiCanvas(const TGdiCanvas&) = delete;
   TGdiCanvas& operator=(const TGdiCanvas&) = delete;
@@ -53,6 +53,7 @@ class TGdiCanvas : public ICanvas {
 
  private:
   HDC dc_;
+  int dpi_;
   HIMAGELIST icons_;
   TColor fontColor_;
   TGdiObjectCache& objects_;
@@ -63,5 +64,5 @@ class TGdiCanvas : public ICanvas {
   HGDIOBJ originalFont_;
 };
 
-// A font of the given face at a point size, for this screen.
-[[nodiscard]] HFONT CreatePointFont(std::wstring_view face, int points);
+// A font of the given face at a point size, for a window at the DPI.
+[[nodiscard]] HFONT CreatePointFont(std::wstring_view face, int points, int dpi);

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/paint/TextFit.h"
 #include "base/text/AnsiField.h"
+#include "base/text/TextFit.h"
 
 TItemAreaLook ItemAreaLook(const TSettings& settings) {
   return {settings.Colum, settings.BTN_PAT, settings.FILE_DISP, settings.COUNT_DISP, settings.BH,
@@ -17,9 +17,10 @@ int CharacterHeight(int points, int dpi) { return (points * dpi + 36) / 72; }
 int CellWidth(int areaWidth, int colum) { return colum == 0 ? 0 : (areaWidth - colum) / colum; }
 
 int CellHeight(const TItemAreaLook& look, int dpi) {
-  if (look.Colum == 1) return kIconCellHeight;
+  const int icon = TScale(dpi).Pixels(kIconCellHeight);
+  if (look.Colum == 1) return icon;
   const int line = CharacterHeight(kGridFontPoints, dpi);
-  return kIconCellHeight + (look.FILE_DISP == 1 ? line : 0) + (look.COUNT_DISP == 1 ? line : 0);
+  return icon + (look.FILE_DISP == 1 ? line : 0) + (look.COUNT_DISP == 1 ? line : 0);
 }
 
 int SlotAt(TPoint point, int colum, int cellWidth, int cellHeight, int scroll) {
@@ -30,14 +31,16 @@ int SlotAt(TPoint point, int colum, int cellWidth, int cellHeight, int scroll) {
 
 TItemAreaPainter::TItemAreaPainter(ICanvas& canvas, const TItemAreaLook& look,
                                    const TSheetBuffer& sheet, const ITextCodec& codec)
-    : canvas_(canvas), look_(look), sheet_(sheet), codec_(codec) {}
+    : canvas_(canvas), scale_(canvas.Dpi()), look_(look), sheet_(sheet), codec_(codec) {}
 
 TRect TItemAreaPainter::CellRect(int slot, int cellWidth, int cellHeight, int scroll) const {
   const int colum = look_.Colum;
   const int column = colum == 0 ? 0 : slot % colum;
   const int row = (colum == 0 ? 0 : slot / colum) - scroll;
   const int top = row * cellHeight;
-  return {column * cellWidth + 2, top, column * cellWidth + cellWidth - 2, top + cellHeight};
+  const int margin = scale_.Pixels(kCellMargin);
+  return {column * cellWidth + margin, top, column * cellWidth + cellWidth - margin,
+          top + cellHeight};
 }
 
 int TItemAreaPainter::Paint(int width, int height, int cellHeight, int scroll) {
@@ -63,10 +66,10 @@ int TItemAreaPainter::Paint(int width, int height, int cellHeight, int scroll) {
   return cellWidth;
 }
 
-// Two pixels wide just inside the cell, clear of the cell's own edges.
+// Just inside the cell, clear of the cell's own edges.
 void TItemAreaPainter::DrawSelectionFrame(TRect cell) {
   canvas_.SetPen(look_.NameC);
-  for (int inset = 1; inset <= 2; ++inset) {
+  for (int inset = 1; inset <= scale_.Pixels(kSelectionFrameWidth); ++inset) {
     const int left = cell.Left + inset - 1;
     const int top = cell.Top + inset + 1;
     const int right = cell.Right - inset + 1;
@@ -84,7 +87,7 @@ void TItemAreaPainter::DrawEmptyText(int width, int height) {
   constexpr int kPadding = 6;
   canvas_.SetFont(kGridFont, kGridFontPoints);
   const std::vector<std::wstring> lines =
-      WrappedLines(canvas_, emptyText_, std::max(1, width - 2 * (kMargin + kPadding)));
+      WrappedLines(emptyText_, std::max(1, width - 2 * (kMargin + kPadding)), Measure());
   const int lineHeight = CharacterHeight(kGridFontPoints, canvas_.Dpi()) + 2;
   int textWidth = 0;
   for (const std::wstring& line : lines) textWidth = std::max(textWidth, canvas_.TextWidth(line));
@@ -163,30 +166,32 @@ int TItemAreaPainter::IconIndex(int index) const {
 
 void TItemAreaPainter::DrawListCell(int index, TRect cell) {
   const TLauncherItem& item = sheet_.Items[static_cast<std::size_t>(index)];
-  canvas_.DrawIcon(IconIndex(index), {cell.Left + 2, cell.Top + 2});
+  const int margin = scale_.Pixels(kCellMargin);
+  canvas_.DrawIcon(IconIndex(index), {cell.Left + margin, cell.Top + margin});
   canvas_.SetFont(kListFont, kListFontPoints);
   canvas_.SetBrushClear();
   // The font colour is left as the last paint set it. A long name gives way
   // to the count.
-  const int left = cell.Left + 36;
+  const int left = cell.Left + scale_.Pixels(kListTextLeft);
   const std::wstring count = L":" + std::to_wstring(item.Count);
-  const std::wstring text = EllipsizedText(canvas_, DecodeField(item.Display, codec_),
-                                           cell.Right - left - canvas_.TextWidth(count)) +
+  const std::wstring text = FitWithEllipsis(DecodeField(item.Display, codec_),
+                                            cell.Right - left - canvas_.TextWidth(count), Measure()) +
                             count;
-  const int characterHeight = CharacterHeight(kListFontPoints, canvas_.Dpi());
+  const int characterHeight = CharacterHeight(kListFontPoints, scale_.Dpi());
   canvas_.TextOutClipped(cell, {left, cell.Top + (cell.Height() - characterHeight) / 2}, text);
 }
 
 void TItemAreaPainter::DrawGridCell(int index, TRect cell) {
   const TLauncherItem& item = sheet_.Items[static_cast<std::size_t>(index)];
-  canvas_.DrawIcon(IconIndex(index), {cell.Left + (cell.Width() - 32) / 2, cell.Top + 2});
+  canvas_.DrawIcon(IconIndex(index), {cell.Left + (cell.Width() - scale_.Pixels(kIconSize)) / 2,
+                                      cell.Top + scale_.Pixels(kCellMargin)});
   canvas_.SetFont(kGridFont, kGridFontPoints);
   canvas_.SetBrushClear();
-  int textTop = cell.Top + 34;
+  int textTop = cell.Top + scale_.Pixels(kNameTop);
   if (look_.FILE_DISP == 1) {
     canvas_.SetFontColor(look_.NameC);
     DrawCentredText(DecodeField(item.Display, codec_), cell, textTop);
-    textTop += CharacterHeight(kGridFontPoints, canvas_.Dpi());
+    textTop += CharacterHeight(kGridFontPoints, scale_.Dpi());
   }
   if (look_.COUNT_DISP == 1) {
     canvas_.SetFontColor(look_.CountC);
@@ -196,7 +201,7 @@ void TItemAreaPainter::DrawGridCell(int index, TRect cell) {
 
 // A text wider than the cell ends with "…" inside it.
 void TItemAreaPainter::DrawCentredText(std::wstring_view text, TRect cell, int top) {
-  const std::wstring shown = EllipsizedText(canvas_, text, cell.Width());
+  const std::wstring shown = FitWithEllipsis(text, cell.Width(), Measure());
   const int offset = std::max(0, (cell.Width() - canvas_.TextWidth(shown)) / 2);
   canvas_.TextOutClipped(cell, {cell.Left + offset, top}, shown);
 }

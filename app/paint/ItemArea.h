@@ -7,12 +7,13 @@
 #include <span>
 #include <string_view>
 
+#include "app/form/Metrics.h"
 #include "app/paint/Canvas.h"
 #include "app/settings/Settings.h"
 #include "app/sheets/SheetBuffer.h"
 #include "base/text/TextCodec.h"
+#include "base/text/TextFit.h"
 
-inline constexpr int kIconCellHeight = 36;
 // The scroll range always reaches row 15 at least, however few the items.
 inline constexpr int kLeastLastScrollPosition = 15;
 inline constexpr std::wstring_view kGridFont = L"ＭＳ Ｐゴシック";
@@ -43,14 +44,15 @@ struct TItemAreaLook {
 [[nodiscard]] int CharacterHeight(int points, int dpi);
 // trunc((W - C) / C); 0 when there are no columns.
 [[nodiscard]] int CellWidth(int areaWidth, int colum);
-// 36, plus a line of the grid font for the name and one for the count.
+// The icon's cell, plus a line of the grid font for the name and one for the
+// count: 36, 48 or 60 at 96 DPI.
 [[nodiscard]] int CellHeight(const TItemAreaLook& look, int dpi);
 // Slot of a point of the area: column + C x (visible row + scroll position).
 [[nodiscard]] int SlotAt(TPoint point, int colum, int cellWidth, int cellHeight, int scroll);
 
 class TItemAreaPainter {
  public:
-  // None owned.
+  // None owned. Sizes follow the canvas's DPI.
   TItemAreaPainter(ICanvas& canvas, const TItemAreaLook& look, const TSheetBuffer& sheet,
                    const ITextCodec& codec);
 
@@ -71,7 +73,7 @@ class TItemAreaPainter {
   void DrawItemCell(int index, TRect cell);
   // The frame of the pressed cell, sunk (released false) or raised again.
   void DrawCellFrame(bool released, TPoint pressedCell, int cellWidth, int cellHeight);
-  // The rectangle an item is drawn in: 2 pixels kept free left and right.
+  // The rectangle an item is drawn in: a margin kept free left and right.
   [[nodiscard]] TRect CellRect(int slot, int cellWidth, int cellHeight, int scroll) const;
 
  private:
@@ -83,8 +85,13 @@ class TItemAreaPainter {
   void DrawSelectionFrame(TRect cell);
   void DrawEmptyText(int width, int height);
   [[nodiscard]] int IconIndex(int index) const;
+  // Widths of texts in the canvas's present font.
+  [[nodiscard]] TTextWidth Measure() const {
+    return [&canvas = canvas_](std::wstring_view text) { return canvas.TextWidth(text); };
+  }
 
   ICanvas& canvas_;
+  TScale scale_;
   const TItemAreaLook& look_;
   const TSheetBuffer& sheet_;
   const ITextCodec& codec_;

@@ -6,26 +6,12 @@
 #include <string>
 
 #include "app/paint/ColorRef_win.h"
+#include "app/sheets/ShellIcons_win.h"
 #include "app/shortcuts/SpecialFolders_win.h"
 #include "app/shortcuts/SystemShortcuts.h"
 #include "base/win32/Handles_win.h"
 
 namespace {
-
-SIZE IconSize(HICON icon) {
-  SIZE size{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
-  ICONINFO info{};
-  if (!icon || !GetIconInfo(icon, &info)) return size;
-  BITMAP bitmap{};
-  if (info.hbmColor && GetObjectW(info.hbmColor, sizeof bitmap, &bitmap)) {
-    size = {bitmap.bmWidth, bitmap.bmHeight};
-  } else if (info.hbmMask && GetObjectW(info.hbmMask, sizeof bitmap, &bitmap)) {
-    size = {bitmap.bmWidth, bitmap.bmHeight / 2};  // mask and image one above the other
-  }
-  if (info.hbmColor) DeleteObject(info.hbmColor);
-  if (info.hbmMask) DeleteObject(info.hbmMask);
-  return size;
-}
 
 TSystemVersion SystemVersion() {
   OSVERSIONINFOW version{};
@@ -46,32 +32,30 @@ std::wstring InternetOpenCommand() {
   return value;
 }
 
-HICON ExtractedIcon(const TIconSource& source) {
+// The file's icon drawn at the size from its best image.
+HICON ExtractedIcon(const TIconSource& source, int size) {
   HICON extracted = nullptr;
-  if (!source.File.empty())
-    ExtractIconExW(source.File.c_str(), source.Index, &extracted, nullptr, 1);
-  return extracted;
+  if (source.File.empty() || SHDefExtractIconW(source.File.c_str(), source.Index, 0, &extracted,
+                                               nullptr, static_cast<UINT>(size)) != S_OK) {
+    return nullptr;
+  }
+  return IconAtSize(extracted, size);
 }
 
-HICON ShellFolderIcon(int folder) {
+HICON ShellFolderIcon(int folder, int size) {
   PIDLIST_ABSOLUTE handedOver = nullptr;
   if (FAILED(SHGetSpecialFolderLocation(nullptr, folder, &handedOver))) return nullptr;
   const TItemIdList list(handedOver);
-  SHFILEINFOW info{};
-  if (!list || !SHGetFileInfoW(reinterpret_cast<LPCWSTR>(list.Get()), 0, &info, sizeof info,
-                               SHGFI_PIDL | SHGFI_ICON | SHGFI_LARGEICON)) {
-    return nullptr;
-  }
-  return info.hIcon;
+  return list ? ShellItemIcon(list.Get(), size) : nullptr;
 }
 
 }  // namespace
 
-HBITMAP MakeGlyph(const TIconSource& source, int shellFolder, COLORREF background) {
-  HICON found = ExtractedIcon(source);
-  if (!found) found = ShellFolderIcon(shellFolder);
+HBITMAP MakeGlyph(const TIconSource& source, int shellFolder, COLORREF background, int side) {
+  HICON found = ExtractedIcon(source, side);
+  if (!found) found = ShellFolderIcon(shellFolder, side);
   const TIcon icon(found);
-  const SIZE size = IconSize(icon.Get());
+  const SIZE size{side, side};
   TBitmap glyph;
   TMemoryDC dc;
   {
@@ -89,10 +73,10 @@ HBITMAP MakeGlyph(const TIconSource& source, int shellFolder, COLORREF backgroun
   return glyph.Release();
 }
 
-TQuickBarGlyphs LoadQuickBarIcons(TColor LeftC) {
+TQuickBarGlyphs LoadQuickBarIcons(TColor LeftC, int size) {
   const auto sources = QuickBarIconSources(WindowsFolder(), SystemVersion(), InternetOpenCommand());
   TQuickBarGlyphs glyphs;
   for (std::size_t i = 0; i < sources.size(); ++i)
-    glyphs.Set(i, MakeGlyph(sources[i], kQuickBar[i].Folder, ToColorRef(LeftC)));
+    glyphs.Set(i, MakeGlyph(sources[i], kQuickBar[i].Folder, ToColorRef(LeftC), size));
   return glyphs;
 }

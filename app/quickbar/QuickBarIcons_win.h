@@ -21,12 +21,14 @@ class TQuickBarGlyphs {
   std::array<TBitmap, 5> glyphs_;
 };
 
-// A bitmap of the icon's size filled with the colour, the icon drawn at
-// (0, 0). When the source's file or icon is missing (mydocs.dll and
-// explorer.exe are not on every system) the shell's own icon of the
-// special folder (CSIDL) stands in; with neither the glyph is empty, of the
-// system's large-icon size in that colour.
-[[nodiscard]] HBITMAP MakeGlyph(const TIconSource& source, int shellFolder, COLORREF background);
+// A bitmap of size x size pixels filled with the colour, the icon drawn on
+// it at that size. When the source's file or icon is missing (mydocs.dll
+// and explorer.exe are not on every system) the shell's own icon of the
+// special folder (CSIDL) stands in; with neither the glyph is empty, in
+// that colour.
+[[nodiscard]] HBITMAP MakeGlyph(const TIconSource& source, int shellFolder, COLORREF background,
+                                int size);
 
-// Run at start-up and after the settings dialog closes with OK.
-[[nodiscard]] TQuickBarGlyphs LoadQuickBarIcons(TColor LeftC);
+// Run at start-up, after the settings dialog closes with OK and when the
+// window's DPI changes; size is the icon size at that DPI.
+[[nodiscard]] TQuickBarGlyphs LoadQuickBarIcons(TColor LeftC, int size);

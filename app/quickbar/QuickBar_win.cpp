@@ -5,14 +5,11 @@
 #include <string>
 
 #include "app/form/ControlIds.h"
+#include "app/form/Metrics.h"
 #include "app/form/Panel_win.h"
 #include "app/shortcuts/ShellContextMenu_win.h"
 #include "app/shortcuts/SystemShortcuts.h"
 #include "base/errors/ErrorBox_win.h"
-
-namespace {
-constexpr int kQuickButtonSize = 38;
-}  // namespace
 
 void TQuickBar::Create(HWND body, TColor LeftC, TFormControls& controls) {
   panel_ = controls.Add(kSysPanel, CreatePanel(body, kSysPanel, LeftC, false));
@@ -20,15 +17,25 @@ void TQuickBar::Create(HWND body, TColor LeftC, TFormControls& controls) {
     const auto& entry = kQuickBar[i];
     const int id = kMyDocBtn + static_cast<int>(entry.Button);
     const HWND button =
-        CreateChildControl(WC_BUTTONW, L"", BS_PUSHBUTTON | BS_FLAT | BS_BITMAP, panel_, id,
-                           {4, entry.Top, 4 + kQuickButtonSize, entry.Top + kQuickButtonSize});
+        CreateChildControl(WC_BUTTONW, L"", BS_PUSHBUTTON | BS_FLAT | BS_BITMAP, panel_, id);
     controls.Add(id, button, std::wstring(entry.Hint).c_str());
     buttons_[i].Attach(button, id, messageBoxes_);
   }
 }
 
+void TQuickBar::PlaceButtons(TScale scale) {
+  scale_ = scale;
+  for (std::size_t i = 0; i < kQuickBar.size(); ++i) {
+    const TDip top = kQuickBar[i].Top;
+    const TRect r = scale.Pixels(kQuickButtonLeft, top, kQuickButtonLeft + kQuickButtonSize,
+                                 top + kQuickButtonSize);
+    SetWindowPos(buttons_[i].Handle(), nullptr, r.Left, r.Top, r.Width(), r.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
 void TQuickBar::LoadQuickBarIcons(TColor LeftC) {
-  glyphs_ = ::LoadQuickBarIcons(LeftC);
+  glyphs_ = ::LoadQuickBarIcons(LeftC, scale_.Pixels(kIconSize));
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     SendMessageW(buttons_[i].Handle(), BM_SETIMAGE, IMAGE_BITMAP,
                  reinterpret_cast<LPARAM>(glyphs_.Glyph(i)));

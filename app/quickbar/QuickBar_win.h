@@ -19,6 +19,8 @@ class TQuickBar {
 
   // SysPanel on the body, in the bar colour LeftC.
   void Create(HWND body, TColor LeftC, TFormControls& controls);
+  // The buttons' places and the size of their glyphs, at the window's scale.
+  void PlaceButtons(TScale scale);
   // The glyphs of the buttons drawn on the bar colour.
   void LoadQuickBarIcons(TColor LeftC);
   [[nodiscard]] HWND Panel() const { return panel_; }
@@ -42,6 +44,7 @@ class TQuickBar {
 
   IMessageBoxes& messageBoxes_;
   HWND panel_ = nullptr;    // not owned: a child of the body
+  TScale scale_;
   TQuickBarGlyphs glyphs_;  // outlives the buttons, which show them
   std::array<TQuickButton, 5> buttons_;
 };

@@ -40,6 +40,7 @@ const Key kReadOrder[] = {
     ZELK_KEY(G, Height),      ZELK_KEY(G, Colum),        ZELK_KEY(G, SORTMODE),
     ZELK_KEY(G, LDISPMODE),   ZELK_KEY(G, TOPMOST),      ZELK_KEY(G, LEFT),
     ZELK_KEY(G, Wait),        ZELK_KEY(G, TOP),          ZELK_KEY(G, TAB),
+    ZELK_KEY(G, CURSOR_MONITOR),
 };
 
 const Key kSaveOrderHead[] = {
@@ -63,6 +64,7 @@ const Key kSaveOrderTail[] = {
     ZELK_KEY(C, BH),     ZELK_KEY(C, BM),     ZELK_KEY(C, BL),     ZELK_KEY(C, NameC),
     ZELK_KEY(C, CountC), ZELK_KEY(C, TopC),   ZELK_KEY(C, LeftC),  ZELK_KEY(C, TabC),
     ZELK_KEY(C, TabBC),  ZELK_KEY(C, FoldaC), ZELK_KEY(C, StatusC), ZELK_KEY(G, AUTOSORT),
+    ZELK_KEY(G, CURSOR_MONITOR),
 };
 #undef ZELK_KEY
 

@@ -61,6 +61,8 @@ struct TSettings {
   std::int32_t Wait = 1000;
   std::int32_t TOP = 0;
   std::int32_t TAB = 0;
+  // 1 = every activation shows the window on the monitor under the mouse.
+  std::uint8_t CURSOR_MONITOR = 0;
   // TABCT and "TAB" + i: the sheet names in sheet order.
   std::vector<std::wstring> SheetNames;
   // "TAB" + i names passed over at start-up (not a file name, or past the

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <mutex>
+#include <tuple>
 #include <utility>
+
+#include "app/form/Metrics.h"
 
 namespace {
 
@@ -16,21 +19,29 @@ std::wstring KeyOf(std::wstring_view target) {
 }
 
 // A grey frame on a clear ground, the size of an icon.
-void AddPendingPicture(HIMAGELIST images) {
+void AddPendingPicture(HIMAGELIST images, int size) {
   constexpr COLORREF kClear = RGB(255, 0, 255);
   const TWindowDC screen(nullptr);
   const TMemoryDC memory(CreateCompatibleDC(screen.Get()));
-  const TBitmap picture(CreateCompatibleBitmap(screen.Get(), 32, 32));
+  const TBitmap picture(CreateCompatibleBitmap(screen.Get(), size, size));
   {
     const TSelectObject selected(memory.Get(), picture.Get());
     const TBrush clear(CreateSolidBrush(kClear));
-    const RECT whole{0, 0, 32, 32};
+    const RECT whole{0, 0, size, size};
     FillRect(memory.Get(), &whole, clear.Get());
     const TBrush frame(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
-    const RECT inner{6, 6, 26, 26};
+    const int inset = MulDivRounded(kPendingFrameInset.Value, size, kIconSize.Value);
+    const RECT inner{inset, inset, size - inset, size - inset};
     FrameRect(memory.Get(), &inner, frame.Get());
   }
   ImageList_AddMasked(images, picture.Get(), kClear);
+}
+
+// The system's warning sign at the size.
+void AddNotFoundPicture(HIMAGELIST images, int size) {
+  const TIcon warning(IconAtSize(
+      static_cast<HICON>(LoadImageW(nullptr, IDI_WARNING, IMAGE_ICON, size, size, 0)), size));
+  ImageList_AddIcon(images, warning.Get());
 }
 
 // The system's slim lock, for std::lock_guard: the standard thread classes
@@ -50,22 +61,14 @@ class TSlimLock {
 
 }  // namespace
 
-HICON ShellLargeIcon(const std::wstring& target) {
-  SHFILEINFOW info{};
-  if (!SHGetFileInfoW(target.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_LARGEICON)) {
-    return nullptr;
-  }
-  return info.hIcon;
-}
-
 // What the window's thread and the worker share, under the mutex. The
 // worker keeps it alive, so the cache may go while a look-up hangs.
 struct TIconCache::TShared {
   TSlimLock mutex;
   CONDITION_VARIABLE wake = CONDITION_VARIABLE_INIT;
-  // Key and target, the next at the back.
-  std::vector<std::pair<std::wstring, std::wstring>> asked;
-  std::vector<std::pair<std::wstring, HICON>> finished;  // key, icon or null
+  // Key, target and size, the next at the back.
+  std::vector<std::tuple<std::wstring, std::wstring, int>> asked;
+  std::vector<std::tuple<std::wstring, int, HICON>> finished;  // key, size, icon or null
   bool running = false;
   bool announced = false;
   bool workerStarted = false;
@@ -75,7 +78,7 @@ struct TIconCache::TShared {
   TIconLookUp lookUp;
 
   ~TShared() {
-    for (auto& [key, icon] : finished) {
+    for (auto& [key, size, icon] : finished) {
       if (icon) DestroyIcon(icon);
     }
   }
@@ -90,13 +93,13 @@ struct TIconCache::TShared {
     for (;;) {
       while (!shared->stop && shared->asked.empty()) shared->mutex.Wait(shared->wake);
       if (shared->stop) return 0;
-      auto [key, target] = std::move(shared->asked.back());
+      auto [key, target, size] = std::move(shared->asked.back());
       shared->asked.pop_back();
       shared->running = true;
       lock.unlock();
       HICON icon = nullptr;
       try {
-        icon = shared->lookUp(target);
+        icon = shared->lookUp(target, size);
       } catch (...) {
         icon = nullptr;  // shown as not found
       }
@@ -106,7 +109,7 @@ struct TIconCache::TShared {
         if (icon) DestroyIcon(icon);
         return 0;
       }
-      shared->finished.emplace_back(std::move(key), icon);
+      shared->finished.emplace_back(std::move(key), size, icon);
       shared->Announce();
     }
   }
@@ -118,15 +121,28 @@ struct TIconCache::TShared {
   }
 };
 
-TIconCache::TIconCache(TIconLookUp lookUp)
-    : images_(ImageList_Create(32, 32, ILC_COLOR32 | ILC_MASK, 2, 16)),
-      shared_(std::make_shared<TShared>()) {
+TIconCache::TIconCache(TIconLookUp lookUp, int size)
+    : size_(0), shared_(std::make_shared<TShared>()) {
   shared_->lookUp = std::move(lookUp);
-  AddPendingPicture(images_.Get());
-  // A shared system icon: not owned. The list keeps its own copy.
-  ImageList_AddIcon(images_.Get(), LoadIconW(nullptr, IDI_WARNING));
+  SetIconSize(size);
+}
+
+bool TIconCache::SetIconSize(int size) {
+  if (size == size_) return false;
+  size_ = size;
+  {
+    const std::lock_guard lock(shared_->mutex);
+    shared_->asked.clear();
+  }
+  auto [entry, added] = images_.try_emplace(size);
+  if (!added) return true;
+  const HIMAGELIST images = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 2, 16);
+  entry->second.List.Reset(images);
+  AddPendingPicture(images, size);
+  AddNotFoundPicture(images, size);
   // The pictures keep their numbers even should the system refuse one.
-  if (ImageList_GetImageCount(images_.Get()) < 2) ImageList_SetImageCount(images_.Get(), 2);
+  if (ImageList_GetImageCount(images) < 2) ImageList_SetImageCount(images, 2);
+  return true;
 }
 
 TIconCache::~TIconCache() {
@@ -148,8 +164,9 @@ void TIconCache::SetReceiver(HWND window, UINT message) {
 }
 
 int TIconCache::ImageOf(std::wstring_view target) const {
-  const auto known = imageOfKey_.find(KeyOf(target));
-  return known == imageOfKey_.end() ? kPendingImage : known->second;
+  const auto& imageOfKey = Images().ImageOfKey;
+  const auto known = imageOfKey.find(KeyOf(target));
+  return known == imageOfKey.end() ? kPendingImage : known->second;
 }
 
 void TIconCache::Request(const std::vector<std::wstring>& targets) {
@@ -157,12 +174,13 @@ void TIconCache::Request(const std::vector<std::wstring>& targets) {
     const std::lock_guard lock(shared_->mutex);
     shared_->asked.clear();
     std::map<std::wstring, int> seen;
+    const auto& imageOfKey = Images().ImageOfKey;
     for (const std::wstring& target : targets) {
       std::wstring key = KeyOf(target);
-      const auto known = imageOfKey_.find(key);
-      if (known != imageOfKey_.end() && known->second != kNotFoundImage) continue;
+      const auto known = imageOfKey.find(key);
+      if (known != imageOfKey.end() && known->second != kNotFoundImage) continue;
       if (!seen.emplace(key, 0).second) continue;
-      shared_->asked.emplace_back(std::move(key), target);
+      shared_->asked.emplace_back(std::move(key), target, size_);
     }
     std::reverse(shared_->asked.begin(), shared_->asked.end());
     if (shared_->asked.empty()) return;
@@ -182,19 +200,19 @@ void TIconCache::StartWorker() {
 
 bool TIconCache::LookUpNow(std::wstring_view target) {
   // The function is only called, never changed, once the worker runs.
-  const HICON icon = shared_->lookUp(std::wstring(target));
-  Store(KeyOf(target), icon);
+  const HICON icon = shared_->lookUp(std::wstring(target), size_);
+  Store(KeyOf(target), size_, icon);
   return icon != nullptr;
 }
 
 bool TIconCache::TakeFinished() {
-  std::vector<std::pair<std::wstring, HICON>> finished;
+  std::vector<std::tuple<std::wstring, int, HICON>> finished;
   {
     const std::lock_guard lock(shared_->mutex);
     finished.swap(shared_->finished);
     shared_->announced = false;
   }
-  for (auto& [key, icon] : finished) Store(key, icon);
+  for (auto& [key, size, icon] : finished) Store(key, size, icon);
   return !finished.empty();
 }
 
@@ -203,17 +221,18 @@ bool TIconCache::Busy() const {
   return !shared_->asked.empty() || shared_->running || !shared_->finished.empty();
 }
 
-// Takes the icon; a target that had a picture keeps its number, so that
-// every cell showing it follows.
-void TIconCache::Store(const std::wstring& key, HICON icon) {
+// Takes the icon into the images of its size; a target that had a picture
+// keeps its number, so that every cell showing it follows.
+void TIconCache::Store(const std::wstring& key, int size, HICON icon) {
   const TIcon owned(icon);
-  auto [entry, added] = imageOfKey_.try_emplace(key, kNotFoundImage);
+  TImages& images = images_.at(size);
+  auto [entry, added] = images.ImageOfKey.try_emplace(key, kNotFoundImage);
   if (!owned) {
     entry->second = kNotFoundImage;  // a picture it had stays unused in the list
     return;
   }
   const bool hasOwnPicture = !added && entry->second > kNotFoundImage;
   const int image =
-      ImageList_ReplaceIcon(images_.Get(), hasOwnPicture ? entry->second : -1, owned.Get());
+      ImageList_ReplaceIcon(images.List.Get(), hasOwnPicture ? entry->second : -1, owned.Get());
   if (image >= 0) entry->second = image;
 }

@@ -1,9 +1,10 @@
 #pragma once
 // The shell icons of item targets, looked up once a run for every sheet and
-// the find. The look-ups run on a worker thread with its own COM apartment,
+// the find, at each icon size the window has drawn them (the size follows
+// its DPI). The look-ups run on a worker thread with its own COM apartment,
 // so that a slow target (a sleeping network share) never stalls the window;
 // each finished batch is announced by a message to a window, whose thread
-// then takes the icons into the one image list.
+// then takes the icons into the image list of their size.
 
 #include <windows.h>
 
@@ -16,11 +17,12 @@
 #include <string_view>
 #include <vector>
 
+#include "app/sheets/ShellIcons_win.h"
 #include "base/win32/Handles_win.h"
 
-// The shell's large icon of a target, owned by the caller; null when it has none.
-using TIconLookUp = std::function<HICON(const std::wstring& target)>;
-[[nodiscard]] HICON ShellLargeIcon(const std::wstring& target);
+// The shell's icon of a target at size x size pixels, owned by the caller;
+// null when it has none.
+using TIconLookUp = std::function<HICON(const std::wstring& target, int size)>;
 
 class TIconCache {
  public:
@@ -30,12 +32,17 @@ class TIconCache {
   static constexpr int kNotFoundImage = 1;
 
   // The look-up runs on the worker thread, and on the caller's for LookUpNow.
-  explicit TIconCache(TIconLookUp lookUp = ShellLargeIcon);
+  explicit TIconCache(TIconLookUp lookUp = ShellIcon, int size = 32);
   // Never waits for a look-up in progress: the worker ends after it.
   ~TIconCache();
   TIconCache(const TIconCache&) = delete;
   TIconCache& operator=(const TIconCache&) = delete;
 
+  // The size of the icons from now on: images and look-ups of that size.
+  // The look-ups asked for at another size and not started are dropped;
+  // false when the size stays.
+  bool SetIconSize(int size);
+  [[nodiscard]] int IconSize() const { return size_; }
   // Where each finished batch is announced (null: nowhere, as before the
   // window is made and after it is destroyed).
   void SetReceiver(HWND window, UINT message);
@@ -53,16 +60,22 @@ class TIconCache {
   bool TakeFinished();
   // True while look-ups are asked for, running, or not yet taken.
   [[nodiscard]] bool Busy() const;
-  // Owned by this object.
-  [[nodiscard]] HIMAGELIST Handle() const { return images_.Get(); }
+  // The list of the present size, owned by this object.
+  [[nodiscard]] HIMAGELIST Handle() const { return Images().List.Get(); }
 
  private:
   struct TShared;
+  // The images of one size and which target each shows.
+  struct TImages {
+    TImageList List;
+    std::map<std::wstring, int> ImageOfKey;  // by the folded target
+  };
+  [[nodiscard]] const TImages& Images() const { return images_.at(size_); }
   // Under the shared lock.
   void StartWorker();
-  void Store(const std::wstring& key, HICON icon);
+  void Store(const std::wstring& key, int size, HICON icon);
 
-  TImageList images_;
-  std::map<std::wstring, int> imageOfKey_;  // by the folded target
+  int size_;
+  std::map<int, TImages> images_;  // by icon size
   std::shared_ptr<TShared> shared_;
 };

@@ -3,8 +3,10 @@
 #include <commctrl.h>
 
 #include "app/form/ControlIds.h"
+#include "app/form/Metrics.h"
 #include "app/form/Panel_win.h"
 #include "app/paint/GdiCanvas_win.h"
+#include "base/text/TextFit.h"
 
 HWND TSheetTabs::Create(HWND body, HMENU moveTo, TFormControls& controls) {
   const HWND tabs = CreateChildControl(
@@ -26,14 +28,37 @@ void TSheetTabs::SetSheets(std::vector<std::wstring> names, int current) {
   names_ = std::move(names);
   const HWND tabs = Handle();
   TabCtrl_DeleteAllItems(tabs);
+  tabTexts_.clear();
   for (std::size_t i = 0; i < names_.size(); ++i) {
     TCITEMW item{};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<wchar_t*>(names_[i].c_str());
+    item.pszText = const_cast<wchar_t*>(L"");
     TabCtrl_InsertItem(tabs, static_cast<int>(i), &item);
   }
+  ShowTabTexts();
   TabCtrl_SetCurSel(tabs, current);
   BuildMoveToMenu();
+}
+
+// The control sizes each tab by its text: a shortened text keeps it within the cap.
+void TSheetTabs::ShowTabTexts() {
+  const HWND tabs = Handle();
+  const TWindowDC dc(tabs);
+  const TSelectObject font(dc.Get(),
+                           reinterpret_cast<HGDIOBJ>(SendMessageW(tabs, WM_GETFONT, 0, 0)));
+  const auto measure = [&](std::wstring_view text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc.Get(), text.data(), static_cast<int>(text.size()), &size);
+    return static_cast<int>(size.cx);
+  };
+  tabTexts_.resize(names_.size());
+  for (std::size_t i = 0; i < names_.size(); ++i) {
+    tabTexts_[i] = FitWithEllipsis(names_[i], scale_.Pixels(kTabTextMaxWidth), measure);
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = tabTexts_[i].data();
+    TabCtrl_SetItem(tabs, static_cast<int>(i), &item);
+  }
 }
 
 int TSheetTabs::Current() const { return TabCtrl_GetCurSel(Handle()); }
@@ -50,7 +75,8 @@ void TSheetTabs::ATabDrawTab(const DRAWITEMSTRUCT& item) const {
   const TBrush brush(CreateSolidBrush(ToColorRef(settings_.TabBC)));
   FillRect(item.hDC, &rect, brush ? brush.Get() : GetSysColorBrush(COLOR_BTNFACE));
   // Each tab reads only its own name: tabs are drawn on every repaint.
-  const std::wstring name = SheetName(static_cast<int>(item.itemID));
+  if (item.itemID >= tabTexts_.size()) return;
+  const std::wstring& name = tabTexts_[item.itemID];
   if (name.empty()) return;
   SIZE size{};
   GetTextExtentPoint32W(item.hDC, name.c_str(), static_cast<int>(name.size()), &size);
@@ -63,10 +89,22 @@ void TSheetTabs::ATabDrawTab(const DRAWITEMSTRUCT& item) const {
   TextOutW(item.hDC, left, top, name.c_str(), static_cast<int>(name.size()));
 }
 
-void TSheetTabs::SetTabFont(int FontSize) {
-  TFont font(CreatePointFont(L"ＭＳ Ｐゴシック", FontSize));
+void TSheetTabs::SetOneRow(bool oneRow) {
+  const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
+  const LONG_PTR wanted = oneRow ? style & ~TCS_MULTILINE : style | TCS_MULTILINE;
+  if (wanted != style) SetWindowLongPtrW(Handle(), GWL_STYLE, wanted);
+}
+
+bool TSheetTabs::OneRow() const {
+  return (GetWindowLongPtrW(Handle(), GWL_STYLE) & TCS_MULTILINE) == 0;
+}
+
+void TSheetTabs::SetTabFont(int FontSize, TScale scale) {
+  scale_ = scale;
+  TFont font(CreatePointFont(L"ＭＳ Ｐゴシック", FontSize, scale.Dpi()));
   SendMessageW(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), TRUE);
   tabFont_ = std::move(font);
+  ShowTabTexts();
 }
 
 void TSheetTabs::BuildMoveToMenu() {

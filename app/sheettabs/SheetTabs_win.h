@@ -10,6 +10,7 @@
 
 #include "app/form/FormControls_win.h"
 #include "app/settings/Settings.h"
+#include "base/Scale.h"
 #include "base/win32/Handles_win.h"
 #include "base/win32/Window_win.h"
 
@@ -37,7 +38,12 @@ class TSheetTabs {
   [[nodiscard]] int MoveToCount() const { return moveToCount_; }
 
   void ATabDrawTab(const DRAWITEMSTRUCT& item) const;
-  void SetTabFont(int FontSize);
+  // The tabs in one row that scrolls, or in as many rows as they need.
+  void SetOneRow(bool oneRow);
+  [[nodiscard]] bool OneRow() const;
+  // The tab font in points at the window's DPI; a name wider than the
+  // table's cap ends in "…" on its tab.
+  void SetTabFont(int FontSize, TScale scale);
 
  private:
   // ATabProc: the right press opens seetpop; commands of the controls on
@@ -54,9 +60,13 @@ class TSheetTabs {
   };
   void ATabMouseDown() const;
   void BuildMoveToMenu();
+  // The names as the tabs show them, each within the cap.
+  void ShowTabTexts();
 
   const TSettings& settings_;
   std::vector<std::wstring> names_;
+  std::vector<std::wstring> tabTexts_;  // the names as the tabs show them
+  TScale scale_;
   TATabSubclass subclass_{*this};
   TMenu seetpop_;
   HMENU moveTo_ = nullptr;  // not owned: a submenu of Pop, destroyed with it

@@ -7,23 +7,24 @@
 #include <string_view>
 
 #include "app/shortcuts/ShortcutShell.h"
+#include "base/Scale.h"
 
 enum class TQuickBarButton { MyDocBtn, MyComBtn, MyNetBtn, IEBtn, ctrlbtn };
 
 struct TQuickBarEntry {
   TQuickBarButton Button;
   std::wstring_view Hint;
-  int Top;                          // in the bar; all are 38 x 38 at left 4
+  TDip Top;                         // in the bar; all are 38 x 38 at left 4 (96 DPI)
   std::wstring_view SpecialObject;  // the name ShellContextMenu knows it by
   int Folder;                       // CSIDL of its context menu
 };
 
 inline constexpr std::array<TQuickBarEntry, 5> kQuickBar = {{
-    {TQuickBarButton::MyDocBtn, L"マイドキュメント", 8, L"MYDOC", 5},
-    {TQuickBarButton::MyComBtn, L"マイコンピュータ", 48, L"MYCOM", 17},
-    {TQuickBarButton::MyNetBtn, L"ネットワークコンピュータ", 88, L"MYNET", 18},
-    {TQuickBarButton::IEBtn, L"インターネット", 128, L"INTERNET", 1},
-    {TQuickBarButton::ctrlbtn, L"コントロールパネル", 168, L"CONTROL", 3},
+    {TQuickBarButton::MyDocBtn, L"マイドキュメント", TDip{8}, L"MYDOC", 5},
+    {TQuickBarButton::MyComBtn, L"マイコンピュータ", TDip{48}, L"MYCOM", 17},
+    {TQuickBarButton::MyNetBtn, L"ネットワークコンピュータ", TDip{88}, L"MYNET", 18},
+    {TQuickBarButton::IEBtn, L"インターネット", TDip{128}, L"INTERNET", 1},
+    {TQuickBarButton::ctrlbtn, L"コントロールパネル", TDip{168}, L"CONTROL", 3},
 }};
 
 [[nodiscard]] const TQuickBarEntry& QuickBarEntry(TQuickBarButton button);

@@ -1,6 +1,7 @@
 #pragma once
 // A canvas that records every drawing step as a line of text; text is 6
-// pixels a character wide, and the screen has 96 dots per inch.
+// pixels a character wide, and the window has 96 dots per inch unless a
+// test says otherwise.
 
 #include <string>
 #include <vector>
@@ -25,7 +26,7 @@ class RecordingCanvas : public ICanvas {
   void TextOutClipped(TRect clip, TPoint at, std::wstring_view text) override {
     Record("text " + Narrow(text) + " " + Text(at) + " in " + Text(clip));
   }
-  int Dpi() const override { return 96; }
+  int Dpi() const override { return dpi; }
 
   // Steps that start with the prefix, in order.
   std::vector<std::string> StepsStartingWith(const std::string& prefix) const {
@@ -37,6 +38,7 @@ class RecordingCanvas : public ICanvas {
   }
 
   std::vector<std::string> steps;
+  int dpi = 96;
 
  private:
   void Record(std::string step) { steps.push_back(std::move(step)); }

@@ -51,6 +51,7 @@
 #define IDC_PSET_BTNP1 1406
 #define IDC_PSET_BUTTON11 1407
 #define IDC_PSET_BUTTON12 1408
+#define IDC_PSET_MONITORCHECK 1409
 // The eleven swatches BHCol ... StatusCol and their buttons, in that order.
 #define IDC_PSET_SWATCH 1420
 #define IDC_PSET_COLORBUTTON 1440

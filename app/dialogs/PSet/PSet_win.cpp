@@ -20,13 +20,14 @@ struct TCheckSetting {
   int Id;
   std::uint8_t TSettings::*Setting;
 };
-constexpr std::array<TCheckSetting, 6> kCheckSettings = {{
+constexpr std::array<TCheckSetting, 7> kCheckSettings = {{
     {IDC_PSET_STATUSCHECK, &TSettings::STATUS_DISP},
     {IDC_PSET_HIDECHECK, &TSettings::EXE_HIDE},
     {IDC_PSET_SINGLEEXE, &TSettings::SINGLE_EXE},
     {IDC_PSET_FILEDISPCHK, &TSettings::FILE_DISP},
     {IDC_PSET_COUNTDISPCHK, &TSettings::COUNT_DISP},
     {IDC_PSET_SIDECHECK, &TSettings::SIDECLICK},
+    {IDC_PSET_MONITORCHECK, &TSettings::CURSOR_MONITOR},
 }};
 
 // An archive folder's row on the page "圧縮ファイル".

@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr TScreenSize kScreen{1024, 768};
-constexpr TScreenPoint kWallpaper{500, 300};
+constexpr TRect kMonitor{0, 0, 1024, 768};
+constexpr TPoint kWallpaper{500, 300};
 constexpr TActivationStep kIgnore{};
 constexpr TActivationStep kShow{TActivationAction::Show, false};
 constexpr TActivationStep kHide{TActivationAction::Hide, false};
@@ -36,8 +36,8 @@ TSettings Modes(int dblmode, int sideclick) {
   return settings;
 }
 
-THookNotification At(unsigned message, TScreenPoint cursor = kWallpaper) {
-  return {message, cursor, kScreen};
+THookNotification At(unsigned message, TPoint cursor = kWallpaper) {
+  return {message, cursor, kMonitor};
 }
 
 // A window that has been shown once, as after start-up.
@@ -50,7 +50,7 @@ TDesktopActivation ReadyWindow(bool shown) {
 
 }  // namespace
 
-TEST(ScreenEdge, OutermostPixelsAndTheRowFourAboveTheBottomAreEdges) {
+TEST(ScreenEdge, OutermostPixelsAndTheRowFourAboveTheBottomOfTheMonitorClickedAreEdges) {
   struct Case {
     int x, y;
     bool edge;
@@ -59,7 +59,14 @@ TEST(ScreenEdge, OutermostPixelsAndTheRowFourAboveTheBottomAreEdges) {
                         {500, 0, true},    {500, 1, false},   {500, 767, true},  {500, 766, false},
                         {500, 765, false}, {500, 764, true},  {500, 763, false}, {0, 0, true}};
   for (const Case& c : cases) {
-    EXPECT_EQ(IsScreenEdge(c.x, c.y, 1024, 768), c.edge) << "at " << c.x << "," << c.y;
+    EXPECT_EQ(IsScreenEdge({c.x, c.y}, kMonitor), c.edge) << "at " << c.x << "," << c.y;
+  }
+  // A monitor of 1280 x 1024 left of the primary one.
+  const TRect left{-1280, 0, 0, 1024};
+  const Case leftCases[] = {{-1280, 500, true}, {-1279, 500, false}, {-1, 500, true},
+                            {-640, 1023, true}, {-640, 1020, true},  {-640, 767, false}};
+  for (const Case& c : leftCases) {
+    EXPECT_EQ(IsScreenEdge({c.x, c.y}, left), c.edge) << "at " << c.x << "," << c.y;
   }
 }
 
@@ -132,21 +139,21 @@ TEST(DesktopActivation, ClicksAwayFromTheEmptyDesktopNeitherShowNorHide) {
 }
 
 TEST(DesktopActivation, EdgeClickWithSideClickShowsWhateverIsUnderTheMouse) {
-  for (TScreenPoint edge : {TScreenPoint{0, 300}, TScreenPoint{1023, 300}, TScreenPoint{500, 0},
-                            TScreenPoint{500, 767}, TScreenPoint{500, 764}}) {
+  for (TPoint edge :
+       {TPoint{0, 300}, TPoint{1023, 300}, TPoint{500, 0}, TPoint{500, 767}, TPoint{500, 764}}) {
     TDesktopActivation activation = ReadyWindow(true);
     FakeDesktop other = OtherWindow();
     EXPECT_EQ(activation.HookMessage(At(kLButtonDown, edge), Modes(0, 1), other), kShow)
-        << "shown window, at " << edge.x << "," << edge.y;
+        << "shown window, at " << edge.X << "," << edge.Y;
     EXPECT_EQ(activation.HookMessage(At(kNCLButtonDown, edge), Modes(1, 1), other), kShow)
-        << "single-click mode, at " << edge.x << "," << edge.y;
+        << "single-click mode, at " << edge.X << "," << edge.Y;
     EXPECT_EQ(other.looks, 0);
     EXPECT_TRUE(activation.Shown());
   }
 }
 
 TEST(DesktopActivation, EdgeClickWithoutSideClickIsJudgedByTheDesktopTest) {
-  const TScreenPoint leftColumn{0, 300};
+  const TPoint leftColumn{0, 300};
   TDesktopActivation activation = ReadyWindow(true);
   FakeDesktop other = OtherWindow();
   EXPECT_EQ(activation.HookMessage(At(kLButtonDown, leftColumn), Modes(0, 0), other), kIgnore);

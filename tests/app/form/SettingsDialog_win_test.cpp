@@ -121,6 +121,7 @@ TEST(SettingsDialog, OkTakesTheControlsAndTheWindowFollowsWithoutAskingTheTimeSe
     ClickCheckBox(dialog, IDC_PSET_STATUSCHECK);
     ClickCheckBox(dialog, IDC_PSET_COUNTDISPCHK);
     ClickCheckBox(dialog, IDC_PSET_AJUSTCLOCK);
+    ClickCheckBox(dialog, IDC_PSET_MONITORCHECK);
     CheckRadioButton(dialog, IDC_PSET_SORT0, IDC_PSET_SORT2, IDC_PSET_SORT1);
     CheckRadioButton(dialog, IDC_PSET_DISP0, IDC_PSET_DISP1, IDC_PSET_DISP1);
     CheckRadioButton(dialog, IDC_PSET_NTP, IDC_PSET_NTP + 13, IDC_PSET_NTP + 3);
@@ -137,6 +138,7 @@ TEST(SettingsDialog, OkTakesTheControlsAndTheWindowFollowsWithoutAskingTheTimeSe
   EXPECT_EQ(s.STATUS_DISP, 0);
   EXPECT_EQ(s.COUNT_DISP, 1);
   EXPECT_TRUE(s.AJCLK);
+  EXPECT_EQ(s.CURSOR_MONITOR, 1);
   EXPECT_EQ(s.SORTMODE, 1);
   EXPECT_EQ(s.DBLMODE, 1);
   EXPECT_EQ(s.NTP, 3);

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "app/form/ControlIds.h"
@@ -58,31 +60,80 @@ TEST(MainWindowPlace, AWindowOffEveryMonitorOpensAndShowsOnTheWorkAreaKeepingIts
   EXPECT_TRUE(OnWorkArea(frame)) << frame.left << "," << frame.top;
 }
 
-TEST(MainWindowPlace, TheWindowShrinksNoFurtherThanItsTabRowsAndOneRowOfItems) {
-  FormFixture f;
-  TZELKForm& defaults = f.Create();
-  MINMAXINFO limits{};
-  SendMessageW(defaults.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
-  EXPECT_GE(limits.ptMinTrackSize.x, 200);
-  EXPECT_GE(limits.ptMinTrackSize.y, 250);
-  f.form.reset();
+namespace {
 
-  // 52 sheets in large tabs: many rows.
-  std::string settings = "[\x90\xDD\x92\xE8]\r\nFontSize=16\r\nTABCT=52\r\n";
-  for (int i = 0; i < 52; ++i) {
-    settings += "TAB" + std::to_string(i) + "=Sheet" + std::to_string(i) + "\r\n";
+// The settings of many sheets in tabs of a large font: many rows.
+std::string SettingsWithSheets(int count, int fontSize, const std::string& prefix = "Sheet") {
+  std::string settings = "[\x90\xDD\x92\xE8]\r\nFontSize=" + std::to_string(fontSize) +
+                         "\r\nTABCT=" + std::to_string(count) + "\r\n";
+  for (int i = 0; i < count; ++i) {
+    settings += "TAB" + std::to_string(i) + "=" + prefix + std::to_string(i) + "\r\n";
   }
-  f.WriteSettings(settings);
+  return settings;
+}
+
+// Every tool button lies in the window and the item area holds two rows.
+void ExpectUsable(const FormFixture& f) {
+  RECT client{};
+  GetClientRect(f.form->Handle(), &client);
+  EXPECT_LE(f.ControlRect(kHelpBtn).right, client.right) << "the last tool button";
+  const RECT items = f.ControlRect(kPAria);
+  EXPECT_GE(items.bottom - items.top, 2 * f.form->PAria().CellHeight()) << "two rows of items";
+  EXPECT_GE(items.top, f.ControlRect(kPanel1).bottom) << "below the tool bar";
+  EXPECT_LE(items.bottom, client.bottom);
+}
+
+}  // namespace
+
+TEST(MainWindowPlace, AtItsSmallestTheWindowShowsEveryToolButtonItsTabRowsAndTwoRowsOfItems) {
+  FormFixture f;
+  f.WriteSettings(SettingsWithSheets(51, 16));
   TZELKForm& form = f.Create();
   SetWindowPos(form.Handle(), nullptr, 0, 0, 112, 60, SWP_NOMOVE | SWP_NOZORDER);
-  const RECT frame = WindowRect(form.Handle());
-  EXPECT_GE(frame.right - frame.left, 200);
-  RECT client{};
-  GetClientRect(form.Handle(), &client);
-  const RECT items = f.ControlRect(kPanel4);
-  EXPECT_GE(items.bottom - items.top, form.PAria().CellHeight()) << "one row of items";
-  EXPECT_LE(items.bottom, client.bottom);
-  EXPECT_GE(items.top, 43) << "below the tool bar";
+  ExpectUsable(f);
+}
+
+TEST(MainWindowPlace, ALongSheetNameEndsInAnEllipsisWithinTheTabsWidth) {
+  FormFixture f;
+  f.WriteSettings(SettingsWithSheets(2, 9, std::string(49, 'W')));
+  TZELKForm& form = f.Create();
+  wchar_t text[128] = {};
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = text;
+  item.cchTextMax = 128;
+  TabCtrl_GetItem(form.Control(kATab), 0, &item);
+  const std::wstring shown(text);
+  ASSERT_FALSE(shown.empty());
+  EXPECT_EQ(shown.back(), L'\u2026');
+  EXPECT_EQ(shown.substr(0, 3), L"WWW");
+  const HWND tabs = form.Control(kATab);
+  const HDC dc = GetDC(tabs);
+  const HGDIOBJ font =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(tabs, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
+  SelectObject(dc, font);
+  ReleaseDC(tabs, dc);
+  EXPECT_LE(size.cx, 150) << "the name's width is capped";
+  SetWindowPos(form.Handle(), nullptr, 0, 0, 112, 60, SWP_NOMOVE | SWP_NOZORDER);
+  ExpectUsable(f);
+}
+
+TEST(MainWindowPlace, TabRowsThatWouldNotLeaveTwoRowsOfItemsOnTheScreenScrollInOneRow) {
+  FormFixture f;
+  f.WriteSettings(SettingsWithSheets(51, 72));
+  TZELKForm& form = f.Create();
+  EXPECT_FALSE(GetWindowLongW(form.Control(kATab), GWL_STYLE) & TCS_MULTILINE);
+  ExpectUsable(f);
+  EXPECT_TRUE(OnWorkArea(WindowRect(form.Handle())));
+
+  // Few sheets in that font fit in rows again.
+  f.form.reset();
+  f.WriteSettings(SettingsWithSheets(5, 72));
+  TZELKForm& few = f.Create();
+  EXPECT_TRUE(GetWindowLongW(few.Control(kATab), GWL_STYLE) & TCS_MULTILINE);
+  ExpectUsable(f);
 }
 
 TEST(MainWindowPlace, AResizeRepaintsTheToolBarAndTheStatusBarWhole) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "app/paint/ItemArea.h"
-#include "app/paint/TextFit.h"
 #include "tests/support/Items.h"
 #include "tests/support/RecordingCanvas.h"
 
@@ -16,7 +15,7 @@ struct Area {
   RecordingCanvas canvas;
   int Paint(int width, int height, int scroll = 0) {
     TItemAreaPainter painter(canvas, look, sheet, codec);
-    return painter.Paint(width, height, CellHeight(look, 96), scroll);
+    return painter.Paint(width, height, CellHeight(look, canvas.dpi), scroll);
   }
 };
 
@@ -48,17 +47,34 @@ TEST(ItemArea, GridLookOutlinesTheAreaAndDrawsInnerLinesOnly) {
             (Steps{"line 82,0 82,80", "line 164,0 164,80", "line 0,36 251,36", "line 0,72 251,72"}));
 }
 
-TEST(ItemArea, CellHeightGrowsByATextLineForNameAndCount) {
-  TItemAreaLook look;
-  EXPECT_EQ(CellHeight(look, 96), 36);
-  look.FILE_DISP = 1;
-  EXPECT_EQ(CellHeight(look, 96), 48);
-  look.COUNT_DISP = 1;
-  EXPECT_EQ(CellHeight(look, 96), 60);
-  look.Colum = 1;
-  EXPECT_EQ(CellHeight(look, 96), 36);
+TEST(ItemArea, CellHeightGrowsByATextLineForNameAndCountAndFollowsTheDpi) {
+  struct Case {
+    int dpi, icon, name, both, list;
+  };
+  for (const Case c : {Case{96, 36, 48, 60, 36}, Case{120, 45, 60, 75, 45},
+                       Case{144, 54, 72, 90, 54}, Case{192, 72, 96, 120, 72}}) {
+    TItemAreaLook look;
+    EXPECT_EQ(CellHeight(look, c.dpi), c.icon) << c.dpi;
+    look.FILE_DISP = 1;
+    EXPECT_EQ(CellHeight(look, c.dpi), c.name) << c.dpi;
+    look.COUNT_DISP = 1;
+    EXPECT_EQ(CellHeight(look, c.dpi), c.both) << c.dpi;
+    look.Colum = 1;
+    EXPECT_EQ(CellHeight(look, c.dpi), c.list) << c.dpi;
+  }
   EXPECT_EQ(CharacterHeight(14, 96), 19);
-  EXPECT_EQ(CharacterHeight(9, 120), 15);
+}
+
+TEST(ItemArea, At150PercentTheIconItsMarginsAndTheTextLinesAreHalfAsLargeAgain) {
+  Area a;
+  a.canvas.dpi = 144;
+  a.look.FILE_DISP = a.look.COUNT_DISP = 1;
+  AddItem(a.sheet, MakeItem(L"C:\\a.exe", 4, 12, L"memo"));
+  a.Paint(377, 300);
+  // Slot 4: column 1, row 1 of 90-pixel cells; the cell is 127..245 wide.
+  EXPECT_EQ(a.canvas.StepsStartingWith("icon"), Steps{"icon 0 162,93"});
+  EXPECT_EQ(a.canvas.StepsStartingWith("text"),
+            (Steps{"text memo 174,141 in 127,90-245,180", "text 12 180,159 in 127,90-245,180"}));
 }
 
 TEST(ItemArea, NameAndCountAreCentredUnderTheIconAt34And46) {
@@ -88,24 +104,6 @@ TEST(ItemArea, NamesWiderThanTheCellEndWithAnEllipsisInsideIt) {
   a.look.Colum = 1;  // the list keeps the count whole
   a.Paint(120, 36);
   EXPECT_EQ(a.canvas.StepsStartingWith("text"), Steps{"text a-very-lon?:0 38,8 in 2,0-117,36"});
-}
-
-TEST(ItemArea, AnEllipsisCutsBetweenWholeCharacters) {
-  RecordingCanvas canvas;  // 6 pixels a UTF-16 unit
-  const struct {
-    std::wstring text;
-    int width;
-    std::wstring shown;
-  } cases[] = {
-      {L"abcdef", 36, L"abcdef"},                              // fits
-      {L"abcdef", 30, L"abcd…"},
-      {L"a\xD842\xDFB7\xD842\xDFB7\xD842\xDFB7", 30, L"a\xD842\xDFB7…"},  // no half of a pair
-      {L"ab\u304B\u3099cd", 24, L"ab…"},                      // nor a mark without its kana
-      {L"abcdef", 3, L"…"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(EllipsizedText(canvas, c.text, c.width), c.shown) << "width " << c.width;
-  }
 }
 
 TEST(ItemArea, CountAloneTakesTheNamesLine) {

@@ -20,7 +20,7 @@ TSettings Unusual() {
   s.WallDir = L"C:\\壁紙"; s.MeltDir = L"C:\\解凍"; s.FreezeDir = L"C:\\圧縮";
   s.MeltDLG = 0; s.FreezeDLG = 0; s.WallInfo = -5; s.RS_Direction = 0;
   s.Width = 500; s.Height = 600; s.Colum = 1; s.SORTMODE = 1; s.LDISPMODE = 0;
-  s.TOPMOST = 1; s.LEFT = 10; s.Wait = 20; s.TOP = 30; s.TAB = 2;
+  s.TOPMOST = 1; s.LEFT = 10; s.Wait = 20; s.TOP = 30; s.TAB = 2; s.CURSOR_MONITOR = 1;
   s.SheetNames = {L"A", L"表計算", L"C"};
   for (int i = 0; i < kCarriedPairs; ++i) {
     s.FName[i] = L"name" + std::to_wstring(i);
@@ -74,16 +74,16 @@ TEST(Settings, SaveWritesTheKeysInTheFileOrderWithLeftAndTopUnderThoseNames) {
     expected.push_back(L"FPath" + std::to_wstring(i));
   }
   for (auto key : {L"BH", L"BM", L"BL", L"NameC", L"CountC", L"TopC", L"LeftC", L"TabC",
-                   L"TabBC", L"FoldaC", L"StatusC", L"AUTOSORT"}) {
+                   L"TabBC", L"FoldaC", L"StatusC", L"AUTOSORT", L"CURSOR_MONITOR"}) {
     expected.push_back(key);
   }
   EXPECT_EQ(KeysWritten(profile), expected);
 
   EXPECT_EQ(profile.writes[0], (FakeProfile::Write{G, L"DBLMODE", L"1"}));
   EXPECT_EQ(profile.writes[10], (FakeProfile::Write{G, L"Left", L"10"}));
-  EXPECT_EQ(profile.writes.back(), (FakeProfile::Write{G, L"AUTOSORT", L"0"}));
+  EXPECT_EQ(profile.writes.back(), (FakeProfile::Write{G, L"CURSOR_MONITOR", L"1"}));
   EXPECT_EQ(profile.writes[30], (FakeProfile::Write{G, L"AJCLK", L"1"}));
-  const auto colour = profile.writes[profile.writes.size() - 12];
+  const auto colour = profile.writes[profile.writes.size() - 13];
   EXPECT_EQ(colour, (FakeProfile::Write{C, L"BH", L"1"}));
 }
 
@@ -236,9 +236,47 @@ TEST(WindowBounds, LeftMinusOneCentresWhateverTopSays) {
   TSettings settings;
   settings.LEFT = -1;
   settings.TOP = 77;
-  EXPECT_EQ(InitialWindowBounds(settings, 1024, 768), (TWindowBounds{346, 168, 331, 432}));
+  const TScale normal;
+  EXPECT_EQ(InitialWindowBounds(settings, 1024, 768, normal, normal),
+            (TWindowBounds{346, 168, 331, 432}));
   settings.LEFT = 5;
-  EXPECT_EQ(InitialWindowBounds(settings, 1024, 768), (TWindowBounds{5, 77, 331, 432}));
+  EXPECT_EQ(InitialWindowBounds(settings, 1024, 768, normal, normal),
+            (TWindowBounds{5, 77, 331, 432}));
+}
+
+TEST(WindowBounds, TheFileKeepsSizesAt96DpiAndPlacesAtTheSystemsScale) {
+  TSettings settings;
+  settings.LEFT = 100;
+  settings.TOP = 40;
+  // A system at 150 %, the window opening on a monitor at 200 %.
+  const TScale system(144);
+  const TScale monitor(192);
+  EXPECT_EQ(InitialWindowBounds(settings, 2048, 1536, system, monitor),
+            (TWindowBounds{150, 60, 662, 864}));
+  settings.LEFT = -1;  // centred on the primary monitor, at its scale
+  EXPECT_EQ(InitialWindowBounds(settings, 1536, 1152, system, system),
+            (TWindowBounds{519, 252, 497, 648}));
+
+  TSettings saved;
+  StoreWindowBounds(saved, {150, 60, 150 + 662, 60 + 864}, system, monitor);
+  EXPECT_EQ((std::vector<int>{saved.LEFT, saved.TOP, saved.Width, saved.Height}),
+            (std::vector<int>{100, 40, 331, 432}));
+}
+
+TEST(WindowBounds, TheCursorsMonitorTakesTheWindowAtItsPlaceInTheWorkAreaAndItsScale) {
+  const TRect primary{0, 0, 1920, 1040};  // 150 %
+  const TRect left{-1280, 0, 0, 984};     // 100 %, left of the primary one
+  const TScale wide(144);
+  const TScale normal(96);
+  // 300 pixels from the primary work area's corner become 200 on the other.
+  EXPECT_EQ(MoveToWorkArea({300, 150, 300 + 497, 150 + 648}, primary, wide, left, normal),
+            (TRect{-1080, 100, -1080 + 331, 100 + 432}));
+  // Near the right edge: kept whole on the smaller work area.
+  EXPECT_EQ(MoveToWorkArea({1800, 900, 1800 + 497, 900 + 648}, primary, wide, left, normal),
+            (TRect{-331, 984 - 432, 0, 984}));
+  // Same scale: only the place moves.
+  EXPECT_EQ(MoveToWorkArea({-1000, 20, -669, 452}, left, normal, {0, 0, 1024, 738}, normal),
+            (TRect{280, 20, 611, 452}));
 }
 
 TEST(TimeServers, FourteenHostsAndNoneOutsideTheRange) {
@@ -275,19 +313,26 @@ TEST(WindowBounds, APlaceMovedOnlyToBeSeenIsNotSavedUntilTheUserMovesTheWindow) 
   EXPECT_EQ(place.Saved(moved), moved);
 }
 
-TEST(WindowBounds, MinimumSizeKeepsTheTabRowsAndOneItemRowVisible) {
-  TMinimumSizeParts parts{.Frame = {8, 27}, .StatusBarHeight = 20, .CellHeight = 36,
-                          .TabCount = 5, .WidestTab = 60, .TabRowHeight = 20,
+TEST(WindowBounds, MinimumSizeKeepsEveryToolButtonTheTabRowsAndTwoItemRowsVisible) {
+  TMinimumSizeParts parts{.Scale = TScale(), .Frame = {8, 27}, .StatusBarHeight = 20,
+                          .CellHeight = 36, .TabCount = 5, .WidestTab = 60, .TabRowHeight = 20,
                           .TabFrameHeight = 6, .SideWidth = 60, .WorkArea = {1024, 738}};
-  EXPECT_EQ(MinimumWindowSize(parts), (TSize{200, 250}));
-  // 52 large tabs: at 200 pixels one per row would not fit the work area.
-  parts.TabCount = 52;
-  parts.WidestTab = 90;
+  // The tool bar's last button ends at 323.
+  EXPECT_EQ(MinimumWindowSize(parts), (TSize{8 + 323, 250}));
+  // At 150 % everything is half as large again.
+  parts.Scale = TScale(144);
+  parts.CellHeight = 54;
+  parts.TabRowHeight = 30;
+  EXPECT_EQ(MinimumWindowSize(parts), (TSize{8 + 485, 375}));
+  // 51 large tabs: one per row would not fit the work area.
+  parts.Scale = TScale();
+  parts.CellHeight = 36;
+  parts.TabCount = 51;
+  parts.WidestTab = 150;
   parts.TabRowHeight = 30;
   const TSize minimum = MinimumWindowSize(parts);
-  const int perRow = (minimum.Width - 60) / 90;
-  const int rows = (52 + perRow - 1) / perRow;
-  EXPECT_EQ(minimum.Height, 27 + 43 + rows * 30 + 6 + 28 + 36 + 20);
+  const int perRow = (minimum.Width - 60) / 150;
+  const int rows = (51 + perRow - 1) / perRow;
+  EXPECT_EQ(minimum.Height, 27 + 43 + rows * 30 + 6 + 28 + 2 * 36 + 20);
   EXPECT_LE(minimum.Height, 738) << "widened until the rows fit the work area";
-  EXPECT_GT(minimum.Width, 200);
 }

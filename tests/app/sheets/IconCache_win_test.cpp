@@ -21,11 +21,12 @@ namespace {
 class GatedShell {
  public:
   TIconLookUp LookUp() const {
-    return [state = state_](const std::wstring& target) -> HICON {
+    return [state = state_](const std::wstring& target, int size) -> HICON {
       SetEvent(state->entered.Get());
       WaitForSingleObject(state->gate.Get(), INFINITE);
       const std::lock_guard lock(state->mutex);
       state->asked.push_back(target);
+      state->sizes.push_back(size);
       if (state->away.contains(target)) return nullptr;
       return CopyIcon(LoadIconW(nullptr, IDI_APPLICATION));
     };
@@ -40,6 +41,10 @@ class GatedShell {
     const std::lock_guard lock(state_->mutex);
     return state_->asked;
   }
+  std::vector<int> Sizes() const {
+    const std::lock_guard lock(state_->mutex);
+    return state_->sizes;
+  }
 
  private:
   struct State {
@@ -47,6 +52,7 @@ class GatedShell {
     TKernelHandle entered{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
     std::mutex mutex;
     std::vector<std::wstring> asked;
+    std::vector<int> sizes;
     std::set<std::wstring> away;
   };
   std::shared_ptr<State> state_ = std::make_shared<State>();
@@ -136,6 +142,52 @@ TEST(IconCache, ASheetChangeWhileLookUpsRunShowsOnlyTheNewSheetsIcons) {
             (std::vector<int>{cache.ImageOf(L"C:\\new1.exe"), cache.ImageOf(L"C:\\new2.exe")}));
   EXPECT_NE(icons.Images()[0], cache.ImageOf(L"C:\\old1.exe"));
   EXPECT_NE(icons.Images()[0], icons.Images()[1]);
+}
+
+TEST(IconCache, ImagesAreKeptBySizeSoAReturnToASizeLooksNothingUpAgain) {
+  GatedShell shell;
+  shell.Open();
+  TIconCache cache(shell.LookUp());
+  IconReceiver receiver(cache);
+  TSheetIcons icons(cache);
+  ShowSheet(icons, {L"C:\\tool.exe"});
+  receiver.WaitForLookUps();
+  icons.Refresh();
+  const int at32 = icons.Images()[0];
+
+  EXPECT_TRUE(cache.SetIconSize(48));
+  int width = 0;
+  int height = 0;
+  ImageList_GetIconSize(cache.Handle(), &width, &height);
+  EXPECT_EQ(width, 48);
+  icons.Refresh();
+  EXPECT_EQ(icons.Images()[0], TIconCache::kPendingImage) << "not looked up at 48 yet";
+  icons.RequestPending(SheetOf(1));
+  receiver.WaitForLookUps();
+  icons.Refresh();
+  EXPECT_GT(icons.Images()[0], TIconCache::kNotFoundImage);
+
+  EXPECT_TRUE(cache.SetIconSize(32));
+  icons.Refresh();
+  EXPECT_EQ(icons.Images()[0], at32);
+  EXPECT_FALSE(cache.Busy());
+  EXPECT_EQ(shell.Sizes(), (std::vector<int>{32, 48}));
+}
+
+TEST(ShellIcons, TheShellsIconComesAtEverySizeAskedAndNoneForATargetAway) {
+  wchar_t notepad[MAX_PATH] = {};
+  GetWindowsDirectoryW(notepad, MAX_PATH);
+  wcscat(notepad, L"\\notepad.exe");
+  const TComApartment apartment;
+  for (const int size : {32, 40, 48, 64}) {
+    const TIcon icon(ShellIcon(notepad, size));
+    ASSERT_TRUE(icon) << size;
+    const TPicture picture = PictureOfIcon(icon.Get());
+    EXPECT_EQ(picture.Width, size);
+    EXPECT_EQ(picture.Height, size);
+    EXPECT_GT(OpaqueExtent(picture), size / 2) << "drawn, not a corner of it, at " << size;
+  }
+  EXPECT_EQ(ShellIcon(L"C:\\no such folder\\tool.exe", 48), nullptr);
 }
 
 TEST(IconCache, GoesAtOnceWhileALookUpHangs) {

@@ -76,10 +76,10 @@ TEST(SpecialFolderPath, GivesTheFolderOrEmptyTextWhenTheShellHasNoPath) {
 TEST(QuickBarIcons, GlyphIsTheIconOnTheBarColourAndWithoutAnyIconLeavesTheBarColour) {
   constexpr int kNoSuchFolder = 0x7E;
   const HBITMAP empty =
-      MakeGlyph({L"C:\\no such folder\\mydocs.dll", 0}, kNoSuchFolder, kBarColour);
+      MakeGlyph({L"C:\\no such folder\\mydocs.dll", 0}, kNoSuchFolder, kBarColour, 48);
   {
     const Pixels pixels(empty);
-    EXPECT_EQ(pixels.info.bmWidth, GetSystemMetrics(SM_CXICON));
+    EXPECT_EQ(pixels.info.bmWidth, 48);
     EXPECT_TRUE(pixels.AllOf(kBarColour));
   }
   DeleteObject(empty);
@@ -87,16 +87,16 @@ TEST(QuickBarIcons, GlyphIsTheIconOnTheBarColourAndWithoutAnyIconLeavesTheBarCol
   wchar_t system[MAX_PATH] = {};
   GetSystemDirectoryW(system, MAX_PATH);
   const HBITMAP shell =
-      MakeGlyph({std::wstring(system) + L"\\shell32.dll", 17}, kNoSuchFolder, kBarColour);
+      MakeGlyph({std::wstring(system) + L"\\shell32.dll", 17}, kNoSuchFolder, kBarColour, 48);
   {
     const Pixels pixels(shell);
-    EXPECT_GT(pixels.info.bmWidth, 0);
+    EXPECT_EQ(pixels.info.bmWidth, 48) << "drawn at the size asked";
     EXPECT_EQ(pixels.At(0, 0), kBarColour) << "the icon's transparent corner shows the bar";
     EXPECT_FALSE(pixels.AllOf(kBarColour)) << "the icon was not drawn";
   }
   DeleteObject(shell);
 
-  const TQuickBarGlyphs glyphs = LoadQuickBarIcons(static_cast<TColor>(kBarColour));
+  const TQuickBarGlyphs glyphs = LoadQuickBarIcons(static_cast<TColor>(kBarColour), 32);
   for (std::size_t i = 0; i < 5; ++i) {
     ASSERT_NE(glyphs.Glyph(i), nullptr) << "button " << i;
     EXPECT_FALSE(Pixels(glyphs.Glyph(i)).AllOf(kBarColour)) << "button " << i << " is blank";
@@ -106,7 +106,7 @@ TEST(QuickBarIcons, GlyphIsTheIconOnTheBarColourAndWithoutAnyIconLeavesTheBarCol
 TEST(QuickBarIcons, AMissingIconFileGivesTheFolderItsOwnShellIcon) {
   // My Documents (mydocs.dll) and My Computer (explorer.exe): Wine has neither icon.
   for (const int folder : {5, 17}) {
-    const HBITMAP glyph = MakeGlyph({L"C:\\no such folder\\mydocs.dll", 0}, folder, kBarColour);
+    const HBITMAP glyph = MakeGlyph({L"C:\\no such folder\\mydocs.dll", 0}, folder, kBarColour, 32);
     {
       const Pixels pixels(glyph);
       EXPECT_FALSE(pixels.AllOf(kBarColour)) << "folder " << folder << " has a blank glyph";

@@ -4,6 +4,7 @@
 #include "base/text/AnsiField.h"
 #include "base/text/Paths.h"
 #include "base/text/TextEncoding.h"
+#include "base/text/TextFit.h"
 #include "tests/support/Cp932Codec.h"
 
 TEST(AnsiField, PathWithTrailByte5CSplitsOnDecodedText) {
@@ -94,5 +95,23 @@ TEST(TextEncoding, OnlyBytesThatComeBackAsTheyAreDecode) {
     if (text) {
       EXPECT_EQ(EncodeText(*text, c.encoding, codec), c.bytes) << c.what;
     }
+  }
+}
+
+TEST(TextFit, AnEllipsisCutsBetweenWholeCharacters) {
+  const auto measure = [](std::wstring_view text) { return 6 * static_cast<int>(text.size()); };
+  const struct {
+    std::wstring text;
+    int width;
+    std::wstring shown;
+  } cases[] = {
+      {L"abcdef", 36, L"abcdef"},                              // fits
+      {L"abcdef", 30, L"abcd…"},
+      {L"a\xD842\xDFB7\xD842\xDFB7\xD842\xDFB7", 30, L"a\xD842\xDFB7…"},  // no half of a pair
+      {L"ab\u304B\u3099cd", 24, L"ab…"},                      // nor a mark without its kana
+      {L"abcdef", 3, L"…"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(FitWithEllipsis(c.text, c.width, measure), c.shown) << "width " << c.width;
   }
 }

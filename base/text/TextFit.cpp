@@ -1,4 +1,4 @@
-#include "app/paint/TextFit.h"
+#include "base/text/TextFit.h"
 
 #include <algorithm>
 
@@ -28,7 +28,7 @@ std::vector<std::size_t> CharacterEnds(std::wstring_view text) {
 
 // How many of the ends from `first` on close a text from `start` that fits
 // with the suffix; the widths grow with the text, so the count is searched.
-std::size_t FittingCount(ICanvas& canvas, std::wstring_view text, std::size_t start,
+std::size_t FittingCount(const TTextWidth& measure, std::wstring_view text, std::size_t start,
                          const std::vector<std::size_t>& ends, std::size_t first,
                          std::wstring_view suffix, int width) {
   std::size_t low = 0;  // fits
@@ -38,7 +38,7 @@ std::size_t FittingCount(ICanvas& canvas, std::wstring_view text, std::size_t st
     const std::size_t end = ends[first + middle - 1];
     std::wstring candidate(text.substr(start, end - start));
     candidate += suffix;
-    if (canvas.TextWidth(candidate) <= width) {
+    if (measure(candidate) <= width) {
       low = middle;
     } else {
       high = middle - 1;
@@ -47,13 +47,13 @@ std::size_t FittingCount(ICanvas& canvas, std::wstring_view text, std::size_t st
   return low;
 }
 
-std::vector<std::wstring> GreedyLines(ICanvas& canvas, std::wstring_view text,
+std::vector<std::wstring> GreedyLines(const TTextWidth& measure, std::wstring_view text,
                                       const std::vector<std::size_t>& ends, int width) {
   std::vector<std::wstring> lines;
   std::size_t start = 0;
   for (std::size_t first = 0; first < ends.size();) {
     const std::size_t count =
-        std::max<std::size_t>(1, FittingCount(canvas, text, start, ends, first, {}, width));
+        std::max<std::size_t>(1, FittingCount(measure, text, start, ends, first, {}, width));
     const std::size_t end = ends[first + count - 1];
     lines.emplace_back(text.substr(start, end - start));
     start = end;
@@ -64,28 +64,29 @@ std::vector<std::wstring> GreedyLines(ICanvas& canvas, std::wstring_view text,
 
 }  // namespace
 
-std::wstring EllipsizedText(ICanvas& canvas, std::wstring_view text, int width) {
-  if (canvas.TextWidth(text) <= width) return std::wstring(text);
+std::wstring FitWithEllipsis(std::wstring_view text, int width, const TTextWidth& measure) {
+  if (measure(text) <= width) return std::wstring(text);
   const std::vector<std::size_t> ends = CharacterEnds(text);
-  const std::size_t kept = FittingCount(canvas, text, 0, ends, 0, kEllipsis, width);
+  const std::size_t kept = FittingCount(measure, text, 0, ends, 0, kEllipsis, width);
   std::wstring shown(text.substr(0, kept == 0 ? 0 : ends[kept - 1]));
   return shown += kEllipsis;
 }
 
 // As few lines as the width allows, and of even lengths: the narrowest
 // width that needs no more lines.
-std::vector<std::wstring> WrappedLines(ICanvas& canvas, std::wstring_view text, int width) {
+std::vector<std::wstring> WrappedLines(std::wstring_view text, int width,
+                                       const TTextWidth& measure) {
   const std::vector<std::size_t> ends = CharacterEnds(text);
-  const std::size_t count = GreedyLines(canvas, text, ends, width).size();
+  const std::size_t count = GreedyLines(measure, text, ends, width).size();
   int low = 1;
   int high = std::max(1, width);
   while (low < high) {
     const int middle = (low + high) / 2;
-    if (GreedyLines(canvas, text, ends, middle).size() <= count) {
+    if (GreedyLines(measure, text, ends, middle).size() <= count) {
       high = middle;
     } else {
       low = middle + 1;
     }
   }
-  return GreedyLines(canvas, text, ends, low);
+  return GreedyLines(measure, text, ends, low);
 }
